@@ -1,0 +1,6 @@
+#include "app/Viewer.h"
+
+int main(int /*argc*/, char** /*argv*/) {
+    initApp();
+    return 0;
+}
