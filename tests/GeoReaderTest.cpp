@@ -1,0 +1,399 @@
+// The .geo reader: vector syntax, line handling, axis conversion, the all-or-nothing commit, and
+// the input it must survive (lying counts, bad indices, endless lines, binary noise).
+#include "mesh/GeoReader.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using Geometry::Vector;
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// A small tetrahedron record, one line per element; the constants below name its lines.
+constexpr const char* sampleText = R"(GEOMETRY
+format 1
+tetra
+2 3 4
+material default
+shading flat
+rotation 10 20 30
+1 2 3
+pivot 0 0 0
+bounds box
+4
+v0 0 0 0
+v1 1 0 0
+v2 0 1 0
+v3 0 0 1
+faces 2
+face 0
+smoothing 0
+0
+1
+2
+face 1
+smoothing 0
+0
+3
+1
+)";
+
+Lines sampleLines() {
+    Lines lines;
+    std::istringstream in(sampleText);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+constexpr std::size_t nameLine = 2, scaleLine = 3, rotationLine = 6, translationLine = 7;
+constexpr std::size_t vertexCountLine = 10, firstVertexLine = 11, faceCountLine = 15, firstIndexLine = 18;
+
+std::string join(const Lines& lines, const std::string& end = "\n") {
+    std::string text;
+    for (const std::string& line : lines) text += line + end;
+    return text;
+}
+
+Face face(std::uint32_t a, std::uint32_t b, std::uint32_t c) {
+    Face f;
+    f.vertexIndices[0] = a;
+    f.vertexIndices[1] = b;
+    f.vertexIndices[2] = c;
+    return f;
+}
+
+// What sampleLines() reads as: (x, y, z) in the file becomes (x, z, -y), the scale excepted.
+SceneObject sampleObject() {
+    SceneObject o{"tetra"};
+    o.scale = {2, 3, 4};
+    o.rotation = {10, 30, -20};
+    o.translation = {1, 3, -2};
+    o.vertices = {{0, 0, 0}, {1, 0, 0}, {0, 0, -1}, {0, 1, 0}};
+    o.faces = {face(0, 1, 2), face(0, 3, 1)};
+    return o;
+}
+
+// Content that no read produces, in every member, so an untouched target is recognisable.
+SceneObject sentinel() {
+    SceneObject o{"sentinel"};
+    o.scale = {7, 7, 7};
+    o.rotation = {1, 2, 3};
+    o.translation = {4, 5, 6};
+    o.vertices = {{9, 8, 7}};
+    o.faces = {face(0, 0, 0)};
+    o.faces[0].normal = {1, 1, 1};
+    o.faces[0].color = {0.5, 0.5, 0.5};
+    o.screenMin = {-1, -2, -3};
+    o.screenMax = {11, 12, 13};
+    return o;
+}
+
+void expectSameVector(const Vector& a, const Vector& b, const char* what) {
+    EXPECT_EQ(a.x, b.x) << what;
+    EXPECT_EQ(a.y, b.y) << what;
+    EXPECT_EQ(a.z, b.z) << what;
+}
+
+void expectSame(const SceneObject& a, const SceneObject& b) {
+    EXPECT_EQ(a.name, b.name);
+    expectSameVector(a.scale, b.scale, "scale");
+    expectSameVector(a.rotation, b.rotation, "rotation");
+    expectSameVector(a.translation, b.translation, "translation");
+    expectSameVector(a.screenMin, b.screenMin, "screenMin");
+    expectSameVector(a.screenMax, b.screenMax, "screenMax");
+    ASSERT_EQ(a.vertices.size(), b.vertices.size());
+    for (std::size_t i = 0; i < a.vertices.size(); ++i)
+        expectSameVector(a.vertices[i], b.vertices[i], "vertex");
+    ASSERT_EQ(a.faces.size(), b.faces.size());
+    for (std::size_t i = 0; i < a.faces.size(); ++i) {
+        for (int k = 0; k < 3; ++k) EXPECT_EQ(a.faces[i].vertexIndices[k], b.faces[i].vertexIndices[k]);
+        expectSameVector(a.faces[i].normal, b.faces[i].normal, "normal");
+        expectSameVector(a.faces[i].color, b.faces[i].color, "color");
+    }
+}
+
+// Reads one record into `target`; true when the stream has not failed.
+bool readInto(const std::string& text, SceneObject& target) {
+    std::istringstream in(text);
+    in >> target;
+    return !in.fail();
+}
+
+SceneObject readOrSentinel(const std::string& text) {
+    SceneObject target = sentinel();
+    readInto(text, target);
+    return target;
+}
+
+struct VectorCase {
+    const char* text;
+    bool stored;
+    Vector value;
+    const char* rest; // what the stream still holds
+};
+
+const VectorCase vectorCases[] = {
+    {"(1, 2, 3)", true, {1, 2, 3}, ""},
+    {"[1 2 3]", true, {1, 2, 3}, ""},
+    {"{1,2,3}", true, {1, 2, 3}, ""},
+    {"<1>2]3)", true, {1, 2, 3}, ""},
+    {"( -1.5e2 ,\t2 , .25 }", true, {-150, 2, 0.25}, ""},
+    {"1, 2, 3", true, {1, 2, 3}, ""},
+    {"1 2 3", true, {1, 2, 3}, ""},
+    {"1 2 3 4", true, {1, 2, 3}, " 4"},
+    {"1,2,3,", true, {1, 2, 3}, ","},
+    {"(1 2 3) 4", true, {1, 2, 3}, " 4"},
+    {"1 2", true, {1, 2, 0}, ""},
+    {"(7", true, {7, 0, 0}, ""},
+    {"", true, {0, 0, 0}, ""},
+    {"1 x 3", false, {}, nullptr},
+    {"x", false, {}, nullptr},
+    {"nan nan nan", false, {}, nullptr},
+    {"1 inf 2", false, {}, nullptr},
+};
+
+} // namespace
+
+TEST(GeoVector, SyntaxTable) {
+    for (const VectorCase& c : vectorCases) {
+        SCOPED_TRACE(c.text);
+        std::istringstream in(c.text);
+        Vector v{9, 9, 9};
+        in >> v;
+        const Vector expected = c.stored ? c.value : Vector{9, 9, 9};
+        expectSameVector(v, expected, "value");
+        if (!c.stored) {
+            EXPECT_TRUE(in.fail());
+        }
+        if (c.rest) {
+            in.clear();
+            std::string rest(std::istreambuf_iterator<char>(in), {});
+            EXPECT_EQ(rest, c.rest);
+        }
+    }
+}
+
+TEST(GeoReader, SyntaxTableHoldsOnEveryVertexLine) {
+    for (const VectorCase& c : vectorCases) {
+        SCOPED_TRACE(c.text);
+        Lines lines = sampleLines();
+        lines[firstVertexLine + 1] = std::string("any-word ") + c.text;
+        SceneObject expected = sampleObject();
+        // A vector that stores nothing leaves the fresh vertex at zero.
+        const Vector v = c.stored ? c.value : Vector{};
+        expected.vertices[1] = {v.x, v.z, -v.y};
+        SceneObject target = sentinel();
+        EXPECT_TRUE(readInto(join(lines), target));
+        expectSame(target, expected);
+    }
+}
+
+TEST(GeoReader, LayoutDoesNotMatter) {
+    const Lines lines = sampleLines();
+    Lines spaced;
+    for (const std::string& line : lines) {
+        spaced.push_back("  \t ");
+        spaced.push_back("");
+        spaced.push_back("\t  " + line);
+    }
+    std::string noFinalFeed = join(lines);
+    noFinalFeed.pop_back();
+    const std::string variants[] = {
+        join(lines),         "\n\n \v\f\n" + join(spaced) + "\n \t\n",
+        join(lines, "\r\n"), join(spaced, "\r\n"),
+        noFinalFeed,         join(lines, "\n\n\n"),
+    };
+    for (const std::string& text : variants) {
+        SceneObject target = sentinel();
+        EXPECT_TRUE(readInto(text, target));
+        expectSame(target, sampleObject());
+    }
+}
+
+TEST(GeoReader, DroppedLinesAndWordsMayHoldAnything) {
+    Lines lines = sampleLines();
+    for (std::size_t i : {0u, 4u, 5u, 8u, 9u, 16u, 17u, 21u, 22u}) lines[i] = "9 9 9 (1, 2, 3) faces \x01";
+    lines[1] = "12.5 {";
+    lines[rotationLine] = "(((( 10 20 30";
+    lines[firstVertexLine] = "-7 0 0 0";
+    lines[faceCountLine] = "3 2";
+    lines[nameLine] = "tetra shape name"; // the first word only
+    lines[firstIndexLine] = "0 7 9";      // only the first number counts
+    lines[firstIndexLine + 1] = "1\t99999999999999";
+    SceneObject target = sentinel();
+    EXPECT_TRUE(readInto(join(lines), target));
+    expectSame(target, sampleObject());
+}
+
+TEST(GeoReader, ConvertsAxesOfVerticesRotationAndTranslationButNotScale) {
+    Lines lines = sampleLines();
+    lines[scaleLine] = "2 3 4";
+    lines[rotationLine] = "rotation 0 90 0";
+    lines[translationLine] = "-1 -2 -3";
+    lines[firstVertexLine] = "vertex 1 2 3";
+    SceneObject target;
+    ASSERT_TRUE(readInto(join(lines), target));
+    expectSameVector(target.scale, {2, 3, 4}, "scale");
+    expectSameVector(target.rotation, {0, 0, -90}, "rotation");
+    expectSameVector(target.translation, {-1, -3, 2}, "translation");
+    expectSameVector(target.vertices[0], {1, 3, -2}, "vertex");
+    // Members the file does not describe keep a fresh object's zeros.
+    for (const Face& f : target.faces) {
+        expectSameVector(f.normal, {}, "normal");
+        expectSameVector(f.color, {}, "color");
+    }
+}
+
+TEST(GeoReader, RecordThatRunsOutAnywhereLeavesTheTargetUntouched) {
+    const Lines lines = sampleLines();
+    const std::string text = join(lines);
+    const std::size_t lastLineStart = text.rfind('\n', text.size() - 2) + 1;
+    const std::size_t countStart = join(Lines(lines.begin(), lines.begin() + faceCountLine)).size();
+    const std::size_t countDigit = countStart + lines[faceCountLine].size() - 1;
+    for (std::size_t cut = 0; cut < lastLineStart; ++cut) {
+        SCOPED_TRACE(testing::Message() << "cut at byte " << cut);
+        SceneObject target = sentinel();
+        const bool read = readInto(text.substr(0, cut), target);
+        if (cut > countStart && cut <= countDigit) {
+            // The face-count line lost its number: a complete record without faces.
+            EXPECT_TRUE(read);
+            EXPECT_EQ(target.vertices.size(), 4u);
+            EXPECT_TRUE(target.faces.empty());
+        } else {
+            EXPECT_FALSE(read);
+            expectSame(target, sentinel());
+        }
+    }
+    // Whitespace alone is no more a line than nothing.
+    for (const char* blank : {"", " ", "\n\n\r\n\t \v\f"}) expectSame(readOrSentinel(blank), sentinel());
+}
+
+TEST(GeoReader, CountsOfZeroNegativeOrMissingEndTheList) {
+    Lines lines = sampleLines();
+    lines[faceCountLine] = "faces";
+    SceneObject expected = sampleObject();
+    expected.faces.clear();
+    expectSame(readOrSentinel(join(lines)), expected);
+    lines.resize(faceCountLine + 1); // nothing after the count line is needed
+    expectSame(readOrSentinel(join(lines)), expected);
+
+    for (const char* count : {"0", "-5", "many"}) {
+        SCOPED_TRACE(count);
+        const Lines all = sampleLines();
+        Lines noVertices(all.begin(), all.begin() + vertexCountLine);
+        noVertices.push_back(count);
+        noVertices.push_back("faces -1");
+        SceneObject empty = sampleObject();
+        empty.vertices.clear();
+        empty.faces.clear();
+        expectSame(readOrSentinel(join(noVertices)), empty);
+    }
+}
+
+TEST(GeoReader, FailedStreamReadsNothing) {
+    std::istringstream in(join(sampleLines()));
+    in.setstate(std::ios::failbit);
+    SceneObject target = sentinel();
+    in >> target;
+    EXPECT_TRUE(in.fail());
+    expectSame(target, sentinel());
+    in.clear();
+    in >> target; // the whole record is still there
+    EXPECT_FALSE(in.fail());
+    expectSame(target, sampleObject());
+}
+
+TEST(GeoReader, CountsLargerThanTheFileDiscardTheRecordWithoutReservingForThem) {
+    Lines lines = sampleLines();
+    lines[vertexCountLine] = "2147483647";
+    EXPECT_NO_THROW(expectSame(readOrSentinel(join(lines)), sentinel()));
+
+    lines = sampleLines();
+    lines[faceCountLine] = "faces 2147483647";
+    EXPECT_NO_THROW(expectSame(readOrSentinel(join(lines)), sentinel()));
+
+    // Beyond 32 bits the count cannot be read and counts as 0.
+    lines = sampleLines();
+    lines[faceCountLine] = "faces 99999999999";
+    SceneObject expected = sampleObject();
+    expected.faces.clear();
+    expectSame(readOrSentinel(join(lines)), expected);
+}
+
+TEST(GeoReader, FacesAddressingMissingVerticesAreDropped) {
+    for (const char* index : {"4", "-1", "4294967295", "100000"}) {
+        SCOPED_TRACE(index);
+        Lines lines = sampleLines();
+        lines[firstIndexLine + 2] = index;
+        SceneObject expected = sampleObject();
+        expected.faces.erase(expected.faces.begin());
+        const SceneObject read = readOrSentinel(join(lines));
+        expectSame(read, expected);
+        EXPECT_TRUE(hasValidFaceIndices(read));
+    }
+    // An index that cannot be read at all keeps the fresh face's 0, which is valid.
+    Lines lines = sampleLines();
+    lines[firstIndexLine + 1] = "99999999999";
+    SceneObject expected = sampleObject();
+    expected.faces[0].vertexIndices[1] = 0;
+    expectSame(readOrSentinel(join(lines)), expected);
+}
+
+TEST(GeoReader, NonNumbersStoreNothingAndTheRecordStillCounts) {
+    Lines lines = sampleLines();
+    lines[scaleLine] = "nan nan nan";
+    lines[translationLine] = "inf 0 0";
+    lines[firstVertexLine + 1] = "v -inf 1 1";
+    lines[nameLine] = "\xff";
+    SceneObject expected = sampleObject();
+    expected.name = "\xff";
+    expected.scale = {};
+    expected.translation = {};
+    expected.vertices[1] = {};
+    expectSame(readOrSentinel(join(lines)), expected);
+}
+
+TEST(GeoReader, VeryLongLinesAreReadWhole) {
+    const std::string megabyte(1 << 20, 'n');
+    Lines lines = sampleLines();
+    lines[nameLine] = megabyte + " tail";
+    lines[firstVertexLine + 1] = "v" + std::string(1 << 20, ' ') + "1 0 0";
+    lines[firstIndexLine] = std::string(1 << 20, '0');
+    lines[4] = std::string(1 << 20, '\0');
+    SceneObject expected = sampleObject();
+    expected.name = megabyte;
+    expectSame(readOrSentinel(join(lines)), expected);
+}
+
+TEST(GeoReader, BinaryNoiseGivesAValidObjectOrNone) {
+    std::mt19937 random(12345);
+    std::uniform_int_distribution<int> byte(0, 255);
+    const std::string valid = join(sampleLines());
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        if (round % 3 == 0) {
+            text.resize(static_cast<std::size_t>(byte(random)) * 8);
+            for (char& c : text) c = static_cast<char>(byte(random));
+        } else {
+            // A real record with some bytes overwritten, often by digits, line feeds and NULs.
+            text = valid;
+            const char favourites[] = {'\n', '\0', '-', '9', ' ', '('};
+            for (int k = 0; k < round % 7 + 1; ++k) {
+                const int b = byte(random);
+                text[static_cast<std::size_t>(byte(random)) % text.size()] =
+                    b < 128 ? favourites[b % 6] : static_cast<char>(b);
+            }
+        }
+        SceneObject target = sentinel();
+        if (readInto(text, target)) {
+            EXPECT_TRUE(hasValidFaceIndices(target)) << "round " << round;
+        } else {
+            expectSame(target, sentinel());
+        }
+    }
+}
