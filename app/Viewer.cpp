@@ -76,7 +76,9 @@ void display() {
 }
 
 void reshape(int width, int height) {
-    setMapWindowSize(width, height); // pixels outside the window never count as covered
+    // Recorded even for a zero-sized window: pixels outside the window (all of them, then) are
+    // undefined in the map's read-back and must never count as covered.
+    setMapWindowSize(width, height);
     const std::optional<Frustum> frustum = frustumFor(width, height);
     if (!frustum) return;
     glViewport(0, 0, width, height);
