@@ -1,0 +1,20 @@
+#pragma once
+// Command line of culling-lab:
+//   culling-lab [--quick] [--repeats N] [--mesh PATH] [--no-plots] [OUTPUT-FOLDER]
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct LabOptions {
+    bool quick = false;
+    int repeats = 0; // 0: the plan's own count
+    std::string meshPath;
+    bool plots = true;
+    std::string folder; // empty: lab-results/<timestamp>
+};
+
+// None, with a reason in `error`, for an unknown option, a missing or bad value, or a second folder.
+std::optional<LabOptions> parseLabOptions(const std::vector<std::string>& args, std::string& error);
+
+std::string labUsage();

@@ -1,0 +1,119 @@
+// culling-lab: measures what the occlusion culler gets right, gets wrong, and costs, over a sweep
+// of fake camera angles and opacity thresholds. See LabOptions.h for the command line.
+
+#include "LabOptions.h"
+#include "LabPlots.h"
+#include "LabSummary.h"
+#include "LabSweep.h"
+#include "LabWindow.h"
+#include "app/Cameras.h"
+#include "app/Viewer.h"
+#include "culling/OcclusionMap.h"
+#include "scene/Scene.h"
+
+#include <GL/gl.h>
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <thread>
+
+namespace {
+
+constexpr int windowSide = 640;
+
+std::string localTime(const char* pattern) {
+    const std::time_t now = std::time(nullptr);
+    char text[64];
+    std::strftime(text, sizeof text, pattern, std::localtime(&now));
+    return text;
+}
+
+// The one-minute load average, or empty where the system does not tell.
+std::string loadAverage() {
+    std::ifstream in("/proc/loadavg");
+    std::string first;
+    in >> first;
+    return first;
+}
+
+bool sceneLoaded() {
+    return !sceneObjects.empty() && !sceneObjects.front().vertices.empty() && !occludeeIndices.empty();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string error;
+    const std::optional<LabOptions> options = parseLabOptions({argv + 1, argv + argc}, error);
+    if (!options) {
+        std::cerr << "culling-lab: " << error << "\n" << labUsage();
+        return 2;
+    }
+    SweepPlan plan = options->quick ? quickSweepPlan() : fullSweepPlan();
+    if (options->repeats > 0) plan.repeats = options->repeats;
+
+    const std::filesystem::path chosen =
+        options->folder.empty() ? "lab-results/" + localTime("%Y%m%d-%H%M%S") : options->folder;
+    std::error_code made;
+    std::filesystem::create_directories(chosen, made);
+    const std::string folder = std::filesystem::absolute(chosen).lexically_normal().string();
+    if (made) {
+        std::cerr << "culling-lab: cannot create " << folder << ": " << made.message() << "\n";
+        return 2;
+    }
+    std::cout << "culling-lab: writing to " << folder << std::endl;
+
+    buildScene(options->meshPath.empty() ? BRISEL_LAB_DEFAULT_MESH : options->meshPath, std::cerr);
+    if (!sceneLoaded()) {
+        std::cerr << "culling-lab: no scene to measure\n";
+        return 2;
+    }
+    resetCameras();
+    allocateOcclusionMap();
+    if (!openLabWindow(windowSide)) return 2;
+
+    LabRunInfo info;
+    info.started = localTime("%Y-%m-%d %H:%M");
+    info.renderer = glDescription();
+    info.repeats = plan.repeats;
+    info.objects = static_cast<std::uint32_t>(sceneObjects.size());
+    if (colourChannelBits() < 8) {
+        std::cerr << "culling-lab: the ID pass needs 8 bits per colour channel (run X at depth 24)\n";
+        return 2;
+    }
+    if (labWindowWidth() != windowSide || labWindowHeight() != windowSide)
+        info.problems.push_back("the window is " + std::to_string(labWindowWidth()) + " x " +
+                                std::to_string(labWindowHeight()) + ", not 640 x 640");
+    reshape(windowSide, windowSide);
+    glMatrixMode(GL_MODELVIEW);
+
+    const std::string loadBefore = loadAverage();
+    const auto start = std::chrono::steady_clock::now();
+    SweepResult sweep = runSweep(plan, folder, std::cerr);
+    info.sweepSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (!loadBefore.empty())
+        info.load = "load average " + loadBefore + " before, " + loadAverage() + " after, on " +
+                    std::to_string(std::thread::hardware_concurrency()) + " cores";
+    info.problems.insert(info.problems.end(), sweep.problems.begin(), sweep.problems.end());
+    const std::vector<SweepRow> rows = thresholdMajor(sweep.rows);
+
+    std::ofstream csv(folder + "/results.csv");
+    csv << csvHeader() << "\n";
+    for (const SweepRow& row : rows) csv << csvLine(row) << "\n";
+    std::ofstream summary(folder + "/summary.md");
+    writeSummary(summary, rows, info);
+    csv.close();
+    summary.close();
+    bool complete = csv && summary;
+    if (options->plots)
+        complete = drawPlots(folder, "results.csv", plotThresholds(plan.thresholds)) && complete;
+
+    for (const std::string& problem : info.problems) std::cerr << "culling-lab: " << problem << "\n";
+    std::cerr << "culling-lab: " << rows.size() << " configurations in "
+              << static_cast<int>(info.sweepSeconds) << " s\n";
+    std::cout << "culling-lab: results in " << folder << std::endl;
+    releaseOcclusionMap();
+    return info.problems.empty() && complete ? 0 : 1;
+}
