@@ -14,6 +14,7 @@ if [[ "${1:-}" == "--build" ]]; then
     shift 2
 fi
 
+bash "$root/scripts/install-deps.sh" >&2
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --target culling-lab -j "$(nproc)" >/dev/null
 
@@ -22,7 +23,7 @@ cd "$root"
 if [[ -n "${DISPLAY:-}" ]]; then
     "$lab" "$@"
 elif command -v xvfb-run >/dev/null; then
-    xvfb-run -a -s "-screen 0 1024x768x24" "$lab" "$@"
+    xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$lab" "$@"
 else
     echo "run-lab.sh: no DISPLAY and no xvfb-run (install xvfb)" >&2
     exit 2
