@@ -59,7 +59,10 @@ if [[ -f fuzz/run-fuzz.sh ]]; then
     stage "fuzz" bash fuzz/run-fuzz.sh
 fi
 if [[ -f tests/soak/run-soak.sh ]]; then
-    stage "soak (short)" "${xvfb[@]}" bash tests/soak/run-soak.sh --short
+    stage "soak (short)" bash tests/soak/run-soak.sh --short
+fi
+if [[ -f tests/soak/run-valgrind.sh ]]; then
+    stage "valgrind" bash tests/soak/run-valgrind.sh
 fi
 
 summary
