@@ -67,14 +67,6 @@ TEST(Pyramid, CoarsestTexelIsOpaqueOnlyWhenAllSixtyFourPixelsAre) {
     EXPECT_LT(texel(map, 3, 0, 0), 255);
 }
 
-TEST(Pyramid, EmptyLevelZeroGivesEmptyLevels) {
-    OcclusionMap map = makeMap(7); // stale contents from an earlier frame
-    std::fill(map.levels[0].begin(), map.levels[0].end(), std::uint8_t{0});
-    buildPyramid(map);
-    for (const auto& level : map.levels)
-        for (std::uint8_t value : level) ASSERT_EQ(value, 0);
-}
-
 TEST(WindowMask, ClearsOnlyPixelsOutsideASmallWindow) {
     std::vector<std::uint8_t> level0(64 * 64, 255);
     clearOutsideWindow(level0, 64, 64);

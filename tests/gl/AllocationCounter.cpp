@@ -1,8 +1,6 @@
 // Replaces the global allocation functions of the test binary with malloc-based ones that count
-// while a flag is on. Everything that allocates through operator new in the process (the system
+// while a flag is on (kept apart from the tests, which the compiler would otherwise see mix them). Everything that allocates through operator new in the process (the system
 // under test, the C++ runtime, C++ parts of the GL driver) goes through here.
-#include "AllocationCounter.h"
-
 #include <atomic>
 #include <cstdlib>
 #include <new>

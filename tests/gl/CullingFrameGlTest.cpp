@@ -1,13 +1,11 @@
 // Whole culling passes (cullAndDrawFrame) over the real scene: what the counters and the visible
 // list promise after every frame, what changes the culled set and what must not.
-#include "GlTest.h"
+#include "ViewerWindow.h"
 
 #include "app/Cameras.h"
-#include "app/Viewer.h"
 #include "culling/FrameStats.h"
 #include "scene/Scene.h"
 
-#include <GL/gl.h>
 #include <algorithm>
 
 using CullingFrameGl = GlTest;
@@ -120,24 +118,5 @@ TEST_F(CullingFrameGl, TurningTheFakeCameraBehindTheWallsCullsManyOccludees) {
             EXPECT_GE(lower.passedDeb, previous) << "angle " << angle << ", threshold " << threshold;
             previous = lower.passedDeb;
         }
-    }
-}
-
-TEST_F(CullingFrameGl, TheFakeCameraKeysReachTheSameViewAsSettingTheAngle) {
-    for (int press = 0; press < 36; ++press) handleKey('\'');
-    ASSERT_EQ(fakeCamera.angle, 180.0);
-    const CullingResult byKeys = cullOnce();
-    spinFakeCamera(180.0);
-    EXPECT_EQ(cullOnce(), byKeys);
-}
-
-TEST_F(CullingFrameGl, AWholeDisplayLeavesNoGlError) {
-    while (glGetError() != GL_NO_ERROR) {
-    }
-    for (double angle : {0.0, 225.0}) {
-        spinFakeCamera(angle);
-        lockToFakeCamera = angle != 0.0;
-        display();
-        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << "angle " << angle;
     }
 }

@@ -1,16 +1,14 @@
 // The depth estimation buffer built from the fake camera: every cell holds the nearest depth of
 // the occluders whose projected rectangles reach it, or the far plane.
-#include "GlTest.h"
+#include "ViewerWindow.h"
 
 #include "app/Cameras.h"
 #include "culling/DepthEstimationBuffer.h"
-#include "culling/FrameStats.h"
 #include "culling/OcclusionMap.h"
 #include "culling/ScreenBounds.h"
 #include "scene/Scene.h"
 
 #include <GL/gl.h>
-#include <algorithm>
 #include <cmath>
 
 using DepthEstimationGl = GlTest;
@@ -64,19 +62,4 @@ TEST_F(DepthEstimationGl, EachDepthCellHoldsTheNearestOccluderReachingItOrTheFar
         EXPECT_GT(nearCells, 100) << "angle " << angle;
         EXPECT_LT(nearCells, depthBufferSide * depthBufferSide) << "angle " << angle;
     }
-}
-
-TEST_F(DepthEstimationGl, WithoutOccludersEveryDepthCellIsTheFarPlane) {
-    ScopedScene scene(sceneObjects, {}, occludeeIndices);
-    buildBuffer();
-    EXPECT_TRUE(std::all_of(depthEstimationBuffer.cells.begin(), depthEstimationBuffer.cells.end(),
-                            [](double cell) { return cell == 1.0; }));
-}
-
-TEST_F(DepthEstimationGl, BuildingTheBufferStartsANewCullCount) {
-    frameStats.passedHom = 45;
-    frameStats.passedDeb = 123;
-    buildBuffer();
-    EXPECT_EQ(frameStats.passedDeb, 0u);
-    EXPECT_EQ(frameStats.passedHom, 45u) << "the buffer build leaves the cover counter to the map build";
 }

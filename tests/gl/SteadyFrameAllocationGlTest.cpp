@@ -1,6 +1,9 @@
 // Once the visible list has grown to its largest size, a culling pass allocates nothing.
-#include "AllocationCounter.h"
-#include "GlTest.h"
+#include "ViewerWindow.h"
+
+// In AllocationCounter.cpp: counts operator new calls from start to stop.
+void startCountingAllocations();
+std::size_t stopCountingAllocations();
 
 using SteadyFrameGl = GlTest;
 

@@ -95,11 +95,6 @@ CullingResult cullOnce() {
     return {frameStats.passedHom, frameStats.passedDeb, visibleIndices};
 }
 
-void PrintTo(const CullingResult& result, std::ostream* out) {
-    *out << "{passedHom " << result.passedHom << ", passedDeb " << result.passedDeb << ", "
-         << result.visible.size() << " visible}";
-}
-
 void spinFakeCamera(double angle) {
     fakeCamera.angle = angle;
     updateEye(fakeCamera);
@@ -139,8 +134,6 @@ ScopedScene::ScopedScene(std::vector<SceneObject> objects, std::vector<std::uint
     : objects_(std::move(objects)), occluders_(std::move(occluders)), occludees_(std::move(occludees)) {
     swapWithGlobals();
 }
-
-ScopedScene::~ScopedScene() { swapWithGlobals(); }
 
 void ScopedScene::swapWithGlobals() {
     sceneObjects.swap(objects_);

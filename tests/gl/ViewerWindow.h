@@ -3,11 +3,11 @@
 // handler and projection, and the cube scene built into the global lists. It is opened on first
 // use, never at start-up, so listing the tests needs no X server.
 
-#include "geometry/Vector.h"
 #include "mesh/SceneObject.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
-#include <ostream>
 #include <vector>
 
 constexpr int viewerSide = 640;
@@ -17,6 +17,17 @@ bool openViewerWindow();
 
 // The start-up settings: both cameras reset, threshold 255, lock off, the 640 x 640 projection.
 void resetViewerSettings();
+
+// Fixture of every GL test: the shared window, with the start-up settings before and after each
+// test so that no test sees another's cameras, threshold, lock or projection.
+class GlTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(openViewerWindow()) << "the GL tests need an X server (run them under xvfb-run)";
+        resetViewerSettings();
+    }
+    void TearDown() override { resetViewerSettings(); }
+};
 
 // The culling and drawing part of a frame as display() runs it: model-view mode, cullAndDrawFrame.
 void runCullingFrame();
@@ -34,9 +45,6 @@ struct CullingResult {
         return passedHom == other.passedHom && passedDeb == other.passedDeb && visible == other.visible;
     }
 };
-
-// For readable failures: the counters and the size of the visible list.
-void PrintTo(const CullingResult& result, std::ostream* out);
 
 // runCullingFrame and what it decided.
 CullingResult cullOnce();
@@ -56,7 +64,7 @@ class ScopedScene {
   public:
     ScopedScene(std::vector<SceneObject> objects, std::vector<std::uint32_t> occluders,
                 std::vector<std::uint32_t> occludees);
-    ~ScopedScene();
+    ~ScopedScene() { swapWithGlobals(); }
     ScopedScene(const ScopedScene&) = delete;
     ScopedScene& operator=(const ScopedScene&) = delete;
 

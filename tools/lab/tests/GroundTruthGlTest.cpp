@@ -54,7 +54,7 @@ class GroundTruthGl : public ::testing::Test {
     static constexpr std::uint32_t behindIndex = 599;
 };
 
-TEST_F(GroundTruthGl, OccluderHidesWhatIsBehindItAndNothingBeside) {
+TEST_F(GroundTruthGl, OccluderHidesWhatIsBehindItAndNothingBesideIt) {
     ASSERT_GE(colourChannelBits(), 8);
     IdScene scene = makeIdScene(objects);
     const IdCoverage coverage = renderIdFrame(scene, camera, 640);
@@ -65,15 +65,10 @@ TEST_F(GroundTruthGl, OccluderHidesWhatIsBehindItAndNothingBeside) {
     EXPECT_EQ(coverage.pixels[behindIndex], 0u); // behind the camera
     EXPECT_EQ(visibleFlags(coverage, {hiddenIndex, besideIndex, behindIndex}),
               (std::vector<bool>{false, true, false}));
-}
 
-TEST_F(GroundTruthGl, WithoutTheOccluderTheHiddenCubeShows) {
     objects[occluderIndex] = SceneObject();
-    IdScene scene = makeIdScene(objects);
-    const IdCoverage coverage = renderIdFrame(scene, camera, 640);
-    EXPECT_EQ(coverage.unknownPixels, 0u);
-    EXPECT_GT(coverage.pixels[hiddenIndex], 100u);
-    EXPECT_GT(coverage.pixels[besideIndex], 100u);
+    IdScene without = makeIdScene(objects);
+    EXPECT_GT(renderIdFrame(without, camera, 640).pixels[hiddenIndex], 100u);
 }
 
 TEST_F(GroundTruthGl, LeavesTheViewersDrawingStateAlone) {

@@ -146,19 +146,9 @@ TEST(LabCsv, LinesRoundTripAndMatchTheHeader) {
 
     const std::optional<SweepRow> back = parseCsvLine(line);
     ASSERT_TRUE(back);
-    EXPECT_EQ(back->angle, 225);
-    EXPECT_EQ(back->threshold, 150);
-    EXPECT_EQ(back->occludees, 640u);
-    EXPECT_EQ(back->passedHom, 400u);
-    EXPECT_EQ(back->passedDeb, 350u);
-    EXPECT_EQ(back->drawn, 290u);
-    EXPECT_EQ(back->visible, 200u);
-    EXPECT_EQ(back->falseCulls, 3u);
+    EXPECT_EQ(csvLine(*back), line); // every column read back, times in milliseconds with four decimals
     EXPECT_EQ(back->missedCulls, 93u);
-    EXPECT_NEAR(back->cost.mapBuild, r.cost.mapBuild, 1e-7); // milliseconds with four decimals
     EXPECT_NEAR(back->cost.testsHoisted, 0.0004, 1e-7);
-    EXPECT_NEAR(back->cost.drawAll, 0.012, 1e-7);
-    EXPECT_NEAR(back->cost.pipelineFrame, 0.0061, 1e-7);
     EXPECT_NEAR(frameRatio(*back), 0.5, 1e-4);
 }
 
