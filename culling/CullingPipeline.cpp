@@ -20,10 +20,7 @@ std::chrono::steady_clock::duration traversalTime{};
 
 double traversalSeconds() { return std::chrono::duration<double>(traversalTime).count(); }
 
-void cullAndDrawFrame() {
-    const auto start = std::chrono::steady_clock::now();
-    buildOcclusionMap();
-    buildDepthEstimationBuffer();
+void cullOccludees() {
     visibleIndices.clear(); // keeps its capacity: a steady frame allocates nothing
     for (std::uint32_t index : occludeeIndices) {
         SceneObject& occludee = sceneObjects[index];
@@ -31,8 +28,9 @@ void cullAndDrawFrame() {
         visibleIndices.push_back(index);
     }
     visibleIndices.insert(visibleIndices.end(), occluderIndices.begin(), occluderIndices.end());
-    traversalTime += std::chrono::steady_clock::now() - start;
+}
 
+void drawVisibleObjects() {
     loadCameraView(lockToFakeCamera ? fakeCamera : mainCamera);
     glEnable(GL_LIGHTING);
     glEnable(GL_DEPTH_TEST);
@@ -42,4 +40,13 @@ void cullAndDrawFrame() {
         const SceneObject& object = sceneObjects[index];
         drawMesh(object.faces, object.vertices);
     }
+}
+
+void cullAndDrawFrame() {
+    const auto start = std::chrono::steady_clock::now();
+    buildOcclusionMap();
+    buildDepthEstimationBuffer();
+    cullOccludees();
+    traversalTime += std::chrono::steady_clock::now() - start;
+    drawVisibleObjects();
 }

@@ -8,7 +8,6 @@
 #include "culling/OcclusionMap.h"
 #include "culling/OcclusionTests.h"
 #include "culling/ScreenBounds.h"
-#include "mesh/DrawMesh.h"
 #include "scene/Scene.h"
 
 #include <GL/gl.h>
@@ -16,8 +15,6 @@
 #include <chrono>
 
 namespace {
-
-constexpr int drawSide = 640;
 
 // Seconds of wall-clock time for `work`, with the GL queue drained on both sides.
 template <typename Work> double timed(Work&& work) {
@@ -45,19 +42,8 @@ void appendOccluders(CullResult& result) {
 } // namespace
 
 CullResult runViewerTests() {
-    CullResult result;
-    result.drawList.reserve(sceneObjects.size());
-    frameStats.passedHom = 0;
-    frameStats.passedDeb = 0;
-    for (std::uint32_t index : occludeeIndices) {
-        SceneObject& occludee = sceneObjects[index];
-        if (overlapTest(occludee) && !depthTest(occludee)) continue;
-        result.drawList.push_back(index);
-    }
-    result.passedHom = frameStats.passedHom;
-    result.passedDeb = frameStats.passedDeb;
-    appendOccluders(result);
-    return result;
+    cullOccludees();
+    return {frameStats.passedHom, frameStats.passedDeb, visibleIndices};
 }
 
 CullResult runHoistedTests() {
@@ -99,12 +85,9 @@ std::vector<std::uint32_t> drawAllList() {
 
 void drawFrame(const std::vector<std::uint32_t>& list) {
     beginFrame();
-    loadCameraView(fakeCamera);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_CULL_FACE);
-    glViewport(0, 0, drawSide, drawSide);
-    for (std::uint32_t index : list) drawMesh(sceneObjects[index].faces, sceneObjects[index].vertices);
+    visibleIndices.assign(list.begin(), list.end());
+    lockToFakeCamera = true;
+    drawVisibleObjects();
 }
 
 std::vector<Measurement> measureAngle(const std::vector<int>& thresholds, int repeats) {

@@ -17,8 +17,8 @@ struct CullResult {
     }
 };
 
-// The tests as the viewer runs them: overlapTest, then depthTest when covered, per occludee.
-// Needs this frame's occlusion map and depth estimation buffer.
+// The viewer's own tests (cullOccludees) and what they decided. Needs this frame's occlusion map
+// and depth estimation buffer, whose builds zeroed the counters.
 CullResult runViewerTests();
 
 // The same decisions with the fake camera's transforms read back once for all occludees.
@@ -30,9 +30,8 @@ std::vector<bool> culledFlags(const CullResult& result);
 // Every occludee, then every occluder: the frame with nothing culled.
 std::vector<std::uint32_t> drawAllList();
 
-// The viewer's frame preamble (clear colour, lighting, clear depth, depth test), then the final
-// pass of the pipeline: fake camera view, lighting, depth test and face culling, 640 x 640
-// viewport, and drawMesh for each listed object.
+// The viewer's frame preamble (clear colour, lighting, clear depth, depth test), then the
+// pipeline's final pass (drawVisibleObjects) over `list`, from the fake camera.
 void drawFrame(const std::vector<std::uint32_t>& list);
 
 struct Measurement {
