@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <sstream>
+#include <tuple>
 
 using Geometry::Vector;
 
@@ -44,42 +45,26 @@ class KeysTest : public testing::Test {
 } // namespace
 
 TEST_F(KeysTest, AnglesStepByFiveAndWrapOntoTheOtherEnd) {
-    const struct {
-        unsigned char key;
-        OrbitCamera& camera;
-        OrbitCamera& other;
-    } spins[] = {{'.', mainCamera, fakeCamera},
-                 {',', mainCamera, fakeCamera},
-                 {'\'', fakeCamera, mainCamera},
-                 {';', fakeCamera, mainCamera}};
-    for (const auto& spin : spins) {
-        SCOPED_TRACE(spin.key);
+    // From 0, 5, 355, 360 and 180: forward keys wrap past 355 to 0, backward ones from 0 to 360.
+    const double from[] = {0, 5, 355, 360, 180};
+    const double forward[] = {5, 10, 0, 0, 185}, back[] = {360, 360, 350, 355, 175};
+    for (const unsigned char key : {'.', ',', '\'', ';'}) {
+        SCOPED_TRACE(key);
         resetCameras();
-        const bool forward = spin.key == '.' || spin.key == '\'';
-        const struct {
-            double from, to;
-        } steps[] = {{0, forward ? 5.0 : 360.0},
-                     {5, forward ? 10.0 : 360.0},
-                     {355, forward ? 0.0 : 350.0},
-                     {360, forward ? 0.0 : 355.0},
-                     {180, forward ? 185.0 : 175.0}};
-        for (const auto& step : steps) {
-            spin.camera.angle = step.from;
-            press(spin.key);
-            EXPECT_EQ(spin.camera.angle, step.to) << "from " << step.from;
-            EXPECT_EQ(spin.other.angle, 0.0);
+        OrbitCamera& camera = key == '.' || key == ',' ? mainCamera : fakeCamera;
+        const OrbitCamera& other = &camera == &mainCamera ? fakeCamera : mainCamera;
+        for (int i = 0; i < 5; ++i) {
+            camera.angle = from[i];
+            press(key);
+            EXPECT_EQ(camera.angle, key == '.' || key == '\'' ? forward[i] : back[i]) << "from " << from[i];
+            EXPECT_EQ(other.angle, 0.0);
         }
     }
 }
 
 TEST_F(KeysTest, EyesFollowTheAnglesOnTheOrbit) {
     press(',');
-    EXPECT_EQ(mainCamera.angle, 360.0);
-    expectVectorNear(mainCamera.eye, {0, 500, 900});
-    press(',');
-    EXPECT_EQ(mainCamera.angle, 355.0);
-    EXPECT_LT(mainCamera.eye.x, 0.0);
-
+    expectVectorNear(mainCamera.eye, {0, 500, 900}); // 360 degrees
     resetCameras();
     press('.');
     const double a = 5 * 3.141592653589793 / 180;
@@ -97,16 +82,13 @@ TEST_F(KeysTest, EyesFollowTheAnglesOnTheOrbit) {
 }
 
 TEST_F(KeysTest, ThresholdWrapsAsAByte) {
-    press('=');
-    EXPECT_EQ(opacityThreshold, 4);
-    press('-');
-    EXPECT_EQ(opacityThreshold, 255);
-    press('-', 51);
-    EXPECT_EQ(opacityThreshold, 0);
-    press('-');
-    EXPECT_EQ(opacityThreshold, 251);
-    press('=');
-    EXPECT_EQ(opacityThreshold, 0);
+    // Key, presses, threshold after them: 255 + 5 is 4, 0 - 5 is 251.
+    const std::tuple<unsigned char, int, int> steps[] = {
+        {'=', 1, 4}, {'-', 1, 255}, {'-', 51, 0}, {'-', 1, 251}, {'=', 1, 0}};
+    for (const auto& [key, times, after] : steps) {
+        press(key, times);
+        EXPECT_EQ(opacityThreshold, after) << key << " x" << times;
+    }
 }
 
 TEST_F(KeysTest, ResetLockAndUnlistedKeys) {
@@ -131,47 +113,33 @@ TEST_F(KeysTest, ResetLockAndUnlistedKeys) {
         press(key);
         EXPECT_EQ(mainCamera.angle, mainBefore.angle);
         EXPECT_EQ(fakeCamera.angle, fakeBefore.angle);
-        expectVectorNear(mainCamera.eye, mainBefore.eye, 0);
-        expectVectorNear(fakeCamera.eye, fakeBefore.eye, 0);
         EXPECT_EQ(opacityThreshold, 245);
         EXPECT_FALSE(lockToFakeCamera);
     }
 }
 
 TEST(Projection, FrustumFollowsTheWindowShape) {
+    // Height 0.6 at the near plane for a square window; the longer side stretches, the bottom stays 0.
     const struct {
         int width, height;
-        Frustum expected;
-    } cases[] = {
-        {640, 640, {-0.3, 0.3, 0.0, 0.6, 1.0, 2000.0}},    {1280, 640, {-0.6, 0.6, 0.0, 0.6, 1.0, 2000.0}},
-        {640, 1280, {-0.3, 0.3, 0.0, 1.2, 1.0, 2000.0}},   {1, 1, {-0.3, 0.3, 0.0, 0.6, 1.0, 2000.0}},
-        {1000, 400, {-0.75, 0.75, 0.0, 0.6, 1.0, 2000.0}},
-    };
+        double halfWidth, top;
+    } cases[] = {{640, 640, 0.3, 0.6}, {1280, 640, 0.6, 0.6}, {640, 1280, 0.3, 1.2}, {1000, 400, 0.75, 0.6}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
         const std::optional<Frustum> f = frustumFor(c.width, c.height);
         ASSERT_TRUE(f.has_value());
-        EXPECT_DOUBLE_EQ(f->left, c.expected.left);
-        EXPECT_DOUBLE_EQ(f->right, c.expected.right);
-        EXPECT_EQ(f->bottom, 0.0);
-        EXPECT_DOUBLE_EQ(f->top, c.expected.top);
-        EXPECT_EQ(f->nearPlane, 1.0);
-        EXPECT_EQ(f->farPlane, 2000.0);
+        EXPECT_DOUBLE_EQ(f->left, -c.halfWidth);
+        EXPECT_DOUBLE_EQ(f->right, c.halfWidth);
+        EXPECT_DOUBLE_EQ(f->top, c.top);
+        EXPECT_EQ(std::tie(f->bottom, f->nearPlane, f->farPlane), std::make_tuple(0.0, 1.0, 2000.0));
     }
-    EXPECT_FALSE(frustumFor(0, 640).has_value());
-    EXPECT_FALSE(frustumFor(640, 0).has_value());
-    EXPECT_FALSE(frustumFor(0, 0).has_value());
+    for (const auto& [width, height] : {std::pair{0, 640}, std::pair{640, 0}, std::pair{0, 0}})
+        EXPECT_FALSE(frustumFor(width, height).has_value());
 }
 
 TEST(Hud, LinesReadExactly) {
-    HudValues values;
-    values.frameSeconds = 0.1f;
-    values.objectCount = 1000;
-    values.occluderCount = 360;
-    values.passedHom = 17;
-    values.passedDeb = 4294967295u;
-    values.opacityThreshold = 255;
-    values.lockToFakeCamera = false;
+    // Frame time, objects, occluders, passed HOM, passed DEB, threshold, lock.
+    HudValues values{0.1f, 1000, 360, 17, 4294967295u, 255, false};
     const std::array<std::string, hudLineCount> expected = {
         "FPS: 10",
         "Total # of Objects: 1000       Controls:   < Spin Cam Left       > Spin Cam Right",
@@ -185,41 +153,28 @@ TEST(Hud, LinesReadExactly) {
     values.lockToFakeCamera = true;
     EXPECT_EQ(hudLines(values)[4], "# of Pass DEB: 4294967295          Is Camera Locked to Fake Cam: true");
 
-    const struct {
-        float seconds;
-        const char* line;
-    } rates[] = {{0.1f, "FPS: 10"}, {static_cast<float>(1 / 60.02409), "FPS: 60.0241"}, {0.5f, "FPS: 2"}};
-    for (const auto& rate : rates) {
-        values.frameSeconds = rate.seconds;
-        EXPECT_EQ(hudLines(values)[0], rate.line);
-    }
+    values.frameSeconds = static_cast<float>(1 / 60.02409); // six significant digits
+    EXPECT_EQ(hudLines(values)[0], "FPS: 60.0241");
 
-    const struct {
-        std::uint8_t threshold;
-        const char* text;
-    } opacities[] = {{255, "1"}, {250, "0.980392"}, {4, "0.0156863"}, {0, "0"}, {8, "0.0313726"}};
-    for (const auto& o : opacities) {
-        values.opacityThreshold = o.threshold;
+    // 8/255 in single precision; a double would print 0.0313725.
+    const std::pair<std::uint8_t, const char*> opacities[] = {
+        {255, "1"}, {250, "0.980392"}, {4, "0.0156863"}, {0, "0"}, {8, "0.0313726"}};
+    for (const auto& [threshold, text] : opacities) {
+        values.opacityThreshold = threshold;
         EXPECT_EQ(hudLines(values)[5],
-                  std::string("Opacity: ") + o.text + "          + Increase Opacity     - Decrease Opacity");
+                  std::string("Opacity: ") + text + "          + Increase Opacity     - Decrease Opacity");
     }
 }
 
 TEST(FrameTimer, IntervalsAreCappedAndNeverZero) {
-    EXPECT_EQ(frameSecondsFor(2'000'000'000, 1'000'000'000), maxFrameSeconds);
     EXPECT_EQ(frameSecondsFor(100'000'000, 1'000'000'000), 0.1f);
     EXPECT_EQ(frameSecondsFor(100'000'001, 1'000'000'000), maxFrameSeconds);
-    EXPECT_EQ(frameSecondsFor(16'660'000, 1'000'000'000), 0.01666f);
     EXPECT_EQ(frameSecondsFor(std::int64_t{1} << 62, 1'000'000), maxFrameSeconds);
 
     // Two frames within one tick (or a counter going backwards) count as one tick.
-    for (std::int64_t ticks : {std::int64_t{0}, std::int64_t{-5}, INT64_MIN}) {
-        const float seconds = frameSecondsFor(ticks, 1'000'000'000);
-        EXPECT_EQ(seconds, 1e-9f);
-        HudValues values;
-        values.frameSeconds = seconds;
-        EXPECT_EQ(hudLines(values)[0], "FPS: 1e+09");
-    }
+    for (std::int64_t ticks : {std::int64_t{0}, std::int64_t{-5}, INT64_MIN})
+        EXPECT_EQ(frameSecondsFor(ticks, 1'000'000'000), 1e-9f) << ticks;
+    EXPECT_EQ(hudLines(HudValues{1e-9f})[0], "FPS: 1e+09");
 
     startFrameTimer();
     EXPECT_GT(counterFrequency, 0);

@@ -73,15 +73,10 @@ SceneObject sampleObject() {
 // Content that no read produces, in every member, so an untouched target is recognisable.
 SceneObject sentinel() {
     SceneObject o{"sentinel"};
-    o.scale = {7, 7, 7};
-    o.rotation = {1, 2, 3};
-    o.translation = {4, 5, 6};
+    o.scale = o.rotation = o.translation = {7, 7, 7};
+    o.screenMin = o.screenMax = {-1, -2, -3};
     o.vertices = {{9, 8, 7}};
-    o.faces = {Face{}};
-    o.faces[0].normal = {1, 1, 1};
-    o.faces[0].color = {0.5, 0.5, 0.5};
-    o.screenMin = {-1, -2, -3};
-    o.screenMax = {11, 12, 13};
+    o.faces = {Face{{0, 0, 0}, {1, 1, 1}, {0.5, 0.5, 0.5}}};
     return o;
 }
 
@@ -99,8 +94,7 @@ std::string dump(const SceneObject& o) {
     text << "\nfaces ";
     for (const Face& f : o.faces) {
         text << f.vertexIndices[0] << ',' << f.vertexIndices[1] << ',' << f.vertexIndices[2] << ' ';
-        put(f.normal);
-        put(f.color);
+        put(f.normal), put(f.color);
     }
     return text.str();
 }
@@ -128,23 +122,14 @@ struct VectorCase {
 };
 
 const VectorCase vectorCases[] = {
-    {"(1, 2, 3)", true, {1, 2, 3}, ""},
-    {"[1 2 3]", true, {1, 2, 3}, ""},
-    {"{1,2,3}", true, {1, 2, 3}, ""},
-    {"<1>2]3)", true, {1, 2, 3}, ""},
-    {"( -1.5e2 ,\t2 , .25 }", true, {-150, 2, 0.25}, ""},
-    {"1, 2, 3", true, {1, 2, 3}, ""},
-    {"1 2 3", true, {1, 2, 3}, ""},
-    {"1 2 3 4", true, {1, 2, 3}, " 4"},
-    {"1,2,3,", true, {1, 2, 3}, ","},
-    {"(1 2 3) 4", true, {1, 2, 3}, " 4"},
-    {"1 2", true, {1, 2, 0}, ""},
-    {"(7", true, {7, 0, 0}, ""},
-    {"", true, {0, 0, 0}, ""},
-    {"1 x 3", false, {}, nullptr},
-    {"x", false, {}, nullptr},
-    {"nan nan nan", false, {}, nullptr},
-    {"1 inf 2", false, {}, nullptr},
+    {"(1, 2, 3)", true, {1, 2, 3}, ""},   {"[1 2 3]", true, {1, 2, 3}, ""},
+    {"{1,2,3}", true, {1, 2, 3}, ""},     {"<1>2]3)", true, {1, 2, 3}, ""},
+    {"1, 2, 3", true, {1, 2, 3}, ""},     {"( -1.5e2 ,\t2 , .25 }", true, {-150, 2, 0.25}, ""},
+    {"1 2 3 4", true, {1, 2, 3}, " 4"},   {"1,2,3,", true, {1, 2, 3}, ","},
+    {"(1 2 3) 4", true, {1, 2, 3}, " 4"}, {"1 2", true, {1, 2, 0}, ""},
+    {"(7", true, {7, 0, 0}, ""},          {"", true, {0, 0, 0}, ""},
+    {"1 x 3", false, {}, nullptr},        {"x", false, {}, nullptr},
+    {"nan nan nan", false, {}, nullptr},  {"1 inf 2", false, {}, nullptr},
 };
 
 } // namespace
@@ -166,20 +151,27 @@ TEST(GeoVector, SyntaxTable) {
     }
 }
 
-TEST(GeoReader, LayoutDoesNotMatter) {
+TEST(GeoReader, LayoutAndSkippedTextDoNotMatter) {
     const Lines lines = sampleLines();
     Lines spaced;
-    for (const std::string& line : lines) {
-        spaced.push_back("  \t ");
-        spaced.push_back("");
-        spaced.push_back("\t  " + line);
-    }
+    for (const std::string& line : lines) spaced.insert(spaced.end(), {"  \t ", "", "\t  " + line});
     std::string noFinalFeed = join(lines);
     noFinalFeed.pop_back();
+    // Lines the reader skips, and words after the ones it reads, may hold anything.
+    Lines noisy = lines;
+    for (std::size_t i : {0u, 4u, 5u, 8u, 9u, 16u, 17u, 21u, 22u}) noisy[i] = "9 9 9 (1, 2, 3) faces \x01";
+    noisy[1] = "12.5 {";
+    noisy[rotationLine] = "(((( 10 20 30";
+    noisy[firstVertexLine] = "-7 0 0 0";
+    noisy[faceCountLine] = "3 2";
+    noisy[nameLine] = "tetra shape name"; // the first word only
+    noisy[firstIndexLine] = "0 7 9";      // only the first number counts
+    noisy[firstIndexLine + 1] = "1\t99999999999999";
     const std::string variants[] = {
         join(lines),         "\n\n \v\f\n" + join(spaced) + "\n \t\n",
         join(lines, "\r\n"), join(spaced, "\r\n"),
         noFinalFeed,         join(lines, "\n\n\n"),
+        join(noisy),
     };
     for (const std::string& text : variants) {
         SceneObject target = sentinel();
@@ -188,133 +180,82 @@ TEST(GeoReader, LayoutDoesNotMatter) {
     }
 }
 
-TEST(GeoReader, DroppedLinesAndWordsMayHoldAnything) {
-    Lines lines = sampleLines();
-    for (std::size_t i : {0u, 4u, 5u, 8u, 9u, 16u, 17u, 21u, 22u}) lines[i] = "9 9 9 (1, 2, 3) faces \x01";
-    lines[1] = "12.5 {";
-    lines[rotationLine] = "(((( 10 20 30";
-    lines[firstVertexLine] = "-7 0 0 0";
-    lines[faceCountLine] = "3 2";
-    lines[nameLine] = "tetra shape name"; // the first word only
-    lines[firstIndexLine] = "0 7 9";      // only the first number counts
-    lines[firstIndexLine + 1] = "1\t99999999999999";
-    SceneObject target = sentinel();
-    EXPECT_TRUE(readInto(join(lines), target));
-    expectSame(target, sampleObject());
-}
-
 TEST(GeoReader, RecordThatRunsOutAnywhereLeavesTheTargetUntouched) {
     const Lines lines = sampleLines();
     const std::string text = join(lines);
     const std::size_t lastLineStart = text.rfind('\n', text.size() - 2) + 1;
     const std::size_t countStart = join(Lines(lines.begin(), lines.begin() + faceCountLine)).size();
     const std::size_t countDigit = countStart + lines[faceCountLine].size() - 1;
+    SceneObject noFaces = sampleObject();
+    noFaces.faces.clear();
     for (std::size_t cut = 0; cut < lastLineStart; ++cut) {
         SCOPED_TRACE(testing::Message() << "cut at byte " << cut);
+        // Except where the face-count line lost its number: a complete record without faces.
+        const bool complete = cut > countStart && cut <= countDigit;
         SceneObject target = sentinel();
-        const bool read = readInto(text.substr(0, cut), target);
-        if (cut > countStart && cut <= countDigit) {
-            // The face-count line lost its number: a complete record without faces.
-            EXPECT_TRUE(read);
-            EXPECT_EQ(target.vertices.size(), 4u);
-            EXPECT_TRUE(target.faces.empty());
-        } else {
-            EXPECT_FALSE(read);
-            expectSame(target, sentinel());
-        }
+        EXPECT_EQ(readInto(text.substr(0, cut), target), complete);
+        expectSame(target, complete ? noFaces : sentinel());
     }
     // Whitespace alone is no more a line than nothing.
     for (const char* blank : {"", " ", "\n\n\r\n\t \v\f"}) expectSame(readOrSentinel(blank), sentinel());
 }
 
-TEST(GeoReader, CountsOfZeroNegativeOrMissingEndTheList) {
-    Lines lines = sampleLines();
-    lines[faceCountLine] = "faces";
-    SceneObject expected = sampleObject();
-    expected.faces.clear();
-    expectSame(readOrSentinel(join(lines)), expected);
-    lines.resize(faceCountLine + 1); // nothing after the count line is needed
-    expectSame(readOrSentinel(join(lines)), expected);
-
-    for (const char* count : {"0", "-5", "many"}) {
-        SCOPED_TRACE(count);
-        const Lines all = sampleLines();
-        Lines noVertices(all.begin(), all.begin() + vertexCountLine);
-        noVertices.push_back(count);
-        noVertices.push_back("faces -1");
-        SceneObject empty = sampleObject();
-        empty.vertices.clear();
-        empty.faces.clear();
-        expectSame(readOrSentinel(join(noVertices)), empty);
-    }
+TEST(GeoReader, CountsAndIndicesThatCannotBeTrusted) {
+    enum Outcome { Discarded, NoFaces, NoVerticesOrFaces, FirstFaceDropped };
+    const struct {
+        Outcome outcome;
+        std::size_t line;
+        std::vector<const char*> texts;
+    } cases[] = {
+        // Zero, negative or unreadable (beyond 32 bits) counts end the list.
+        {NoFaces, faceCountLine, {"faces", "faces -1", "faces 99999999999"}},
+        {NoVerticesOrFaces, vertexCountLine, {"0", "-5", "many"}}, // the first vertex line reads as "faces 0"
+        // Counts larger than the file: the record is dropped without reserving room for them.
+        {Discarded, vertexCountLine, {"2147483647"}},
+        {Discarded, faceCountLine, {"faces 2147483647"}},
+        // Faces addressing missing vertices are dropped.
+        {FirstFaceDropped, firstIndexLine + 2, {"4", "-1", "4294967295", "100000"}},
+    };
+    for (const auto& c : cases)
+        for (const char* text : c.texts) {
+            SCOPED_TRACE(text);
+            Lines lines = sampleLines();
+            lines[c.line] = text;
+            SceneObject expected = c.outcome == Discarded ? sentinel() : sampleObject();
+            if (c.outcome == NoVerticesOrFaces) expected.vertices.clear();
+            if (c.outcome == NoFaces || c.outcome == NoVerticesOrFaces) expected.faces.clear();
+            if (c.outcome == FirstFaceDropped) expected.faces.erase(expected.faces.begin());
+            SceneObject read = sentinel();
+            EXPECT_NO_THROW(readInto(join(lines), read));
+            expectSame(read, expected);
+            EXPECT_TRUE(hasValidFaceIndices(read));
+        }
 }
 
 TEST(GeoReader, FailedStreamReadsNothing) {
     std::istringstream in(join(sampleLines()));
     in.setstate(std::ios::failbit);
     SceneObject target = sentinel();
-    in >> target;
-    EXPECT_TRUE(in.fail());
+    EXPECT_TRUE((in >> target).fail());
     expectSame(target, sentinel());
     in.clear();
-    in >> target; // the whole record is still there
-    EXPECT_FALSE(in.fail());
+    EXPECT_FALSE((in >> target).fail()); // the whole record is still there
     expectSame(target, sampleObject());
 }
 
-TEST(GeoReader, CountsLargerThanTheFileDiscardTheRecordWithoutReservingForThem) {
-    Lines lines = sampleLines();
-    lines[vertexCountLine] = "2147483647";
-    EXPECT_NO_THROW(expectSame(readOrSentinel(join(lines)), sentinel()));
-
-    lines = sampleLines();
-    lines[faceCountLine] = "faces 2147483647";
-    EXPECT_NO_THROW(expectSame(readOrSentinel(join(lines)), sentinel()));
-
-    // Beyond 32 bits the count cannot be read and counts as 0.
-    lines = sampleLines();
-    lines[faceCountLine] = "faces 99999999999";
-    SceneObject expected = sampleObject();
-    expected.faces.clear();
-    expectSame(readOrSentinel(join(lines)), expected);
-}
-
-TEST(GeoReader, FacesAddressingMissingVerticesAreDropped) {
-    for (const char* index : {"4", "-1", "4294967295", "100000"}) {
-        SCOPED_TRACE(index);
-        Lines lines = sampleLines();
-        lines[firstIndexLine + 2] = index;
-        SceneObject expected = sampleObject();
-        expected.faces.erase(expected.faces.begin());
-        const SceneObject read = readOrSentinel(join(lines));
-        expectSame(read, expected);
-        EXPECT_TRUE(hasValidFaceIndices(read));
-    }
-}
-
-TEST(GeoReader, NonNumbersStoreNothingAndTheRecordStillCounts) {
+TEST(GeoReader, NonNumbersStoreNothingAndVeryLongLinesAreReadWhole) {
+    const std::string megabyte(1 << 20, 'n');
     Lines lines = sampleLines();
     lines[scaleLine] = "nan nan nan";
     lines[translationLine] = "inf 0 0";
     lines[firstVertexLine + 1] = "v -inf 1 1";
-    lines[nameLine] = "\xff";
-    SceneObject expected = sampleObject();
-    expected.name = "\xff";
-    expected.scale = {};
-    expected.translation = {};
-    expected.vertices[1] = {};
-    expectSame(readOrSentinel(join(lines)), expected);
-}
-
-TEST(GeoReader, VeryLongLinesAreReadWhole) {
-    const std::string megabyte(1 << 20, 'n');
-    Lines lines = sampleLines();
-    lines[nameLine] = megabyte + " tail";
-    lines[firstVertexLine + 1] = "v" + std::string(1 << 20, ' ') + "1 0 0";
+    lines[nameLine] = megabyte + "\xff tail";
+    lines[firstVertexLine + 3] = "v" + std::string(1 << 20, ' ') + "0 0 1";
     lines[firstIndexLine] = std::string(1 << 20, '0');
     lines[4] = std::string(1 << 20, '\0');
     SceneObject expected = sampleObject();
-    expected.name = megabyte;
+    expected.name = megabyte + "\xff";
+    expected.scale = expected.translation = expected.vertices[1] = {};
     expectSame(readOrSentinel(join(lines)), expected);
 }
 
@@ -322,26 +263,22 @@ TEST(GeoReader, BinaryNoiseGivesAValidObjectOrNone) {
     std::mt19937 random(12345);
     std::uniform_int_distribution<int> byte(0, 255);
     const std::string valid = join(sampleLines());
+    const char favourites[] = {'\n', '\0', '-', '9', ' ', '('};
     for (int round = 0; round < 300; ++round) {
-        std::string text;
-        if (round % 3 == 0) {
-            text.resize(static_cast<std::size_t>(byte(random)) * 8);
-            for (char& c : text) c = static_cast<char>(byte(random));
-        } else {
-            // A real record with some bytes overwritten, often by digits, line feeds and NULs.
-            text = valid;
-            const char favourites[] = {'\n', '\0', '-', '9', ' ', '('};
-            for (int k = 0; k < round % 7 + 1; ++k) {
-                const int b = byte(random);
-                text[static_cast<std::size_t>(byte(random)) % text.size()] =
-                    b < 128 ? favourites[b % 6] : static_cast<char>(b);
-            }
+        // Every third round pure noise, else a real record with a few bytes overwritten, often by
+        // digits, line feeds and NULs.
+        const bool noise = round % 3 == 0;
+        std::string text = noise ? std::string(static_cast<std::size_t>(byte(random)) * 8, ' ') : valid;
+        const std::size_t writes = noise ? text.size() : static_cast<std::size_t>(round % 7 + 1);
+        for (std::size_t k = 0; k < writes; ++k) {
+            const int b = byte(random);
+            const std::size_t at = noise ? k : static_cast<std::size_t>(byte(random)) % text.size();
+            text[at] = !noise && b < 128 ? favourites[b % 6] : static_cast<char>(b);
         }
         SceneObject target = sentinel();
-        if (readInto(text, target)) {
+        if (readInto(text, target))
             EXPECT_TRUE(hasValidFaceIndices(target)) << "round " << round;
-        } else {
+        else
             expectSame(target, sentinel());
-        }
     }
 }

@@ -1,16 +1,14 @@
-"""Drives the real viewer binary on the X server in $DISPLAY.
+"""Drives the real viewer binary on the X server in $DISPLAY: each Viewer runs it in a fresh working
+directory, finds its window, sends keys, reads pixels, and always cleans up on the way out."""
 
-Each Viewer runs the binary in a fresh temporary working directory (with or without a copy of
-data/), finds its window by title, sends keys with xdotool, reads the window's pixels through the
-X server and always kills the process and removes the directory on the way out.
-"""
-
+import collections
 import os
 import shutil
 import subprocess
 import sys
 import tempfile
 import time
+import unittest
 
 from Xlib import X, display, error, protocol
 
@@ -23,9 +21,8 @@ _display = None
 
 
 def x_display():
-    """One connection for the whole test process. The X server resets when its last client leaves
-    (the previous test's viewer and connection): a connection made during that reset is dropped,
-    so the first one is retried for a few seconds."""
+    """One connection for the whole test process, retried for a few seconds: one made while the X
+    server resets after its last client left (the previous test's viewer) is dropped."""
     global _display
     deadline = time.monotonic() + 10.0
     while _display is None:
@@ -41,38 +38,25 @@ def x_display():
 def wait_for(predicate, timeout, interval=0.05):
     """Polls predicate until it returns a true value; returns that value, or None on timeout."""
     deadline = time.monotonic() + timeout
-    while True:
-        value = predicate()
-        if value or time.monotonic() > deadline:
-            return value or None
+    while not (value := predicate()) and time.monotonic() <= deadline:
         time.sleep(interval)
+    return value or None
 
 
-class Image:
+class Image(collections.namedtuple("Image", "width height red green blue")):
     """The window's on-screen pixels as separate r, g, b byte strings, rows top to bottom."""
 
-    def __init__(self, width, height, red, green, blue):
-        self.width, self.height = width, height
-        self.red, self.green, self.blue = red, green, blue
-
-    def count(self, kind, left=0, top=0, right=None, bottom=None):
-        """Pixels of the kind in the rectangle [left, right) x [top, bottom)."""
+    def count(self, kind, top=0, right=None, bottom=None):
+        """Pixels of the kind in the rectangle [0, right) x [top, bottom)."""
         right = self.width if right is None else min(right, self.width)
-        bottom = self.height if bottom is None else min(bottom, self.height)
-        n = 0
-        for y in range(top, bottom):
-            lo, hi = y * self.width + left, y * self.width + right
-            n += sum(1 for p in zip(self.red[lo:hi], self.green[lo:hi], self.blue[lo:hi]) if kind(*p))
-        return n
+        rows = range(top, self.height if bottom is None else min(bottom, self.height))
+        return sum(1 for y in rows for p in zip(*(c[y * self.width:y * self.width + right] for c in
+                                                  (self.red, self.green, self.blue))) if kind(*p))
 
     def below(self, top):
         """Raw bytes of the rows from `top` down: for exact comparisons of the scene."""
         lo = top * self.width
         return self.red[lo:] + self.green[lo:] + self.blue[lo:]
-
-
-def is_white(r, g, b):
-    return r > 200 and g > 200 and b > 200
 
 
 def is_red(r, g, b):
@@ -84,7 +68,7 @@ def is_blue(r, g, b):
 
 
 def hud_drawn(image):
-    return image.count(is_white, right=SIDE, bottom=HUD_BOTTOM) > 500
+    return image.count(lambda r, g, b: min(r, g, b) > 200, right=SIDE, bottom=HUD_BOTTOM) > 500
 
 
 class Viewer:
@@ -92,12 +76,10 @@ class Viewer:
 
     def __init__(self, binary, data_dir=None, files=None):
         self.binary, self.data_dir, self.files = binary, data_dir, files or {}
-        self.process = None
 
     def __enter__(self):
         self.tmp = tempfile.TemporaryDirectory(prefix="brisel-e2e-")
         self.cwd = self.tmp.name
-        self.output_path = os.path.join(self.cwd, "output.txt")
         if self.data_dir:
             shutil.copytree(self.data_dir, os.path.join(self.cwd, "data"))
         for name, content in self.files.items():
@@ -112,8 +94,7 @@ class Viewer:
                                             stdout=out, stderr=err)
         try:
             self.window = wait_for(lambda: self._new_mapped_window(before), TIMEOUT)
-            if self.window is None:
-                raise AssertionError("no window titled %r within %.0f s" % (TITLE, TIMEOUT))
+            assert self.window, "no window titled %r within %.0f s" % (TITLE, TIMEOUT)
         except BaseException:
             self.__exit__()
             raise
@@ -138,15 +119,12 @@ class Viewer:
 
     def _new_mapped_window(self, before):
         self.assert_alive()
-        for wid in set(self._windows_titled()) - before:
-            window = self.x.create_resource_object("window", wid)
-            if window.get_attributes().map_state == X.IsViewable:
-                return window
-        return None
+        new = set(self._windows_titled()) - before
+        windows = (self.x.create_resource_object("window", wid) for wid in new)
+        return next((w for w in windows if w.get_attributes().map_state == X.IsViewable), None)
 
     def size(self):
-        geometry = self.window.get_geometry()
-        return geometry.width, geometry.height
+        return self.window.get_geometry().width, self.window.get_geometry().height
 
     def capture(self):
         """The window's pixels, cut off where the window leaves the screen."""
@@ -167,9 +145,10 @@ class Viewer:
         def check():
             self.assert_alive()
             last[:] = [self.capture()]
-            return predicate(last[0]) and last[0]
+            return predicate(last[0])
 
-        return wait_for(check, timeout, interval=0.1) or last[0]
+        wait_for(check, timeout, interval=0.1)
+        return last[0]
 
     def settled_picture(self):
         """A capture taken once two captures in a row agree below the frame rate line (which
@@ -227,17 +206,11 @@ class Viewer:
 
     def wait_exit(self):
         """The exit status, or None if the process is still running after 15 seconds."""
-        try:
-            return self.process.wait(timeout=15.0)
-        except subprocess.TimeoutExpired:
-            return None
+        return wait_for(lambda: self.process.poll() is not None, 15.0) and self.process.returncode
 
 
 def main():
-    """Runs the unittest classes named after the binary and data folder on the command line."""
-    import unittest
-    if len(sys.argv) < 3:
-        sys.exit("usage: %s <brisel binary> <data folder> [test classes]" % sys.argv[0])
+    """Usage: test_viewer.py BINARY DATA_FOLDER [TEST_CLASS...]"""
     global BINARY, DATA
     BINARY, DATA = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
     unittest.main(module="__main__", argv=[sys.argv[0]] + sys.argv[3:], verbosity=2)

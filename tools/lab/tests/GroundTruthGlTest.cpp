@@ -71,20 +71,4 @@ TEST_F(GroundTruthGl, OccluderHidesWhatIsBehindItAndNothingBesideIt) {
     EXPECT_GT(renderIdFrame(without, camera, 640).pixels[hiddenIndex], 100u);
 }
 
-TEST_F(GroundTruthGl, LeavesTheViewersDrawingStateAlone) {
-    glEnable(GL_LIGHTING);
-    glEnable(GL_CULL_FACE);
-    glViewport(0, 0, 64, 64);
-    IdScene scene = makeIdScene(objects);
-    renderIdFrame(scene, camera, 640);
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(viewport[2], 64);
-    GLint mode = 0;
-    glGetIntegerv(GL_MATRIX_MODE, &mode);
-    EXPECT_EQ(mode, GL_MODELVIEW);
-}
-
 } // namespace
