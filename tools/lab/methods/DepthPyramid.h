@@ -1,0 +1,25 @@
+#pragma once
+// A max-depth pyramid over a square depth buffer (window depths 0 near .. 1 far, row-major,
+// bottom row first) and the occludee test that cpu-depth and gpu-hiz share. Level 0 is the buffer;
+// level L+1 has side ceil(side(L) / 2), each texel the farthest of the up to 2 x 2 texels under it,
+// so a texel never claims anything nearer than every pixel it covers.
+
+#include <vector>
+
+struct DepthPyramid {
+    std::vector<int> sides;                 // sides[L]: level L is sides[L] x sides[L]
+    std::vector<std::vector<float>> levels; // down to a 1 x 1 level
+};
+
+// Rebuilds `pyramid` from `depth` (side * side values), reusing its storage.
+void buildMaxPyramid(const float* depth, int side, DepthPyramid& pyramid);
+
+// The level at which the window rectangle [minX, maxX] x [minY, maxY] (in level-0 pixels) touches
+// at most 2 x 2 texels.
+int pyramidLevelFor(const DepthPyramid& pyramid, double minX, double minY, double maxX, double maxY);
+
+// True when every texel the rectangle touches at pyramidLevelFor is strictly nearer than
+// `nearestDepth`: the object lies behind the occluders everywhere it could show. False for a
+// rectangle that reaches outside the buffer, is empty or inverted, or holds NaN.
+bool isRectangleHidden(const DepthPyramid& pyramid, double minX, double minY, double maxX, double maxY,
+                       double nearestDepth);
