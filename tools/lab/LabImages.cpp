@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <iostream>
 #include <png.h>
+#include <cassert>
+#include <GL/gl.h>
 
 GreyImage scaledGrid(const std::uint8_t* bottomFirst, int side, int factor) {
     GreyImage image{side * factor, side * factor, {}};
@@ -57,7 +59,10 @@ GreyImage besideEachOther(const std::vector<GreyImage>& images, int gap, std::ui
     return canvas;
 }
 
-bool writePng(const std::string& path, const GreyImage& image) {
+namespace {
+
+// One PNG of `channels` bytes a pixel (1 grey, 3 RGB), rows top first.
+bool encodePng(const std::string& path, int width, int height, int channels, const std::uint8_t* rows) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) {
         std::cerr << "culling-lab: cannot write " << path << "\n";
@@ -69,13 +74,12 @@ bool writePng(const std::string& path, const GreyImage& image) {
     volatile bool encoded = false;
     if (png && info && setjmp(png_jmpbuf(png)) == 0) {
         png_init_io(png, file);
-        png_set_IHDR(png, info, static_cast<png_uint_32>(image.width), static_cast<png_uint_32>(image.height),
-                     8, PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+        png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height),
+                     8, channels == 3 ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                      PNG_FILTER_TYPE_DEFAULT);
         png_write_info(png, info);
-        for (int y = 0; y < image.height; ++y)
-            png_write_row(png, image.pixels.data() +
-                                   static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width));
+        const std::size_t stride = static_cast<std::size_t>(width) * static_cast<std::size_t>(channels);
+        for (int y = 0; y < height; ++y) png_write_row(png, rows + static_cast<std::size_t>(y) * stride);
         png_write_end(png, nullptr);
         encoded = true;
     }
@@ -84,4 +88,29 @@ bool writePng(const std::string& path, const GreyImage& image) {
     const bool ok = encoded && closed;
     if (!ok) std::cerr << "culling-lab: failed to encode " << path << "\n";
     return ok;
+}
+
+} // namespace
+
+bool writePng(const std::string& path, const GreyImage& image) {
+    assert(image.pixels.size() == static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+    return encodePng(path, image.width, image.height, 1, image.pixels.data());
+}
+
+bool writeRgbPng(const std::string& path, const RgbImage& image) {
+    assert(image.pixels.size() == 3 * static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+    return encodePng(path, image.width, image.height, 3, image.pixels.data());
+}
+
+RgbImage readBackRgb(int x, int y, int width, int height) {
+    RgbImage image{width, height, std::vector<std::uint8_t>(3 * static_cast<std::size_t>(width) * static_cast<std::size_t>(height))};
+    std::vector<std::uint8_t> bottomFirst(image.pixels.size());
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, y, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomFirst.data());
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    const std::size_t stride = 3 * static_cast<std::size_t>(width);
+    for (int row = 0; row < height; ++row)
+        std::copy_n(bottomFirst.data() + static_cast<std::size_t>(height - 1 - row) * stride, stride,
+                    image.pixels.data() + static_cast<std::size_t>(row) * stride);
+    return image;
 }

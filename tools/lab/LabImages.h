@@ -25,5 +25,15 @@ GreyImage depthBufferImage(const DepthEstimationBuffer& buffer, int factor, doub
 // The images side by side, `gap` pixels apart, top-aligned, on a canvas of grey `background`.
 GreyImage besideEachOther(const std::vector<GreyImage>& images, int gap, std::uint8_t background);
 
-// Writes an 8-bit grey PNG; false (with a message on standard error) when it cannot.
+struct RgbImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> pixels; // 3 bytes a pixel, row-major, top row first
+};
+
+// Writes an 8-bit grey or RGB PNG; false (with a message on standard error) when it cannot.
 bool writePng(const std::string& path, const GreyImage& image);
+bool writeRgbPng(const std::string& path, const RgbImage& image);
+
+// GL: the current read buffer's pixels in the rectangle, turned top row first.
+RgbImage readBackRgb(int x, int y, int width, int height);
