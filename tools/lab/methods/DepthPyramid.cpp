@@ -1,0 +1,82 @@
+#include "methods/DepthPyramid.h"
+
+#include <algorithm>
+#include <cmath>
+
+void buildMaxPyramid(const float* depth, int side, DepthPyramid& pyramid) {
+    int levelCount = 0;
+    for (int s = side; s > 0; s = (s + 1) / 2) {
+        ++levelCount;
+        if (s == 1) break;
+    }
+    pyramid.sides.resize(static_cast<std::size_t>(levelCount));
+    pyramid.levels.resize(static_cast<std::size_t>(levelCount));
+    if (levelCount == 0) return;
+
+    pyramid.sides[0] = side;
+    pyramid.levels[0].assign(depth, depth + static_cast<std::size_t>(side) * static_cast<std::size_t>(side));
+    for (std::size_t level = 1; level < pyramid.levels.size(); ++level) {
+        const int parentSide = pyramid.sides[level - 1];
+        const int childSide = (parentSide + 1) / 2;
+        const std::vector<float>& parent = pyramid.levels[level - 1];
+        std::vector<float>& child = pyramid.levels[level];
+        pyramid.sides[level] = childSide;
+        child.resize(static_cast<std::size_t>(childSide) * static_cast<std::size_t>(childSide));
+        for (int r = 0; r < childSide; ++r) {
+            // An odd side's last texel has a single row or column under it.
+            const int r0 = 2 * r, r1 = std::min(2 * r + 1, parentSide - 1);
+            for (int c = 0; c < childSide; ++c) {
+                const int c0 = 2 * c, c1 = std::min(2 * c + 1, parentSide - 1);
+                const float a = std::max(parent[static_cast<std::size_t>(r0 * parentSide + c0)],
+                                         parent[static_cast<std::size_t>(r0 * parentSide + c1)]);
+                const float b = std::max(parent[static_cast<std::size_t>(r1 * parentSide + c0)],
+                                         parent[static_cast<std::size_t>(r1 * parentSide + c1)]);
+                child[static_cast<std::size_t>(r * childSide + c)] = std::max(a, b);
+            }
+        }
+    }
+}
+
+namespace {
+
+// Level-0 pixels whose area meets the closed interval [lo, hi]; hi on a pixel boundary does not
+// reach into the next pixel. The caller has checked 0 <= lo < hi <= side.
+void pixelSpan(double lo, double hi, int side, int& first, int& last) {
+    first = static_cast<int>(std::floor(lo));
+    last = std::max(first, static_cast<int>(std::ceil(hi)) - 1);
+    last = std::min(last, side - 1);
+}
+
+} // namespace
+
+int pyramidLevelFor(const DepthPyramid& pyramid, double minX, double minY, double maxX, double maxY) {
+    if (pyramid.sides.empty()) return 0;
+    const int side = pyramid.sides[0];
+    const double lo = 0.0, hi = side;
+    int x0, x1, y0, y1;
+    pixelSpan(std::clamp(minX, lo, hi), std::clamp(maxX, lo, hi), side, x0, x1);
+    pixelSpan(std::clamp(minY, lo, hi), std::clamp(maxY, lo, hi), side, y0, y1);
+    const int last = static_cast<int>(pyramid.sides.size()) - 1;
+    int level = 0;
+    while (level < last && (((x1 >> level) - (x0 >> level)) > 1 || ((y1 >> level) - (y0 >> level)) > 1)) ++level;
+    return level;
+}
+
+bool isRectangleHidden(const DepthPyramid& pyramid, double minX, double minY, double maxX, double maxY,
+                       double nearestDepth) {
+    if (pyramid.sides.empty() || std::isnan(nearestDepth)) return false;
+    const double side = pyramid.sides[0];
+    // Written so that NaN fails every comparison and lands in the safe answer.
+    if (!(minX >= 0.0 && minY >= 0.0 && maxX <= side && maxY <= side && minX < maxX && minY < maxY)) return false;
+
+    const int level = pyramidLevelFor(pyramid, minX, minY, maxX, maxY);
+    int x0, x1, y0, y1;
+    pixelSpan(minX, maxX, pyramid.sides[0], x0, x1);
+    pixelSpan(minY, maxY, pyramid.sides[0], y0, y1);
+    const int levelSide = pyramid.sides[static_cast<std::size_t>(level)];
+    const std::vector<float>& texels = pyramid.levels[static_cast<std::size_t>(level)];
+    for (int r = y0 >> level; r <= (y1 >> level); ++r)
+        for (int c = x0 >> level; c <= (x1 >> level); ++c)
+            if (!(texels[static_cast<std::size_t>(r * levelSide + c)] < nearestDepth)) return false;
+    return true;
+}
