@@ -1,0 +1,224 @@
+// culling-explorer: the viewer's scene, cameras and keys, with a choice of culling methods and
+// every mistake of the chosen one drawn: false culls filled magenta, correct culls as green
+// wireframes, against a truth taken every frame from the fake camera.
+
+#include "ExplorerMethods.h"
+#include "ExplorerOverlay.h"
+#include "Ghosts.h"
+#include "GroundTruth.h"
+#include "app/Cameras.h"
+#include "app/Projection.h"
+#include "app/Viewer.h"
+#include "culling/CullingPipeline.h"
+#include "culling/OcclusionMap.h"
+#include "geometry/Transforms.h"
+#include "mesh/DrawMesh.h"
+#include "methods/OccluderTruth.h"
+#include "scene/Scene.h"
+
+#include <GL/freeglut.h>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int windowSide = 640;
+constexpr int truthSide = 640;
+constexpr const char* windowTitle = "- culling explorer -";
+
+struct Explorer {
+    std::size_t method = 0;
+    bool ghosts = true;
+    bool truth = true;
+    int buffer = -1;
+    unsigned keys = 0;
+    bool report = false; // print the state line after the next frame
+
+    Frustum frustum = *frustumFor(windowSide, windowSide);
+    IdScene idScene;
+    std::vector<SceneObject> falseGhosts;   // the scene in the false-cull colour
+    std::vector<SceneObject> correctGhosts; // and in the correct-cull colour
+    std::vector<bool> visible, occluderHidden; // truths from the fake camera
+    Judgement judgement;
+    FrameWindow frames;
+    bool framed = false; // lastFrame holds the previous frame's start
+    Clock::time_point lastFrame;
+    std::size_t lastPictureCount = 0;
+};
+
+Explorer explorer;
+
+double secondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+std::vector<SceneObject> painted(const std::vector<SceneObject>& objects, Outcome outcome) {
+    std::vector<SceneObject> copies = objects;
+    for (SceneObject& copy : copies) copy.setColor(outcomeColour(outcome));
+    return copies;
+}
+
+void drawObjects(const std::vector<SceneObject>& objects, const std::vector<std::uint32_t>& indices) {
+    for (std::uint32_t index : indices) drawMesh(objects[index].faces, objects[index].vertices);
+}
+
+// Over the finished scene, with its camera and depth: unlit, so the colours stay exact.
+void drawGhosts(const Judgement& judgement) {
+    glDisable(GL_LIGHTING);
+    drawObjects(explorer.falseGhosts, judgement.filled);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    drawObjects(explorer.correctGhosts, judgement.wireframe);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+}
+
+void takeTruth(double& seconds) {
+    explorer.visible.clear();
+    explorer.occluderHidden.clear();
+    if (!explorer.truth) return;
+    const Clock::time_point start = Clock::now();
+    const IdCoverage coverage = renderIdFrame(explorer.idScene, fakeCamera, truthSide);
+    explorer.visible = visibleFlags(coverage, occludeeIndices);
+    const CullScene scene{&sceneObjects, &occluderIndices, &occludeeIndices};
+    explorer.occluderHidden = hiddenByOccluders(occluderOnlyPixels(scene, {fakeCamera, explorer.frustum}, truthSide));
+    glFinish();
+    seconds = secondsSince(start);
+}
+
+void drawFrame() {
+    const Clock::time_point start = Clock::now();
+    if (explorer.framed) explorer.frames.push(std::chrono::duration<double>(start - explorer.lastFrame).count());
+    explorer.framed = true;
+    explorer.lastFrame = start;
+
+    glMatrixMode(GL_MODELVIEW);
+    double truthSeconds = 0.0;
+    takeTruth(truthSeconds);
+
+    const ExplorerMethod& method = explorerMethods()[explorer.method];
+    const CullScene scene{&sceneObjects, &occluderIndices, &occludeeIndices};
+    const CullView view{fakeCamera, explorer.frustum};
+    glMatrixMode(GL_MODELVIEW);
+    CullOutcome outcome = method.run ? method.run(scene, view, explorer.buffer >= 0)
+                                     : CullOutcome{std::vector<bool>(occludeeIndices.size(), false), {}, 0, 0, {}};
+    explorer.lastPictureCount = outcome.pictures.size();
+    judgeOccludees(occludeeIndices, outcome.culled, explorer.visible, explorer.occluderHidden,
+                   explorer.judgement);
+
+    glMatrixMode(GL_MODELVIEW);
+    try {
+        loadCameraView(mainCamera);
+    } catch (const Geometry::ZeroDivide&) {
+        return; // as the viewer does: no picture for a camera without a view
+    }
+    glViewport(0, 0, windowSide, windowSide);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    setupLighting();
+    glClear(GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_DEPTH_TEST);
+    visibleIndices.clear();
+    for (std::size_t i = 0; i < occludeeIndices.size(); ++i)
+        if (i >= outcome.culled.size() || !outcome.culled[i]) visibleIndices.push_back(occludeeIndices[i]);
+    visibleIndices.insert(visibleIndices.end(), occluderIndices.begin(), occluderIndices.end());
+    drawVisibleObjects();
+    if (explorer.ghosts) drawGhosts(explorer.judgement);
+
+    OverlayValues values;
+    values.method = method.name;
+    values.configuration = method.configuration();
+    values.mainAngle = mainCamera.angle;
+    values.fakeAngle = fakeCamera.angle;
+    values.threshold = opacityThreshold;
+    values.locked = lockToFakeCamera;
+    values.ghosts = explorer.ghosts;
+    values.truth = explorer.truth;
+    values.buffer = explorer.buffer;
+    values.occludees = static_cast<std::uint32_t>(occludeeIndices.size());
+    values.culled = explorer.judgement.culled;
+    values.falseCulls = explorer.judgement.falseCulls;
+    values.missedCulls = explorer.judgement.missedCulls;
+    values.keys = explorer.keys;
+    values.passSeconds = passSeconds(outcome);
+    values.truthSeconds = truthSeconds;
+    values.frames = &explorer.frames;
+    const bool showPicture = explorer.buffer >= 0 && static_cast<std::size_t>(explorer.buffer) < outcome.pictures.size();
+    drawOverlay(values, showPicture ? &outcome.pictures[static_cast<std::size_t>(explorer.buffer)] : nullptr);
+    glutSwapBuffers();
+
+    if (explorer.report) {
+        std::printf("%s\n", stateLine(values).c_str());
+        std::fflush(stdout);
+        explorer.report = false;
+    }
+}
+
+void reshapeWindow(int width, int height) {
+    reshape(width, height);
+    if (const std::optional<Frustum> frustum = frustumFor(width, height)) explorer.frustum = *frustum;
+}
+
+void pressKey(unsigned char key, int /*x*/, int /*y*/) {
+    std::printf("key: %d\n", key);
+    std::fflush(stdout);
+    ++explorer.keys;
+    explorer.report = true;
+    bool changed = true;
+    switch (key) {
+    case escapeKey:
+        releaseOcclusionMap();
+        std::exit(0);
+    case 'm':
+        explorer.method = (explorer.method + 1) % explorerMethods().size();
+        if (explorer.buffer >= 0) explorer.buffer = 0;
+        break;
+    case 'g': explorer.ghosts = !explorer.ghosts; break;
+    case 't': explorer.truth = !explorer.truth; break;
+    case 'b':
+        // Off, then each of the method's pictures in turn, then off again.
+        explorer.buffer = static_cast<std::size_t>(explorer.buffer + 1) < std::max<std::size_t>(explorer.lastPictureCount, 1)
+                              ? explorer.buffer + 1
+                              : -1;
+        break;
+    case 'p': changed = false; break;
+    default: handleKey(key); break;
+    }
+    if (changed) { // the frame times describe one configuration at a time
+        explorer.frames.clear();
+        explorer.framed = false;
+    }
+}
+
+} // namespace
+
+int main() {
+    const char* display = std::getenv("DISPLAY");
+    if (!display || !*display) {
+        std::cerr << "culling-explorer: no X display (DISPLAY is unset); run it under xvfb-run, or "
+                     "tools/explorer/run-explorer.sh for a tour\n";
+        return 2;
+    }
+    resetCameras();
+    buildScene(BRISEL_EXPLORER_MESH, std::cerr);
+    allocateOcclusionMap();
+    explorer.idScene = makeIdScene(sceneObjects);
+    explorer.falseGhosts = painted(sceneObjects, Outcome::FalseCull);
+    explorer.correctGhosts = painted(sceneObjects, Outcome::CulledCorrectly);
+
+    int argc = 1;
+    char name[] = "culling-explorer";
+    char* argv[] = {name, nullptr};
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(windowSide, windowSide);
+    glutCreateWindow(windowTitle);
+    glutDisplayFunc(drawFrame);
+    glutReshapeFunc(reshapeWindow);
+    glutKeyboardFunc(pressKey);
+    glutIdleFunc(glutPostRedisplay);
+    glutMainLoop();
+    return 0;
+}
