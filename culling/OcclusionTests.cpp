@@ -8,11 +8,13 @@
 
 #include <GL/gl.h>
 #include <algorithm>
+#include <cmath>
 
 MapProbe chooseMapLevel(const Geometry::Vector& min, const Geometry::Vector& max) {
     double extent = std::max(max.x - min.x, max.y - min.y);
     MapProbe probe{0, max.x, max.y};
-    while (extent > 1.0) {
+    // Stops one level past the last: an infinite extent would halve forever.
+    while (extent > 1.0 && probe.level < occlusionMapLevels) {
         extent *= 0.5;
         probe.level += 1;
         probe.x *= 0.5;
@@ -23,6 +25,8 @@ MapProbe chooseMapLevel(const Geometry::Vector& min, const Geometry::Vector& max
 
 bool isRectangleCovered(const OcclusionMap& map, const Geometry::Vector& min, const Geometry::Vector& max,
                         std::uint8_t threshold) {
+    if (!std::isfinite(min.x) || !std::isfinite(min.y) || !std::isfinite(max.x) || !std::isfinite(max.y))
+        return false;
     const MapProbe probe = chooseMapLevel(min, max);
     if (probe.level >= map.levelCount) return false;
     const double side = levelSide(probe.level);

@@ -17,13 +17,14 @@ struct MapProbe {
     double y = 0.0;
 };
 
-// Halves the larger extent (and the maximum corner) while the extent is above 1.
+// Halves the larger extent (and the maximum corner) while the extent is above 1, but at most up to
+// level occlusionMapLevels, one past the last level, which no lookup reads.
 MapProbe chooseMapLevel(const Geometry::Vector& min, const Geometry::Vector& max);
 
 // The overlap lookup: the one texel under the rectangle's maximum corner at the chosen level is
 // compared with the threshold (equal counts as covered). Not covered - so the object is drawn,
-// the safe answer - when the level would be above the map's last level, or the maximum corner
-// lies outside the level (left of or below it, at or beyond its last texel, or NaN).
+// the safe answer - when a corner is not finite, the level would be above the map's last level,
+// or the maximum corner lies outside the level (left of or below it, at or beyond its last texel).
 bool isRectangleCovered(const OcclusionMap& map, const Geometry::Vector& min, const Geometry::Vector& max,
                         std::uint8_t threshold);
 

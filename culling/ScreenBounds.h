@@ -22,9 +22,10 @@ struct ScreenBounds {
 // of them when it has fewer. An object with no vertices has no box.
 constexpr unsigned boxCornerCount = 8;
 
-// Per-axis minimum and maximum of the projected box corners. A corner that does not project
-// (homogeneous w of 0) is left out. With no corner projected the bounds stay inverted
-// (min 1e9 > max -1e9): an empty rectangle that covers no texel or cell.
+// Per-axis minimum and maximum of the projected box corners. Without corners, or when a corner lies
+// on or behind the eye plane (homogeneous w <= 0, or NaN), the bounds stay inverted (min 1e9 >
+// max -1e9): no rectangle, so the overlap lookup never reports the box covered (an occludee is
+// drawn) and the depth buffer fill records nothing for it (an occluder hides nothing).
 ScreenBounds projectScreenBounds(const SceneObject& object, const ViewTransforms& transforms);
 
 // Reads the projection and model-view matrices and the viewport from the GL state.
