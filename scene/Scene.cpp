@@ -20,6 +20,12 @@ void buildScene(const std::string& meshPath, std::ostream& errors) {
     std::ifstream file(meshPath);
     if (file.is_open()) {
         file >> prototype;
+        if (prototype.vertices.size() > maxMeshVertices || prototype.faces.size() > maxMeshFaces) {
+            errors << "Mesh \"cube.geo\" is too large: " << prototype.vertices.size() << " vertices and "
+                   << prototype.faces.size() << " faces, at most " << maxMeshVertices << " vertices and "
+                   << maxMeshFaces << " faces; the scene is left empty" << std::endl;
+            prototype = SceneObject{std::string()};
+        }
         prototype.translation = {-200.0, -200.0, -200.0};
         prototype.scale = {0.25, 0.25, 0.25};
         prototype.setColor(occludeeColor);

@@ -1,9 +1,8 @@
-// The 1000-object grid: index lists, colours, placement of the shipped mesh (and of a rotated one),
-// and the shape of that mesh.
-#include "scene/Scene.h"
+// The 1000-object grid: index lists, colours, placement of the shipped mesh and of a rotated one,
+// and the meshes that leave the scene empty.
+#include "TestSupport.h"
 #include "mesh/GeoReader.h"
-
-#include <gtest/gtest.h>
+#include "scene/Scene.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -18,162 +17,103 @@ namespace {
 
 const std::string cubePath = BRISEL_SOURCE_DIR "/data/cube.geo";
 
-void clearScene() {
-    sceneObjects.clear();
-    occluderIndices.clear();
-    occludeeIndices.clear();
-    visibleIndices.clear();
-}
-
-void expectVectorNear(const Vector& actual, const Vector& expected, double eps = 1e-9) {
-    EXPECT_NEAR(actual.x, expected.x, eps);
-    EXPECT_NEAR(actual.y, expected.y, eps);
-    EXPECT_NEAR(actual.z, expected.z, eps);
-}
-
-// The mesh as the reader gives it, before any transform.
-SceneObject readMesh(const std::string& path) {
-    std::ifstream file(path);
-    SceneObject mesh;
-    file >> mesh;
-    EXPECT_FALSE(file.fail()) << path;
-    return mesh;
-}
-
 std::string readText(const std::string& path) {
-    std::ifstream file(path);
     std::stringstream text;
-    text << file.rdbuf();
+    text << std::ifstream(path).rdbuf();
     return text.str();
 }
 
-class SceneTest : public testing::Test {
-  protected:
-    void SetUp() override { clearScene(); }
-    void TearDown() override { clearScene(); }
+// Builds the scene from a mesh text (or from no file) and returns what went to the error stream.
+std::string buildFrom(const std::string* text) {
+    sceneObjects.clear();
+    occluderIndices.clear();
+    occludeeIndices.clear();
+    const std::string path = testing::TempDir() + "brisel_mesh_" + std::to_string(::getpid()) + ".geo";
+    if (text) std::ofstream(path) << *text;
+    std::ostringstream errors;
+    buildScene(text ? path : "/nonexistent/cube.geo", errors);
+    std::remove(path.c_str());
+    return errors.str();
+}
 
-    std::string build(const std::string& path) {
-        std::ostringstream errors;
-        buildScene(path, errors);
-        return errors.str();
-    }
-};
+// The mesh as the reader gives it, before any transform.
+SceneObject cubeMesh() {
+    std::ifstream file(cubePath);
+    SceneObject mesh;
+    file >> mesh;
+    return mesh;
+}
 
 } // namespace
 
-TEST_F(SceneTest, ListsHoldEveryIndexOnceInGridOrder) {
-    EXPECT_EQ(build(cubePath), "");
+// Catches another occluder rule, list order or colour, and an index in both lists or none.
+TEST(Scene, ListsHoldEveryIndexOnceInGridOrderWithTheirColours) {
+    const std::string text = readText(cubePath);
+    ASSERT_EQ(buildFrom(&text), "");
     ASSERT_EQ(sceneObjects.size(), 1000u);
     ASSERT_EQ(occluderIndices.size(), 360u);
     ASSERT_EQ(occludeeIndices.size(), 640u);
-    EXPECT_TRUE(visibleIndices.empty());
-
-    for (std::uint32_t n = 0; n < 200; ++n) EXPECT_EQ(occluderIndices[n], n);
-    const std::uint32_t occluderNext[] = {200, 201, 210, 211, 220, 221};
-    const std::uint32_t occludeeStart[] = {202, 203, 204, 205, 206, 207, 208, 209, 212, 213};
-    for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(occluderIndices[200 + i], occluderNext[i]);
-    for (std::size_t i = 0; i < 10; ++i) EXPECT_EQ(occludeeIndices[i], occludeeStart[i]);
-    EXPECT_EQ(occludeeIndices.back(), 999u);
-
-    std::vector<int> seen(1000, 0);
-    for (std::uint32_t n : occluderIndices) ++seen[n];
-    for (std::uint32_t n : occludeeIndices) ++seen[n];
-    EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), 1000);
+    std::vector<std::uint32_t> all = occluderIndices;
+    all.insert(all.end(), occludeeIndices.begin(), occludeeIndices.end());
+    std::sort(all.begin(), all.end());
+    for (std::uint32_t n = 0; n < 1000; ++n) ASSERT_EQ(all[n], n);
     EXPECT_TRUE(std::is_sorted(occluderIndices.begin(), occluderIndices.end()));
     EXPECT_TRUE(std::is_sorted(occludeeIndices.begin(), occludeeIndices.end()));
-
-    // Membership follows the grid position n = 100 i + 10 j + k; colour follows membership.
     for (std::uint32_t n : occluderIndices) {
         EXPECT_TRUE(n / 100 < 2 || n % 10 < 2) << n;
-        for (const Face& f : sceneObjects[n].faces) expectVectorNear(f.color, {1, 0, 0}, 0);
+        EXPECT_EQ(sceneObjects[n].faces.at(0).color.x, 1.0) << n;
     }
-    for (std::uint32_t n : occludeeIndices)
-        for (const Face& f : sceneObjects[n].faces) expectVectorNear(f.color, {0, 0, 1}, 0);
+    for (std::uint32_t n : occludeeIndices) EXPECT_EQ(sceneObjects[n].faces.at(0).color.z, 1.0) << n;
 }
 
-TEST_F(SceneTest, UnrotatedMeshLandsOnTheGridAtQuarterSize) {
-    build(cubePath);
-    const SceneObject mesh = readMesh(cubePath);
-    ASSERT_EQ(mesh.vertices.size(), 8u);
-    expectVectorNear(mesh.rotation, {0, 0, 0}, 0);
-    for (int i = 0; i < 10; ++i)
-        for (int j = 0; j < 10; ++j)
-            for (int k = 0; k < 10; ++k) {
-                const SceneObject& object = sceneObjects[static_cast<std::size_t>(100 * i + 10 * j + k)];
-                expectVectorNear(object.translation, {40.0 * i, 40.0 * j, 40.0 * k}, 0);
-                expectVectorNear(object.scale, {1, 1, 1}, 0);
-                ASSERT_EQ(object.vertices.size(), mesh.vertices.size());
-                for (std::size_t v = 0; v < mesh.vertices.size(); ++v) {
-                    const Vector& m = mesh.vertices[v];
-                    expectVectorNear(
-                        object.vertices[v],
-                        {0.25 * m.x - 200 + 40 * i, 0.25 * m.y - 200 + 40 * j, 0.25 * m.z - 200 + 40 * k});
-                }
-            }
-}
-
-TEST_F(SceneTest, ShippedMeshIsAnOutwardFacingBoxCorneredByItsFirstEightVertices) {
-    build(cubePath);
-    for (std::size_t n : {std::size_t{0}, std::size_t{555}, std::size_t{999}}) {
-        SCOPED_TRACE(n);
-        const SceneObject& box = sceneObjects[n];
-        ASSERT_GE(box.vertices.size(), 8u);
-        ASSERT_EQ(box.faces.size(), 12u);
-        ASSERT_TRUE(hasValidFaceIndices(box));
-
-        Vector low = box.vertices[0], high = box.vertices[0];
-        for (const Vector& v : box.vertices) {
-            low = {std::min(low.x, v.x), std::min(low.y, v.y), std::min(low.z, v.z)};
-            high = {std::max(high.x, v.x), std::max(high.y, v.y), std::max(high.z, v.z)};
-        }
-        // The first eight are the eight distinct corners of the bounding box.
-        std::vector<int> corners;
-        for (std::size_t v = 0; v < 8; ++v) {
-            const Vector& p = box.vertices[v];
-            const bool onX = p.x == low.x || p.x == high.x, onY = p.y == low.y || p.y == high.y;
-            const bool onZ = p.z == low.z || p.z == high.z;
-            ASSERT_TRUE(onX && onY && onZ) << "vertex " << v;
-            corners.push_back((p.x == high.x) + 2 * (p.y == high.y) + 4 * (p.z == high.z));
-        }
-        std::sort(corners.begin(), corners.end());
-        EXPECT_EQ(std::unique(corners.begin(), corners.end()) - corners.begin(), 8);
-
-        // Every normal points away from the centre, so back-face culling keeps the outside.
-        const Vector centre{(low.x + high.x) / 2, (low.y + high.y) / 2, (low.z + high.z) / 2};
-        for (const Face& f : box.faces) {
-            const Vector& a = box.vertices[f.vertexIndices[0]];
-            const Vector& b = box.vertices[f.vertexIndices[1]];
-            const Vector& c = box.vertices[f.vertexIndices[2]];
-            const Vector mid{(a.x + b.x + c.x) / 3, (a.y + b.y + c.y) / 3, (a.z + b.z + c.z) / 3};
-            EXPECT_GT(Geometry::dot(f.normal, mid - centre), 0.0);
-        }
-    }
-}
-
-TEST_F(SceneTest, FileRotationIsAppliedToThePrototypeAndAgainToEachCopy) {
-    // "rotation 0 0 90" in file axes is a quarter turn about the viewer's y axis. Twice, and the
-    // second turn also carries the prototype's offset: v -> (-v.x/4 - 200, v.y/4 - 200, -v.z/4 + 200).
+// Catches a scale, offset or spacing other than 0.25, -200 and 40, and a file rotation applied
+// once instead of twice (then the prototype's offset would not turn).
+TEST(Scene, MeshLandsOnTheGridAtQuarterSizeTurnedTwiceByTheFileRotation) {
+    const SceneObject mesh = cubeMesh();
     std::string text = readText(cubePath);
-    const std::size_t at = text.find("rotation 0 0 0");
-    ASSERT_NE(at, std::string::npos);
-    text.replace(at, 14, "rotation 0 0 90");
-    const std::string path = testing::TempDir() + "rotated_cube_" + std::to_string(::getpid()) + ".geo";
-    std::ofstream(path) << text;
-
-    build(path);
-    std::remove(path.c_str());
-    const SceneObject mesh = readMesh(cubePath);
-    ASSERT_EQ(sceneObjects.size(), 1000u);
-    for (std::size_t n : {std::size_t{0}, std::size_t{123}, std::size_t{999}}) {
-        const SceneObject& object = sceneObjects[n];
-        const double i = static_cast<double>(n / 100), j = static_cast<double>(n / 10 % 10),
-                     k = static_cast<double>(n % 10);
-        expectVectorNear(object.rotation, {0, 90, 0}, 0);
-        ASSERT_EQ(object.vertices.size(), mesh.vertices.size());
-        for (std::size_t v = 0; v < mesh.vertices.size(); ++v) {
-            const Vector& m = mesh.vertices[v];
-            expectVectorNear(object.vertices[v], {-0.25 * m.x - 200 + 40 * i, 0.25 * m.y - 200 + 40 * j,
-                                                  -0.25 * m.z + 200 + 40 * k});
+    for (const bool rotated : {false, true}) {
+        SCOPED_TRACE(rotated ? "rotation 0 0 90" : "rotation 0 0 0");
+        // "rotation 0 0 90" in file axes is a quarter turn about y; twice, with the prototype's
+        // offset turned once: v -> (-v.x/4 - 200, v.y/4 - 200, -v.z/4 + 200).
+        if (rotated) text.replace(text.find("rotation 0 0 0"), 14, "rotation 0 0 90");
+        buildFrom(&text);
+        const double flip = rotated ? -1 : 1;
+        for (std::size_t n : {0u, 123u, 999u}) {
+            const double i = n / 100, j = n / 10 % 10, k = n % 10;
+            const SceneObject& object = sceneObjects[n];
+            expectVectorNear(object.translation, {40 * i, 40 * j, 40 * k}, 0);
+            ASSERT_EQ(object.vertices.size(), mesh.vertices.size());
+            for (std::size_t v = 0; v < mesh.vertices.size(); ++v) {
+                const Vector& m = mesh.vertices[v];
+                expectVectorNear(object.vertices[v], {flip * 0.25 * m.x - 200 + 40 * i, 0.25 * m.y - 200 + 40 * j,
+                                                      flip * (0.25 * m.z - 200) + 40 * k});
+            }
         }
+    }
+}
+
+// Catches a missing or oversized mesh that stops the program or fills the scene (a mesh above the
+// limits, copied 1000 times, would exhaust the memory), and a message other than the one line.
+TEST(Scene, MissingOrOversizedMeshIsReportedOnceAndLeavesTheObjectsEmpty) {
+    std::string vertices = "m\nx\nbig\n1 1 1\nx\nx\nrotation 0 0 0\n0 0 0\nx\nx\n10001\n", faces;
+    for (std::size_t i = 0; i <= maxMeshVertices; ++i) vertices += "v 0 0 0\n";
+    faces = "m\nx\nbig\n1 1 1\nx\nx\nrotation 0 0 0\n0 0 0\nx\nx\n3\nv 0 0 0\nv 1 0 0\nv 0 1 0\nfaces 10001\n";
+    for (std::size_t i = 0; i <= maxMeshFaces; ++i) faces += "face\ns\n0\n1\n2\n";
+    vertices += "faces 0\n";
+    const struct {
+        const std::string* text;
+        std::string message;
+    } cases[] = {
+        {nullptr, "Failed to open \"cube.geo\"\n\n"},
+        {&vertices, "Mesh \"cube.geo\" is too large: 10001 vertices and 0 faces, at most 10000 vertices and "
+                    "10000 faces; the scene is left empty\n"},
+        {&faces, "Mesh \"cube.geo\" is too large: 3 vertices and 10001 faces, at most 10000 vertices and "
+                 "10000 faces; the scene is left empty\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(buildFrom(c.text), c.message);
+        ASSERT_EQ(sceneObjects.size(), 1000u);
+        EXPECT_EQ(occluderIndices.size(), 360u);
+        for (const SceneObject& object : sceneObjects) ASSERT_TRUE(object.vertices.empty() && object.faces.empty());
     }
 }
