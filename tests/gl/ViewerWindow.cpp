@@ -6,11 +6,9 @@
 #include "culling/CullingPipeline.h"
 #include "culling/FrameStats.h"
 #include "culling/OcclusionMap.h"
-#include "geometry/Transforms.h"
 #include "scene/Scene.h"
 
 #include <GL/freeglut.h>
-#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
@@ -18,18 +16,8 @@
 
 namespace {
 
-int toolkitArgc = 1;
-char toolkitName[] = "brisel_gl_tests";
-char* toolkitArgv[] = {toolkitName, nullptr};
-
-bool windowOpen = false;
+int reshapedWidth = 0, reshapedHeight = 0;
 bool exposed = false;
-
-int reshapedWidth = 0;
-int reshapedHeight = 0;
-
-// Frames are driven by the tests; the toolkit's own redisplay only records that the window is up.
-void noteExposure() { exposed = true; }
 
 // The viewer's reshape handler, noting the size the toolkit reported last.
 void reshapeAndNote(int width, int height) {
@@ -51,24 +39,24 @@ template <typename Done> bool pumpEventsUntil(Done done) {
 } // namespace
 
 bool openViewerWindow() {
-    if (windowOpen) return true;
+    static bool open = false;
+    if (open) return true;
     const char* display = std::getenv("DISPLAY");
     if (display == nullptr || *display == '\0') return false;
-    glutInit(&toolkitArgc, toolkitArgv);
+    static int argc = 1;
+    static char name[] = "brisel_gl_tests";
+    static char* argv[] = {name, nullptr};
+    glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(viewerSide, viewerSide);
     glutCreateWindow("- Brisel Project -");
-    glutDisplayFunc(noteExposure);
+    glutDisplayFunc([] { exposed = true; }); // frames are driven by the tests
     glutReshapeFunc(reshapeAndNote);
     if (!pumpEventsUntil([] { return exposed; })) return false;
-
     startFrameTimer();
-    resetCameras();
     buildScene(BRISEL_SOURCE_DIR "/data/cube.geo", std::cerr);
     allocateOcclusionMap();
-    windowOpen = true;
-    resetViewerSettings();
-    return true;
+    return open = true;
 }
 
 void resetViewerSettings() {
@@ -79,19 +67,14 @@ void resetViewerSettings() {
     glMatrixMode(GL_MODELVIEW);
 }
 
-void runCullingFrame() {
-    glMatrixMode(GL_MODELVIEW);
-    cullAndDrawFrame();
-}
-
 bool resizeViewerWindow(int width, int height) {
     glutReshapeWindow(width, height);
-    // Waits for the toolkit's reshape call, not only for the server's new size.
     return pumpEventsUntil([&] { return reshapedWidth == width && reshapedHeight == height; });
 }
 
 CullingResult cullOnce() {
-    runCullingFrame();
+    glMatrixMode(GL_MODELVIEW);
+    cullAndDrawFrame();
     return {frameStats.passedHom, frameStats.passedDeb, visibleIndices};
 }
 
@@ -112,30 +95,16 @@ Geometry::Vector pointInFakeView(double across, double up, double distance) {
 }
 
 SceneObject cubeAt(const Geometry::Vector& centre, double halfSide, const Geometry::Vector& colour) {
-    // Object 0 is a cube of the mesh; move its corners around `centre` and rescale them.
-    const SceneObject& model = sceneObjects.at(0);
-    Geometry::Vector low{1e300, 1e300, 1e300}, high{-1e300, -1e300, -1e300};
-    for (const Geometry::Vector& v : model.vertices) {
-        low = {std::min(low.x, v.x), std::min(low.y, v.y), std::min(low.z, v.z)};
-        high = {std::max(high.x, v.x), std::max(high.y, v.y), std::max(high.z, v.z)};
-    }
-    const Geometry::Vector middle{(low.x + high.x) / 2, (low.y + high.y) / 2, (low.z + high.z) / 2};
-    const double factor = 2.0 * halfSide / (high.x - low.x);
-    SceneObject cube = model;
+    // Object 0 is a cube of side 34 around (-200, -200, -200): move and rescale its corners.
+    SceneObject cube = sceneObjects.at(0);
+    const double factor = halfSide / 17.0;
     for (Geometry::Vector& v : cube.vertices)
-        v = {centre.x + (v.x - middle.x) * factor, centre.y + (v.y - middle.y) * factor,
-             centre.z + (v.z - middle.z) * factor};
+        v = {centre.x + (v.x + 200) * factor, centre.y + (v.y + 200) * factor, centre.z + (v.z + 200) * factor};
     cube.setColor(colour);
     return cube;
 }
 
-ScopedScene::ScopedScene(std::vector<SceneObject> objects, std::vector<std::uint32_t> occluders,
-                         std::vector<std::uint32_t> occludees)
-    : objects_(std::move(objects)), occluders_(std::move(occluders)), occludees_(std::move(occludees)) {
-    swapWithGlobals();
-}
-
-void ScopedScene::swapWithGlobals() {
+void ScopedScene::swap() {
     sceneObjects.swap(objects_);
     occluderIndices.swap(occluders_);
     occludeeIndices.swap(occludees_);

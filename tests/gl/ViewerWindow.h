@@ -2,10 +2,8 @@
 // The one window of the GL tests: a freeglut window with the viewer's pixel format, its reshape
 // handler and projection, and the cube scene built into the global lists. It is opened on first
 // use, never at start-up, so listing the tests needs no X server.
-
+#include "TestSupport.h"
 #include "mesh/SceneObject.h"
-
-#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
@@ -18,38 +16,32 @@ bool openViewerWindow();
 // The start-up settings: both cameras reset, threshold 255, lock off, the 640 x 640 projection.
 void resetViewerSettings();
 
-// Fixture of every GL test: the shared window, with the start-up settings before and after each
-// test so that no test sees another's cameras, threshold, lock or projection.
+// Fixture of every GL test: the shared window, with the start-up settings before and after each test.
 class GlTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(openViewerWindow()) << "the GL tests need an X server (run them under xvfb-run)";
+        if (!openViewerWindow())
+            GTEST_FAIL() << "No X display (DISPLAY is unset): run the GL tests under xvfb-run, e.g. "
+                            "xvfb-run -a -s \"-screen 0 1024x768x24 -noreset\" ctest -L gl";
         resetViewerSettings();
     }
     void TearDown() override { resetViewerSettings(); }
 };
 
-// The culling and drawing part of a frame as display() runs it: model-view mode, cullAndDrawFrame.
-void runCullingFrame();
-
-// Resizes the real window and pumps toolkit events until the toolkit has called the viewer's
-// reshape handler with that size. False when it does not get there within a few seconds.
+// Resizes the real window and pumps events until the viewer's reshape handler saw that size.
 bool resizeViewerWindow(int width, int height);
 
-// What one culling pass decided.
+// What one culling pass (cullAndDrawFrame, in model-view mode) decided.
 struct CullingResult {
     std::uint32_t passedHom = 0;
     std::uint32_t passedDeb = 0;
     std::vector<std::uint32_t> visible;
-    bool operator==(const CullingResult& other) const {
-        return passedHom == other.passedHom && passedDeb == other.passedDeb && visible == other.visible;
+    bool operator==(const CullingResult& o) const {
+        return passedHom == o.passedHom && passedDeb == o.passedDeb && visible == o.visible;
     }
 };
-
-// runCullingFrame and what it decided.
 CullingResult cullOnce();
 
-// Puts the fake camera at `angle` degrees on its orbit.
 void spinFakeCamera(double angle);
 
 // The world point `distance` in front of the fake camera at eye-space (across * d, up * d, -d).
@@ -63,14 +55,14 @@ SceneObject cubeAt(const Geometry::Vector& centre, double halfSide, const Geomet
 class ScopedScene {
   public:
     ScopedScene(std::vector<SceneObject> objects, std::vector<std::uint32_t> occluders,
-                std::vector<std::uint32_t> occludees);
-    ~ScopedScene() { swapWithGlobals(); }
-    ScopedScene(const ScopedScene&) = delete;
-    ScopedScene& operator=(const ScopedScene&) = delete;
+                std::vector<std::uint32_t> occludees)
+        : objects_(std::move(objects)), occluders_(std::move(occluders)), occludees_(std::move(occludees)) {
+        swap();
+    }
+    ~ScopedScene() { swap(); }
 
   private:
-    void swapWithGlobals();
+    void swap();
     std::vector<SceneObject> objects_;
-    std::vector<std::uint32_t> occluders_;
-    std::vector<std::uint32_t> occludees_;
+    std::vector<std::uint32_t> occluders_, occludees_;
 };
