@@ -25,10 +25,9 @@ void ensureDepthTarget(DepthTarget& target, int side) {
     glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, side, side);
     glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
     glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, target.depth);
-    // Framebuffer-object state, set once here: the passes never touch the draw buffer, whose
-    // attribute-stack restore would otherwise land on the wrong framebuffer.
-    glDrawBuffer(GL_NONE);
-    glReadBuffer(GL_NONE);
+    // No colour attachment, and the draw and read buffers left at their defaults: with them set
+    // to GL_NONE, llvmpipe drew the window's next frames in wrong colours. The passes mask colour
+    // writes off, and the depth read-back needs no read buffer.
     assert(glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(drawBinding));
     glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(readBinding));

@@ -1,5 +1,6 @@
 // The GL methods (occluder-only truth, gpu-hiz, occlusion queries) on hand-made box scenes with
 // known answers, rendered for real. Needs an X server (label gl).
+#include "GroundTruth.h"
 #include "HandScene.h"
 #include "LabWindow.h"
 #include "app/Viewer.h"
@@ -189,7 +190,8 @@ struct GlSnapshot {
 };
 
 // Catches a method leaving its framebuffer bound, or the viewport, a mask, a flag, the pixel
-// store or a matrix changed, and GL errors (an unbalanced push or pop shows as one).
+// store or a matrix changed, GL errors (an unbalanced push or pop shows as one), and a target
+// whose set-up spoils the window's later frames (its draw buffer set to GL_NONE did on llvmpipe).
 TEST_F(GlMethods, EveryMethodRestoresTheCallersState) {
     HandScene hand = withOccluder();
     hand.addBox({0, 30, -150}, {3, 3, 3}, false);
@@ -202,6 +204,8 @@ TEST_F(GlMethods, EveryMethodRestoresTheCallersState) {
         {"stop-and-wait queries", [&] { runOcclusionQueries(scene, view, queries); }},
         {"previous-frame queries", [&] { runPreviousFrameQueries(scene, view, queries); }},
     };
+    IdScene ids = makeIdScene(hand.objects);
+    const std::vector<std::uint32_t> idPixels = renderIdFrame(ids, view.camera, 640).pixels;
     for (const auto& [name, run] : methods) {
         SCOPED_TRACE(name);
         glViewport(3, 4, 100, 200);
@@ -238,6 +242,7 @@ TEST_F(GlMethods, EveryMethodRestoresTheCallersState) {
         glDisable(GL_LIGHTING);
         glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
         glPixelStorei(GL_PACK_ALIGNMENT, 4);
+        EXPECT_EQ(renderIdFrame(ids, view.camera, 640).pixels, idPixels);
     }
 }
 
