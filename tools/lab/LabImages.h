@@ -1,8 +1,10 @@
 #pragma once
-// Pictures of the culling structures: grey images stored top row first (as PNG wants them),
-// made from the bottom-row-first grids of the occlusion map and the depth estimation buffer.
+// Pictures of a method at one angle: the fake camera's view with every occludee painted by its
+// outcome, and beside it the method's buffers with a grey key. Images are stored top row first, as
+// PNG wants them; the buffers come bottom row first, as OpenGL reads them.
 
-#include "culling/DepthEstimationBuffer.h"
+#include "methods/CullMethod.h"
+#include "methods/Outcome.h"
 
 #include <cstdint>
 #include <string>
@@ -14,22 +16,14 @@ struct GreyImage {
     std::vector<std::uint8_t> pixels; // row-major, top row first
 };
 
-// A square bottom-row-first byte grid, each texel blown up to factor x factor pixels.
-GreyImage scaledGrid(const std::uint8_t* bottomFirst, int side, int factor);
-
-// The depth estimation buffer as grey levels: the nearest occluder depth white, the farthest
-// recorded one dark grey (linear in eye distance between them), cells with no occluder black.
-GreyImage depthBufferImage(const DepthEstimationBuffer& buffer, int factor, double nearPlane,
-                           double farPlane);
-
-// The images side by side, `gap` pixels apart, top-aligned, on a canvas of grey `background`.
-GreyImage besideEachOther(const std::vector<GreyImage>& images, int gap, std::uint8_t background);
-
 struct RgbImage {
     int width = 0;
     int height = 0;
     std::vector<std::uint8_t> pixels; // 3 bytes a pixel, row-major, top row first
 };
+
+// A bottom-row-first square grid resampled (nearest texel) to side x side, top row first.
+GreyImage fitGrid(const BufferPicture& picture, int side);
 
 // Writes an 8-bit grey or RGB PNG; false (with a message on standard error) when it cannot.
 bool writePng(const std::string& path, const GreyImage& image);
@@ -37,3 +31,13 @@ bool writeRgbPng(const std::string& path, const RgbImage& image);
 
 // GL: the current read buffer's pixels in the rectangle, turned top row first.
 RgbImage readBackRgb(int x, int y, int width, int height);
+
+// GL: the scene from the fake camera into the bottom-left side x side pixels, lit as the viewer
+// lights it, each occludee painted in its outcome's colour; the occluders over them dim red and
+// see-through, so that the culled and missed occludees behind them show. `painted` is a copy of
+// the scene whose face colours this changes.
+RgbImage outcomeView(std::vector<SceneObject>& painted, const std::vector<Outcome>& outcomes, int side);
+
+// The view with the buffers in a grid beside it, each under its caption, a grey key (0 to 255)
+// under the buffers and a colour key of the outcomes under the view.
+RgbImage outcomeSheet(const RgbImage& view, const std::vector<BufferPicture>& buffers);

@@ -2,168 +2,131 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <numeric>
-#include <sstream>
 
 double share(double part, double whole) { return whole == 0.0 ? 0.0 : part / whole; }
 
 double median(std::vector<double> values) {
     if (values.empty()) return 0.0;
+    std::sort(values.begin(), values.end());
     const std::size_t middle = values.size() / 2;
-    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle), values.end());
-    const double upper = values[middle];
-    if (values.size() % 2 == 1) return upper;
-    const double lower =
-        *std::max_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle));
-    return (lower + upper) / 2.0;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
 }
 
-std::uint32_t hiddenOccludees(const SweepRow& row) { return row.occludees - row.visible; }
-double culledShare(const SweepRow& row) { return share(row.passedDeb, row.occludees); }
-double falseCullShare(const SweepRow& row) { return share(row.falseCulls, row.visible); }
-double missedCullShare(const SweepRow& row) { return share(row.missedCulls, hiddenOccludees(row)); }
-
-double cullingPassSeconds(const SweepRow& row) {
-    return row.cost.mapBuild + row.cost.bufferBuild + row.cost.tests;
+Spread spreadOf(std::vector<double> values) {
+    if (values.empty()) return {};
+    std::sort(values.begin(), values.end());
+    const std::size_t half = values.size() / 2;
+    const auto begin = values.begin();
+    Spread s;
+    s.median = median(values);
+    if (values.size() == 1) {
+        s.q1 = s.q3 = s.median;
+        return s;
+    }
+    s.q1 = median({begin, begin + static_cast<std::ptrdiff_t>(half)});
+    s.q3 = median({begin + static_cast<std::ptrdiff_t>(values.size() - half), values.end()});
+    return s;
 }
-double culledFrameSeconds(const SweepRow& row) { return cullingPassSeconds(row) + row.cost.drawSurvivors; }
-double frameRatio(const SweepRow& row) { return share(culledFrameSeconds(row), row.cost.drawAll); }
-double cullingShareOfFrame(const SweepRow& row) {
-    return share(cullingPassSeconds(row), culledFrameSeconds(row));
-}
 
-void classifyOccludees(SweepRow& row, const std::vector<bool>& culled, const std::vector<bool>& visible) {
-    row.occludees = static_cast<std::uint32_t>(culled.size());
-    row.drawn = row.visible = row.falseCulls = row.missedCulls = 0;
+Judgement judge(const std::vector<bool>& culled, const std::vector<std::uint32_t>& idPixels,
+                const std::vector<bool>& hideable) {
+    Judgement j;
+    j.occludees = static_cast<std::uint32_t>(culled.size());
     for (std::size_t i = 0; i < culled.size(); ++i) {
-        const bool seen = i < visible.size() && visible[i];
-        row.drawn += culled[i] ? 0 : 1;
-        row.visible += seen ? 1 : 0;
-        row.falseCulls += culled[i] && seen ? 1 : 0;
-        row.missedCulls += !culled[i] && !seen ? 1 : 0;
+        const std::uint32_t pixels = i < idPixels.size() ? idPixels[i] : 0;
+        const bool seen = pixels > 0;
+        // Unknown means not hideable: a method is never credited with a cull it cannot be sure of.
+        const bool canHide = i < hideable.size() && hideable[i];
+        j.culled += culled[i];
+        j.visible += seen;
+        j.hideable += canHide;
+        j.hideableCulled += culled[i] && canHide;
+        j.falseCulls += culled[i] && seen;
+        j.falseCullPixels += culled[i] && seen ? pixels : 0;
+        j.missedCulls += !culled[i] && canHide;
+        j.extraCulls += culled[i] && !canHide;
     }
+    return j;
 }
 
-namespace {
-
-template <typename Field> double medianOf(const std::vector<const SweepRow*>& rows, Field field) {
-    std::vector<double> values;
-    values.reserve(rows.size());
-    for (const SweepRow* row : rows) values.push_back(field(*row));
-    return median(std::move(values));
+double falseCullShare(const MethodRow& row) { return share(row.counts.falseCulls, row.counts.visible); }
+double hideableCulledShare(const MethodRow& row) {
+    return share(row.counts.hideableCulled, row.counts.hideable);
 }
 
-} // namespace
+const MethodRow* findRow(const std::vector<MethodRow>& rows, const std::string& method,
+                         const std::string& config, int angle) {
+    for (const MethodRow& row : rows)
+        if (row.angle == angle && row.method == method && row.config == config) return &row;
+    return nullptr;
+}
 
-ThresholdSummary summarize(const std::vector<SweepRow>& rows, int threshold) {
-    ThresholdSummary summary;
-    summary.threshold = threshold;
-    std::vector<const SweepRow*> selected;
-    for (const SweepRow& row : rows)
-        if (row.threshold == threshold) selected.push_back(&row);
-    summary.angles = selected.size();
-    if (selected.empty()) return summary;
-
-    double falseSum = 0.0, culledSum = 0.0;
-    summary.worstFalseCull = {selected.front()->angle, falseCullShare(*selected.front())};
-    summary.bestRatio = summary.worstRatio = {selected.front()->angle, frameRatio(*selected.front())};
-    for (const SweepRow* row : selected) {
-        const double falseShare = falseCullShare(*row);
-        const double ratio = frameRatio(*row);
+ConfigSummary summarize(const std::vector<MethodRow>& rows, const std::string& method,
+                        const std::string& config, int from, int to) {
+    ConfigSummary s;
+    s.method = method;
+    s.config = config;
+    std::vector<double> passes;
+    double falseSum = 0.0, hideableSum = 0.0;
+    std::size_t hiding = 0; // angles at which the occluders hide something
+    for (const MethodRow& row : rows) {
+        if (row.method != method || row.config != config) continue;
+        ++s.angles;
+        const double falseShare = falseCullShare(row);
         falseSum += falseShare;
-        culledSum += culledShare(*row);
-        // Ties keep the first angle swept.
-        if (falseShare > summary.worstFalseCull.value) summary.worstFalseCull = {row->angle, falseShare};
-        if (ratio < summary.bestRatio.value) summary.bestRatio = {row->angle, ratio};
-        if (ratio > summary.worstRatio.value) summary.worstRatio = {row->angle, ratio};
+        hideableSum += hideableCulledShare(row);
+        hiding += row.counts.hideable > 0;
+        s.totalFalseCulls += row.counts.falseCulls;
+        passes.push_back(row.pass.median);
+        if (s.worstFalseCull.angle < 0 || falseShare > s.worstFalseCull.value) s.worstFalseCull = {row.angle, falseShare};
+        if (row.angle < from || row.angle > to) continue;
+        const double ratio = share(row.frame.median, row.drawAll);
+        const double floorRatio = share(row.frame.median, row.oracleOccluders);
+        if (s.bestRatio.angle < 0 || ratio < s.bestRatio.value) s.bestRatio = {row.angle, ratio};
+        if (s.worstRatio.angle < 0 || ratio > s.worstRatio.value) s.worstRatio = {row.angle, ratio};
+        if (s.worstFloorRatio.angle < 0 || floorRatio > s.worstFloorRatio.value)
+            s.worstFloorRatio = {row.angle, floorRatio};
     }
-    const auto count = static_cast<double>(selected.size());
-    summary.meanFalseCullShare = falseSum / count;
-    summary.meanCulledShare = culledSum / count;
-
-    StageCosts& m = summary.medianCost;
-    m.mapBuild = medianOf(selected, [](const SweepRow& r) { return r.cost.mapBuild; });
-    m.bufferBuild = medianOf(selected, [](const SweepRow& r) { return r.cost.bufferBuild; });
-    m.tests = medianOf(selected, [](const SweepRow& r) { return r.cost.tests; });
-    m.testsHoisted = medianOf(selected, [](const SweepRow& r) { return r.cost.testsHoisted; });
-    m.drawSurvivors = medianOf(selected, [](const SweepRow& r) { return r.cost.drawSurvivors; });
-    m.drawAll = medianOf(selected, [](const SweepRow& r) { return r.cost.drawAll; });
-    m.pipelineFrame = medianOf(selected, [](const SweepRow& r) { return r.cost.pipelineFrame; });
-    summary.medianRatio = medianOf(selected, frameRatio);
-    return summary;
-}
-
-std::vector<int> thresholdsOf(const std::vector<SweepRow>& rows) {
-    std::vector<int> thresholds;
-    for (const SweepRow& row : rows)
-        if (std::find(thresholds.begin(), thresholds.end(), row.threshold) == thresholds.end())
-            thresholds.push_back(row.threshold);
-    return thresholds;
-}
-
-std::vector<SweepRow> thresholdMajor(std::vector<SweepRow> rows) {
-    std::stable_sort(rows.begin(), rows.end(), [](const SweepRow& a, const SweepRow& b) {
-        return a.threshold != b.threshold ? a.threshold > b.threshold : a.angle < b.angle;
-    });
-    return rows;
+    if (s.angles == 0) return s;
+    const auto count = static_cast<double>(s.angles);
+    s.meanFalseCullShare = falseSum / count;
+    s.meanHideableCulled = hiding == 0 ? 0.0 : hideableSum / static_cast<double>(hiding);
+    for (double p : passes) s.meanPass += p / count;
+    s.medianPass = median(passes);
+    return s;
 }
 
 std::string csvHeader() {
-    return "angle,threshold,occludees,passedHom,passedDeb,drawn,visible,hidden,falseCulls,missedCulls,"
-           "culledShare,falseCullShare,missedCullShare,mapMs,bufferMs,testsMs,testsHoistedMs,"
-           "drawSurvivorsMs,drawAllMs,pipelineFrameMs,cullingPassMs,culledFrameMs,frameRatio,"
-           "cullingShareOfFrame";
+    std::string header = "method,config,angle,occludees,culled,visible,hideable,hideableCulled,falseCulls,"
+                         "falseCullPixels,missedCulls,extraCulls,passedHom,passedDeb,stageNames";
+    for (std::size_t i = 1; i <= maxStages; ++i)
+        header += ",stage" + std::to_string(i) + "Ms,stage" + std::to_string(i) + "IqrMs";
+    return header + ",passMs,passIqrMs,drawMs,drawIqrMs,frameMs,frameIqrMs,drawAllMs,oracleMs,"
+                    "oracleOccludersMs,ratioDrawAll,ratioOracle,ratioOracleOccluders,coverageAgreement";
 }
 
-std::string csvLine(const SweepRow& row) {
-    const StageCosts& c = row.cost;
-    char line[512];
-    std::snprintf(line, sizeof line,
-                  "%d,%d,%u,%u,%u,%u,%u,%u,%u,%u,%.4f,%.4f,%.4f,%.4f,%.4f,%.4f,%.4f,%.4f,%.4f,%.4f,%.4f,%.4f,"
-                  "%.4f,%.4f",
-                  row.angle, row.threshold, row.occludees, row.passedHom, row.passedDeb, row.drawn,
-                  row.visible, hiddenOccludees(row), row.falseCulls, row.missedCulls, culledShare(row),
-                  falseCullShare(row), missedCullShare(row), c.mapBuild * 1e3, c.bufferBuild * 1e3,
-                  c.tests * 1e3, c.testsHoisted * 1e3, c.drawSurvivors * 1e3, c.drawAll * 1e3,
-                  c.pipelineFrame * 1e3, cullingPassSeconds(row) * 1e3, culledFrameSeconds(row) * 1e3,
-                  frameRatio(row), cullingShareOfFrame(row));
+std::string csvLine(const MethodRow& row) {
+    const auto number = [](double value, const char* pattern = "%.4f") {
+        char text[32];
+        std::snprintf(text, sizeof text, pattern, value);
+        return std::string(text);
+    };
+    const auto ms = [&](double seconds) { return number(seconds * 1e3); };
+    const Judgement& c = row.counts;
+    std::string line = row.method + "," + row.config + "," + std::to_string(row.angle) + "," +
+                       std::to_string(c.occludees) + "," + std::to_string(c.culled) + "," +
+                       std::to_string(c.visible) + "," + std::to_string(c.hideable) + "," +
+                       std::to_string(c.hideableCulled) + "," + std::to_string(c.falseCulls) + "," +
+                       std::to_string(c.falseCullPixels) + "," + std::to_string(c.missedCulls) + "," +
+                       std::to_string(c.extraCulls) + ",";
+    line += row.homCounters ? std::to_string(row.passedHom) + "," + std::to_string(row.passedDeb) + "," : ",,";
+    for (std::size_t i = 0; i < row.stageNames.size(); ++i) line += (i ? ";" : "") + row.stageNames[i];
+    for (std::size_t i = 0; i < maxStages; ++i)
+        line += i < row.stages.size() ? "," + ms(row.stages[i].median) + "," + ms(row.stages[i].iqr()) : ",,";
+    for (const Spread* s : {&row.pass, &row.draw, &row.frame}) line += "," + ms(s->median) + "," + ms(s->iqr());
+    line += "," + ms(row.drawAll) + "," + ms(row.oracle) + "," + ms(row.oracleOccluders);
+    for (double floor : {row.drawAll, row.oracle, row.oracleOccluders})
+        line += "," + number(share(row.frame.median, floor));
+    line += "," + (row.coverageAgreement < 0.0 ? std::string() : number(row.coverageAgreement));
     return line;
-}
-
-std::optional<SweepRow> parseCsvLine(const std::string& line) {
-    std::vector<double> fields;
-    std::istringstream in(line);
-    std::string field;
-    while (std::getline(in, field, ',')) {
-        try {
-            std::size_t used = 0;
-            fields.push_back(std::stod(field, &used));
-            if (used != field.size()) return std::nullopt;
-        } catch (const std::exception&) {
-            return std::nullopt;
-        }
-    }
-    if (fields.size() != 24) return std::nullopt;
-    for (std::size_t i = 0; i < 10; ++i)
-        if (!(fields[i] >= 0.0 && fields[i] <= 4294967295.0)) return std::nullopt; // counts and keys
-    const auto count = [&](std::size_t i) { return static_cast<std::uint32_t>(fields[i]); };
-    SweepRow row;
-    row.angle = static_cast<int>(fields[0]);
-    row.threshold = static_cast<int>(fields[1]);
-    row.occludees = count(2);
-    row.passedHom = count(3);
-    row.passedDeb = count(4);
-    row.drawn = count(5);
-    row.visible = count(6);
-    row.falseCulls = count(8);
-    row.missedCulls = count(9);
-    StageCosts& c = row.cost;
-    c.mapBuild = fields[13] / 1e3;
-    c.bufferBuild = fields[14] / 1e3;
-    c.tests = fields[15] / 1e3;
-    c.testsHoisted = fields[16] / 1e3;
-    c.drawSurvivors = fields[17] / 1e3;
-    c.drawAll = fields[18] / 1e3;
-    c.pipelineFrame = fields[19] / 1e3;
-    return row;
 }

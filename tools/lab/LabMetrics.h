@@ -1,35 +1,10 @@
 #pragma once
-// The culling lab's bookkeeping: one row per (angle, threshold) configuration, the shares and
-// medians derived from it, and the per-threshold summary. Plain arithmetic, no GL.
+// The culling lab's bookkeeping: one row per method, configuration and angle, the counts judged
+// against the two truths, the cost spreads, and the per-configuration summary. Plain arithmetic, no GL.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
-
-// Median wall-clock seconds of each measured stage of one configuration.
-struct StageCosts {
-    double mapBuild = 0.0;      // occluder render + read-back + pyramid
-    double bufferBuild = 0.0;   // depth estimation buffer
-    double tests = 0.0;         // overlap + depth test of every occludee, as the viewer runs them
-    double testsHoisted = 0.0;  // the same decisions with the transforms read back once per frame
-    double drawSurvivors = 0.0; // clears, lighting and drawing the visible list
-    double drawAll = 0.0;       // the same frame with nothing culled
-    double pipelineFrame = 0.0; // the viewer's own cullAndDrawFrame, clears and lighting included
-};
-
-struct SweepRow {
-    int angle = 0;     // fake camera angle, degrees
-    int threshold = 0; // opacity threshold, 0..255
-    std::uint32_t occludees = 0;
-    std::uint32_t passedHom = 0;
-    std::uint32_t passedDeb = 0;   // the culled occludees
-    std::uint32_t drawn = 0;       // occludees drawn
-    std::uint32_t visible = 0;     // occludees showing at least one pixel (ground truth)
-    std::uint32_t falseCulls = 0;  // culled but visible: what pops out of the picture
-    std::uint32_t missedCulls = 0; // hidden but drawn: work the culling did not save
-    StageCosts cost;
-};
 
 // part / whole, or 0 when whole is 0.
 double share(double part, double whole);
@@ -37,48 +12,85 @@ double share(double part, double whole);
 // Median of the values (the mean of the middle two for an even count); 0 for none.
 double median(std::vector<double> values);
 
-std::uint32_t hiddenOccludees(const SweepRow& row);
-double culledShare(const SweepRow& row);     // culled / occludees
-double falseCullShare(const SweepRow& row);  // false culls / visible occludees
-double missedCullShare(const SweepRow& row); // missed culls / hidden occludees
+// Median and quartiles (medians of the lower and upper halves, the middle value left out of
+// both for an odd count); all 0 for no values.
+struct Spread {
+    double median = 0.0;
+    double q1 = 0.0;
+    double q3 = 0.0;
+    double iqr() const { return q3 - q1; }
+};
+Spread spreadOf(std::vector<double> values);
 
-double cullingPassSeconds(const SweepRow& row); // map + buffer + tests
-double culledFrameSeconds(const SweepRow& row); // culling pass + drawing the survivors
-double frameRatio(const SweepRow& row);         // culled frame / draw-all frame
-double cullingShareOfFrame(const SweepRow& row);
+// What one method culled at one angle, judged per occludee against the truths of that angle.
+struct Judgement {
+    std::uint32_t occludees = 0;
+    std::uint32_t culled = 0;
+    std::uint32_t visible = 0;         // showing at least one pixel in the full-scene ID frame
+    std::uint32_t hideable = 0;        // hidden by the occluders alone
+    std::uint32_t hideableCulled = 0;  // culled and hideable
+    std::uint32_t falseCulls = 0;      // culled but visible: picture lost
+    std::uint64_t falseCullPixels = 0; // the ID-frame pixels of the false culls
+    std::uint32_t missedCulls = 0;     // hideable but drawn: work not saved
+    std::uint32_t extraCulls = 0;      // culled though not hideable (false culls included)
+};
 
-// Fills falseCulls and missedCulls from the culled flags and the ground truth, both indexed like
-// the occludee list, and sets occludees, passedDeb's complement `drawn` and `visible`.
-void classifyOccludees(SweepRow& row, const std::vector<bool>& culled, const std::vector<bool>& visible);
+// Counts from per-occludee flags and ID pixels, all indexed like the occludee list.
+Judgement judge(const std::vector<bool>& culled, const std::vector<std::uint32_t>& idPixels,
+                const std::vector<bool>& hideable);
+
+constexpr std::size_t maxStages = 4;
+
+struct MethodRow {
+    std::string method;
+    std::string config;
+    int angle = 0;
+    Judgement counts;
+    bool homCounters = false; // passedHom and passedDeb mean something
+    std::uint32_t passedHom = 0;
+    std::uint32_t passedDeb = 0;
+    std::vector<std::string> stageNames; // in the order the pass runs them, at most maxStages
+    std::vector<Spread> stages;          // seconds
+    Spread pass;                         // the whole culling pass, seconds
+    Spread draw;                         // drawing survivors and occluders with the frame's clears
+    Spread frame;                        // pass + draw, per repetition
+    double drawAll = 0.0;                // median frame of the baselines at this angle, seconds
+    double oracle = 0.0;
+    double oracleOccluders = 0.0;
+    double coverageAgreement = -1.0; // share of map texels agreeing with the viewer's level 0; < 0: none
+};
+
+double falseCullShare(const MethodRow& row); // false culls / visible occludees
+double hideableCulledShare(const MethodRow& row); // hideable culled / hideable
 
 struct AngleValue {
-    int angle = 0;
+    int angle = -1;
     double value = 0.0;
 };
 
-struct ThresholdSummary {
-    int threshold = 0;
+struct ConfigSummary {
+    std::string method;
+    std::string config;
     std::size_t angles = 0;
     double meanFalseCullShare = 0.0;
-    AngleValue worstFalseCull; // largest false-cull share
-    double meanCulledShare = 0.0;
-    StageCosts medianCost;
-    double medianRatio = 0.0;
-    AngleValue bestRatio;  // lowest culled / draw-all frame cost
-    AngleValue worstRatio; // highest
+    AngleValue worstFalseCull; // the most false culls (share of visible), first angle on ties
+    std::uint32_t totalFalseCulls = 0;
+    double meanHideableCulled = 0.0; // over the angles at which the occluders hide something
+    double meanPass = 0.0;   // seconds, mean over angles of the median pass
+    double medianPass = 0.0; // seconds, median over angles
+    AngleValue bestRatio;    // culled frame / draw-all, within [from, to]
+    AngleValue worstRatio;
+    AngleValue worstFloorRatio; // culled frame / oracle-occluders, within [from, to]
 };
 
-// Summary of the rows with the given threshold; angles == 0 when there are none.
-ThresholdSummary summarize(const std::vector<SweepRow>& rows, int threshold);
+// Summary of the rows of one method and configuration; ratios only over angles in [from, to].
+ConfigSummary summarize(const std::vector<MethodRow>& rows, const std::string& method,
+                        const std::string& config, int from, int to);
 
-// Distinct thresholds in order of first appearance.
-std::vector<int> thresholdsOf(const std::vector<SweepRow>& rows);
-
-// Rows sorted by threshold (descending) and then angle, the order the CSV and the plots use.
-std::vector<SweepRow> thresholdMajor(std::vector<SweepRow> rows);
+// The row of that method, configuration and angle; null when there is none.
+const MethodRow* findRow(const std::vector<MethodRow>& rows, const std::string& method,
+                         const std::string& config, int angle);
 
 // CSV: one header line, then one line per row; times in milliseconds.
 std::string csvHeader();
-std::string csvLine(const SweepRow& row);
-// Reads back a line written by csvLine (derived columns are ignored); none if malformed.
-std::optional<SweepRow> parseCsvLine(const std::string& line);
+std::string csvLine(const MethodRow& row);

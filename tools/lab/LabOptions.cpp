@@ -3,7 +3,10 @@
 #include <cstdlib>
 
 std::string labUsage() {
-    return "usage: culling-lab [--quick] [--repeats N] [--mesh PATH] [--no-plots] [OUTPUT-FOLDER]\n"
+    return "usage: culling-lab [--help] [--quick] [--repeats N] [--mesh PATH] [--no-plots] [OUTPUT-FOLDER]\n"
+           "Compares the culling methods over the fake camera's angles and writes a CSV, plots, pictures\n"
+           "and an index page (index.md) into OUTPUT-FOLDER.\n"
+           "  --help       this text\n"
            "  --quick      a few angles and three repetitions (for the test suite)\n"
            "  --repeats N  repetitions behind every median (1 to 99)\n"
            "  --mesh PATH  the mesh to build the scene from (default: the source tree's data/cube.geo)\n"
@@ -16,7 +19,9 @@ std::optional<LabOptions> parseLabOptions(const std::vector<std::string>& args, 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (arg == "--quick") {
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--quick") {
             options.quick = true;
         } else if (arg == "--no-plots") {
             options.plots = false;

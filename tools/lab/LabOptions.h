@@ -1,12 +1,13 @@
 #pragma once
 // Command line of culling-lab:
-//   culling-lab [--quick] [--repeats N] [--mesh PATH] [--no-plots] [OUTPUT-FOLDER]
+//   culling-lab [--help] [--quick] [--repeats N] [--mesh PATH] [--no-plots] [OUTPUT-FOLDER]
 
 #include <optional>
 #include <string>
 #include <vector>
 
 struct LabOptions {
+    bool help = false;
     bool quick = false;
     int repeats = 0; // 0: the plan's own count
     std::string meshPath;

@@ -1,19 +1,25 @@
 #pragma once
-// The sweep's plots, drawn by gnuplot from the CSV: what the culler removes against what is truly
-// hidden, and what a culled frame costs against drawing everything.
+// The sweep's plots, drawn by gnuplot: the per-angle ones from the CSV, the per-configuration
+// ones from figures the script carries itself.
+
+#include "LabMethods.h"
+#include "LabMetrics.h"
 
 #include <string>
 #include <vector>
 
-constexpr const char* cullingPlotName = "culling-by-angle.png";
-constexpr const char* costPlotName = "frame-cost-by-angle.png";
+constexpr const char* paretoPlotName = "pareto.png";
+constexpr const char* cullingPlotName = "culled-by-angle.png";
+constexpr const char* costPlotName = "frame-cost.png";
 
-// Up to three thresholds to plot: the first, the middle and the last of those swept.
-std::vector<int> plotThresholds(const std::vector<int>& swept);
+// Angles whose frame costs are drawn as bars.
+const std::vector<int>& costPlotAngles();
 
-// A gnuplot script reading `csvName` and writing both plots, all in the current directory.
-std::string plotScript(const std::string& csvName, const std::vector<int>& thresholds);
+// A gnuplot script reading `csvName` and writing the three plots, all in the current directory.
+std::string plotScript(const std::string& csvName, const std::vector<MethodRow>& rows,
+                       const std::vector<CullingMethod>& methods);
 
 // Writes the script as plots.gp into `folder` and runs gnuplot there. False (with a message on
 // standard error) when gnuplot is missing or fails; the script stays for a later run.
-bool drawPlots(const std::string& folder, const std::string& csvName, const std::vector<int>& thresholds);
+bool drawPlots(const std::string& folder, const std::string& csvName, const std::vector<MethodRow>& rows,
+               const std::vector<CullingMethod>& methods);

@@ -1,5 +1,8 @@
 #include "LabSummary.h"
 
+#include "LabPlots.h"
+
+#include <algorithm>
 #include <cstdio>
 #include <ostream>
 
@@ -12,142 +15,221 @@ std::string format(const char* pattern, double value) {
 }
 
 std::string ms(double seconds) { return format("%.3f", seconds * 1e3); }
+std::string us(double seconds) { return format("%.0f", seconds * 1e6); }
 std::string percent(double fraction) { return format("%.1f%%", fraction * 100.0); }
 std::string ratio(double value) { return format("%.2f", value); }
-
-// Objects in the culled frame's draw list: every object but the culled occludees.
-std::string drawnObjects(const std::vector<SweepRow>& rows, int threshold, int angle, std::uint32_t objects) {
-    for (const SweepRow& row : rows)
-        if (row.threshold == threshold && row.angle == angle) return std::to_string(objects - row.passedDeb);
-    return "?";
+std::string at(const AngleValue& v, std::string (*show)(double)) {
+    return v.angle < 0 ? "-" : show(v.value) + " (" + std::to_string(v.angle) + ")";
 }
 
-void writeThresholdTable(std::ostream& out, const std::vector<SweepRow>& rows) {
-    out << "| threshold | mean false-cull share | worst false-cull share (angle) | mean culled share | "
-           "map ms | buffer ms | tests ms | draw survivors ms | draw all ms | median ratio | "
-           "best angle (ratio) | worst angle (ratio) | worst ratio "
-        << wallsFacingFrom << "-" << wallsFacingTo
-        << " |\n|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n";
-    for (int threshold : thresholdsOf(rows)) {
-        const ThresholdSummary s = summarize(rows, threshold);
-        const AngleValue walls = worstRatioBetween(rows, threshold, wallsFacingFrom, wallsFacingTo);
-        out << "| " << threshold << " | " << percent(s.meanFalseCullShare) << " | "
-            << percent(s.worstFalseCull.value) << " (" << s.worstFalseCull.angle << ") | "
-            << percent(s.meanCulledShare) << " | " << ms(s.medianCost.mapBuild) << " | "
-            << ms(s.medianCost.bufferBuild) << " | " << ms(s.medianCost.tests) << " | "
-            << ms(s.medianCost.drawSurvivors) << " | " << ms(s.medianCost.drawAll) << " | "
-            << ratio(s.medianRatio) << " | " << s.bestRatio.angle << " (" << ratio(s.bestRatio.value)
-            << ") | " << s.worstRatio.angle << " (" << ratio(s.worstRatio.value) << ") | "
-            << (walls.angle < 0 ? std::string("-")
-                                : ratio(walls.value) + " (" + std::to_string(walls.angle) + ")")
-            << " |\n";
-    }
+const CullingMethod* methodNamed(const std::vector<CullingMethod>& methods, const std::string& name) {
+    for (const CullingMethod& m : methods)
+        if (m.name == name) return &m;
+    return nullptr;
 }
 
-void writeTargets(std::ostream& out, const std::vector<SweepRow>& rows, std::uint32_t objects) {
-    const int first = rows.front().threshold;
-    const AngleValue walls = worstRatioBetween(rows, first, wallsFacingFrom, wallsFacingTo);
-    out << "## Targets\n\n";
-    if (walls.angle >= 0) {
-        out << "- Culled frame against draw-all frame where the walls face the fake camera (angles "
-            << wallsFacingFrom << "-" << wallsFacingTo << ", threshold " << first << "): worst "
-            << ratio(walls.value) << " at " << walls.angle << " degrees; target at most "
-            << ratio(frameRatioTarget) << ": "
-            << (walls.value <= frameRatioTarget ? "met"
-                                                : "missed by " + ratio(walls.value - frameRatioTarget))
-            << ". That frame still draws " << drawnObjects(rows, first, walls.angle, objects) << " of the "
-            << objects
-            << " objects: a frame whose cost followed the number of objects drawn could not "
-               "go below that share.\n";
-    }
-    int worstThreshold = 0;
-    const AngleValue pass = worstCullingShare(rows, worstThreshold);
-    std::vector<double> shares;
-    for (const SweepRow& row : rows) shares.push_back(cullingShareOfFrame(row));
-    out << "- Culling pass (map + buffer + tests) as a share of the culled frame: median "
-        << percent(median(shares)) << ", worst " << percent(pass.value) << " (angle " << pass.angle
-        << ", threshold " << worstThreshold << "); target at most " << percent(cullingShareTarget) << ": "
-        << (pass.value <= cullingShareTarget ? "met" : "missed") << ".\n";
-    const ThresholdSummary s = summarize(rows, first);
-    out << "- Where the culling pass goes (threshold " << first << ", medians): map "
-        << ms(s.medianCost.mapBuild) << " ms, buffer " << ms(s.medianCost.bufferBuild) << " ms, tests "
-        << ms(s.medianCost.tests)
-        << " ms. The same test decisions with the fake camera's transforms read back once per frame "
-           "instead of once per occludee take "
-        << ms(s.medianCost.testsHoisted) << " ms.\n";
-    out << "- The viewer's own cullAndDrawFrame, timed whole with the same clears and lighting: median "
-        << ms(s.medianCost.pipelineFrame) << " ms against "
-        << ms(s.medianCost.mapBuild + s.medianCost.bufferBuild + s.medianCost.tests +
-              s.medianCost.drawSurvivors)
-        << " ms for the stages added up.\n\n";
+// Spread over the angles of the per-angle medians of one configuration's pass.
+Spread passSpread(const std::vector<MethodRow>& rows, const std::string& method, const std::string& config) {
+    std::vector<double> values;
+    for (const MethodRow& row : rows)
+        if (row.method == method && row.config == config) values.push_back(row.pass.median);
+    return spreadOf(values);
 }
 
-void writeFalseCulls(std::ostream& out, const std::vector<SweepRow>& rows) {
-    const int first = rows.front().threshold;
-    out << "## False culls at threshold " << first << ", per angle\n\n"
-        << "The overlap test reads one texel under the rectangle's maximum corner, and the depth buffer "
-           "keeps each occluder's nearest corner depth over its whole rectangle, so the method can cull an "
-           "occludee that still shows. Angles where something was culled:\n\n"
-        << "| angle | visible | culled | false culls | false-cull share |\n|---:|---:|---:|---:|---:|\n";
-    std::size_t quiet = 0, clean = 0;
-    for (const SweepRow& row : rows) {
-        if (row.threshold != first) continue;
-        if (row.passedDeb == 0) {
-            ++quiet;
-            continue;
+void writeMethodTables(std::ostream& out, const std::vector<MethodRow>& rows, const std::vector<CullingMethod>& methods) {
+    for (const CullingMethod& method : methods) {
+        const MethodRow* sample = nullptr;
+        for (const MethodRow& row : rows)
+            if (row.method == method.name) {
+                sample = &row;
+                break;
+            }
+        out << "### " << method.name << "\n\n";
+        if (sample && !sample->stageNames.empty()) {
+            out << "Pass stages, in order:";
+            for (std::size_t s = 0; s < sample->stageNames.size(); ++s)
+                out << (s ? ", " : " ") << s + 1 << " " << sample->stageNames[s];
+            out << ".\n\n";
         }
-        clean += row.falseCulls == 0 ? 1 : 0;
-        out << "| " << row.angle << " | " << row.visible << " | " << row.passedDeb << " | " << row.falseCulls
-            << " | " << percent(falseCullShare(row)) << " |\n";
+        out << "| config | mean false-cull share | worst false-cull share (angle) | false culls, all angles | "
+               "hideable culled | median pass ms (IQR over angles) | best frame / draw-all " << wallsFacingFrom << "-"
+            << wallsFacingTo << " (angle) | worst (angle) | worst frame / oracle-occluders (angle) |\n"
+            << "|---|---:|---:|---:|---:|---:|---:|---:|---:|\n";
+        for (const std::string& config : method.configs) {
+            const ConfigSummary s = summarize(rows, method.name, config, wallsFacingFrom, wallsFacingTo);
+            if (s.angles == 0) continue;
+            const Spread pass = passSpread(rows, method.name, config);
+            out << "| " << config << " | " << percent(s.meanFalseCullShare) << " | " << at(s.worstFalseCull, percent)
+                << " | " << s.totalFalseCulls << " | " << percent(s.meanHideableCulled) << " | " << ms(pass.median)
+                << " (" << ms(pass.iqr()) << ") | " << at(s.bestRatio, ratio) << " | " << at(s.worstRatio, ratio)
+                << " | " << at(s.worstFloorRatio, ratio) << " |\n";
+        }
+        out << "\n";
     }
-    out << "\nNothing was culled (so nothing falsely) at " << quiet << " angles; " << clean
-        << " of the angles that culled had no false cull.\n\n";
+}
+
+void writeBaselines(std::ostream& out, const std::vector<MethodRow>& rows) {
+    out << "| baseline | occludees culled at 180 / 225 / 270 | frame ms at 180 | 225 | 270 |\n|---|---:|---:|---:|---:|\n";
+    for (const char* name : {drawAllName, oracleName, oracleOccludersName}) {
+        std::string culled, frames;
+        for (int angle : costPlotAngles()) {
+            const MethodRow* row = findRow(rows, name, "-", angle);
+            culled += (culled.empty() ? "" : " / ") + (row ? std::to_string(row->counts.culled) : std::string("-"));
+            frames += " | " + (row ? ms(row->frame.median) + " (IQR " + ms(row->frame.iqr()) + ")" : std::string("-"));
+        }
+        out << "| " << name << " | " << culled << frames << " |\n";
+    }
+    out << "\n";
+}
+
+// Angles at which a configuration's culled set is exactly the hideable set, of those measured.
+std::pair<std::size_t, std::size_t> hideableSetMatches(const std::vector<MethodRow>& rows, const std::string& method,
+                                                       const std::string& config) {
+    std::size_t equal = 0, all = 0;
+    for (const MethodRow& row : rows)
+        if (row.method == method && row.config == config) {
+            ++all;
+            equal += row.counts.missedCulls == 0 && row.counts.extraCulls == 0;
+        }
+    return {equal, all};
+}
+
+void writeTargets(std::ostream& out, const std::vector<MethodRow>& rows, const std::vector<CullingMethod>& methods) {
+    out << "## Targets\n\n";
+    const auto summaryOf = [&](const std::string& method, const std::string& config) {
+        return summarize(rows, method, config, wallsFacingFrom, wallsFacingTo);
+    };
+    if (methodNamed(methods, "occlusion-query")) {
+        const ConfigSummary s = summaryOf("occlusion-query", "stop-and-wait");
+        const auto match = hideableSetMatches(rows, "occlusion-query", "stop-and-wait");
+        out << "- occlusion-query stop-and-wait: " << s.totalFalseCulls << " false culls over " << s.angles
+            << " angles (target 0); culled set equal to the occluder-only hidden set at " << match.first << " of "
+            << match.second << " angles.\n";
+        const ConfigSummary p = summaryOf("occlusion-query", "previous-frame");
+        if (p.angles > 0)
+            out << "- occlusion-query previous-frame (the camera turning 5 degrees a frame): " << p.totalFalseCulls
+                << " occludees popping in over " << p.angles << " angles, worst " << at(p.worstFalseCull, percent)
+                << " of the visible ones.\n";
+    }
+    if (methodNamed(methods, "hom-conservative")) {
+        const CullingMethod& m = *methodNamed(methods, "hom-conservative");
+        std::uint32_t total = 0;
+        for (const std::string& config : m.configs) total += summaryOf(m.name, config).totalFalseCulls;
+        const ConfigSummary s = summaryOf(m.name, m.configs[m.defaultConfig]);
+        out << "- hom-conservative: " << s.totalFalseCulls << " false culls at threshold " << s.config << " over "
+            << s.angles << " angles, " << total << " over all thresholds; the depth part is checked for none.\n";
+    }
+    if (methodNamed(methods, "cpu-depth"))
+        for (const char* config : {"64", "640"}) {
+            const Spread pass = passSpread(rows, "cpu-depth", config);
+            const ConfigSummary s = summaryOf("cpu-depth", config);
+            if (s.angles == 0) continue;
+            out << "- cpu-depth " << config << "²: pass median " << us(pass.median) << " µs (IQR over angles "
+                << us(pass.iqr()) << " µs), target under " << (std::string(config) == "64" ? "100 µs" : "1000 µs")
+                << "; " << s.totalFalseCulls << " false culls" << (std::string(config) == "640" ? " (target 0)" : "");
+            for (const MethodRow& row : rows)
+                if (row.method == "cpu-depth" && row.config == config && row.coverageAgreement >= 0.0) {
+                    std::vector<double> agreement;
+                    for (const MethodRow& r : rows)
+                        if (r.method == "cpu-depth" && r.config == config && r.coverageAgreement >= 0.0)
+                            agreement.push_back(r.coverageAgreement);
+                    const auto worst = std::min_element(agreement.begin(), agreement.end());
+                    out << "; coverage equal to the GL map's level 0 in " << percent(median(agreement))
+                        << " of the texels (median over angles, lowest " << percent(*worst) << ")";
+                    break;
+                }
+            out << ".\n";
+        }
+
+    // The best configuration with no false cull anywhere: the lowest worst ratio to the floor.
+    const ConfigSummary* best = nullptr;
+    std::vector<ConfigSummary> clean;
+    for (const CullingMethod& method : methods)
+        for (const std::string& config : method.configs) {
+            const ConfigSummary s = summaryOf(method.name, config);
+            if (s.angles > 0 && s.totalFalseCulls == 0 && s.worstFloorRatio.angle >= 0) clean.push_back(s);
+        }
+    for (const ConfigSummary& s : clean)
+        if (!best || s.worstFloorRatio.value < best->worstFloorRatio.value) best = &s;
+    if (!best) {
+        out << "- No configuration ran without false culls, so none meets the frame targets.\n\n";
+        return;
+    }
+    const MethodRow* worst = findRow(rows, best->method, best->config, best->worstFloorRatio.angle);
+    const MethodRow* at225 = findRow(rows, best->method, best->config, 225);
+    out << "- Best configuration with no false cull at any angle: " << best->method << " " << best->config
+        << ". Culled frame against the oracle-occluders floor at " << wallsFacingFrom << "-" << wallsFacingTo
+        << ": worst " << ratio(best->worstFloorRatio.value) << " at " << best->worstFloorRatio.angle
+        << " degrees (target at most 1.15: "
+        << (best->worstFloorRatio.value <= 1.15 ? "met" : "missed by " + ratio(best->worstFloorRatio.value - 1.15))
+        << ")";
+    if (worst)
+        out << "; there the frame is " << ms(worst->frame.median) << " ms = pass " << ms(worst->pass.median)
+            << " ms + drawing " << ms(worst->draw.median) << " ms, against the floor's " << ms(worst->oracleOccluders)
+            << " ms";
+    out << ".";
+    if (at225) {
+        const double r = share(at225->frame.median, at225->drawAll);
+        out << " At 225 degrees: " << ratio(r) << " of draw-all (" << ms(at225->frame.median) << " ms against "
+            << ms(at225->drawAll) << " ms; target at most 0.65: " << (r <= 0.65 ? "met" : "missed by " + ratio(r - 0.65))
+            << ").";
+    }
+    out << "\n\n";
 }
 
 } // namespace
 
-AngleValue worstRatioBetween(const std::vector<SweepRow>& rows, int threshold, int from, int to) {
-    AngleValue worst{-1, 0.0};
-    for (const SweepRow& row : rows)
-        if (row.threshold == threshold && row.angle >= from && row.angle <= to &&
-            (worst.angle < 0 || frameRatio(row) > worst.value))
-            worst = {row.angle, frameRatio(row)};
-    return worst;
-}
-
-AngleValue worstCullingShare(const std::vector<SweepRow>& rows, int& threshold) {
-    AngleValue worst{-1, 0.0};
-    for (const SweepRow& row : rows)
-        if (worst.angle < 0 || cullingShareOfFrame(row) > worst.value) {
-            worst = {row.angle, cullingShareOfFrame(row)};
-            threshold = row.threshold;
+void writeIndex(std::ostream& out, const std::vector<MethodRow>& rows, const std::vector<CullingMethod>& methods,
+                const std::vector<SweepPicture>& pictures, const LabRunInfo& info) {
+    std::size_t angles = 0;
+    for (const MethodRow& row : rows) angles += row.method == drawAllName;
+    out << "# Culling lab: " << methods.size() << " methods compared\n\n"
+        << "Run " << info.started << " on " << info.renderer << (info.load.empty() ? "" : "; " + info.load) << ". "
+        << angles << " fake-camera angles, " << rows.size() << " rows (results.csv), medians of " << info.repeats
+        << " repetitions with glFinish around GL work; sweep " << format("%.0f", info.sweepSeconds) << " s.\n\n"
+        << "- visible: an occludee showing at least one pixel when all 1000 objects are drawn, depth-tested, in ID "
+           "colours at 640 x 640 from the fake camera. hideable: hidden by the occluders alone (their depth at 640 x "
+           "640): all that a culler knowing only the occluders can remove.\n"
+        << "- false cull: culled but visible; false-cull share = false culls / visible occludees. Missed cull: "
+           "hideable but drawn.\n"
+        << "- culled frame = the culling pass + drawing the survivors and every occluder, lit from the fake camera, "
+           "with the frame's clears. Baselines cost no pass: draw-all culls nothing, oracle culls every occludee "
+           "that does not show, oracle-occluders every hideable one. Frame ratios are medians of culled frames over "
+           "the baseline's.\n\n";
+    writeTargets(out, rows, methods);
+    if (info.plots)
+        out << "## Choosing a method\n\n![Pareto plot](" << paretoPlotName
+            << ")\n\n*Mean culling-pass cost (log scale) against the mean false-cull share (left) and the share of "
+               "hideable occludees culled (right), one point per method and configuration.*\n\n";
+    out << "## Per method\n\n";
+    writeMethodTables(out, rows, methods);
+    out << "## Baselines\n\n";
+    writeBaselines(out, rows);
+    if (info.plots)
+        out << "## By angle\n\n![Culled and false culls by angle](" << cullingPlotName
+            << ")\n\n*Per method, one line per configuration: occludees culled (top; grey: what the oracle and the "
+               "oracle-occluders floor cull) and false culls (bottom, on an axis of their own).*\n\n"
+            << "![Frame cost at 180, 225 and 270 degrees](" << costPlotName
+            << ")\n\n*Culled frame per method and configuration, stacked: the pass's stages (named in the tables "
+               "above) and drawing; beside them the baselines and, dashed, 1.15 x the oracle-occluders floor.*\n\n";
+    out << "## Pictures\n\n"
+        << "Left: the fake camera's view, occludees painted by outcome (blue drawn and visible, green culled "
+           "correctly, magenta falsely culled, orange missed cull, grey drawn but hidden by other occludees only), the "
+           "occluders a see-through dim red over them. Right: the method's buffers, each captioned with its level "
+           "and resolution; grey key under them: 0 black (empty, or farthest) to 255 white (covered, or nearest).\n\n";
+    for (const SweepPicture& p : pictures) {
+        out << "![" << p.method << " at " << p.angle << " degrees](" << p.file << ")\n\n*" << p.method << " "
+            << p.config << " at " << p.angle << " degrees";
+        const MethodRow* row = findRow(rows, p.method, p.config, p.angle);
+        if (row)
+            out << ": " << row->counts.culled << " culled, " << row->counts.falseCulls << " falsely ("
+                << row->counts.falseCullPixels << " pixels), " << row->counts.missedCulls << " missed";
+        if (!p.captions.empty()) {
+            out << ". Buffers:";
+            for (std::size_t i = 0; i < p.captions.size(); ++i) out << (i ? "; " : " ") << p.captions[i];
         }
-    return worst;
-}
-
-void writeSummary(std::ostream& out, const std::vector<SweepRow>& rows, const LabRunInfo& info) {
-    out << "# Culling lab\n\n"
-        << "Run " << info.started << " on " << info.renderer << ": " << thresholdsOf(rows).size()
-        << " thresholds, " << rows.size() << " configurations, medians of " << info.repeats
-        << " repetitions, sweep " << format("%.0f", info.sweepSeconds) << " s"
-        << (info.load.empty() ? "" : "; " + info.load) << ".\n\n"
-        << "- culled: occludees the depth test removed (passedDeb); culled share = culled / occludees.\n"
-        << "- visible: occludees showing at least one pixel when every object is drawn with the depth "
-           "test in its own ID colour, 640 x 640, from the fake camera.\n"
-        << "- false cull: culled but visible (an occludee that pops out of the picture); false-cull share = "
-           "false culls / visible occludees. Missed cull: hidden but drawn.\n"
-        << "- costs: wall-clock medians with glFinish on both sides of each stage. Culled frame = map + "
-           "buffer + tests + drawing the survivors and occluders; draw-all frame = drawing every object; "
-           "both include the frame's clears and lighting set-up. Ratio = culled frame / draw-all frame.\n\n";
-    if (rows.empty()) {
-        out << "No configurations were measured.\n";
-        return;
+        out << ".*\n\n";
     }
-    out << "## Per threshold\n\n";
-    writeThresholdTable(out, rows);
-    out << "\n";
-    writeTargets(out, rows, info.objects);
-    writeFalseCulls(out, rows);
     if (!info.problems.empty()) {
         out << "## Problems\n\n";
         for (const std::string& problem : info.problems) out << "- " << problem << "\n";

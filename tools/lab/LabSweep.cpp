@@ -6,8 +6,7 @@
 #include "app/Cameras.h"
 #include "app/Projection.h"
 #include "culling/CullingPipeline.h"
-#include "culling/DepthEstimationBuffer.h"
-#include "culling/OcclusionMap.h"
+#include "methods/OccluderTruth.h"
 #include "scene/Scene.h"
 
 #include <GL/gl.h>
@@ -18,17 +17,56 @@
 namespace {
 
 constexpr int frameSide = 640;
-constexpr int pictureSide = 256; // every structure picture is blown up to this size
+
+OrbitCamera cameraAt(int angle) {
+    OrbitCamera camera = fakeCamera;
+    camera.angle = (angle % 360 + 360) % 360;
+    updateEye(camera);
+    return camera;
+}
 
 void aimFakeCamera(int angle) {
-    fakeCamera.angle = angle;
-    updateEye(fakeCamera);
+    fakeCamera = cameraAt(angle);
     mainCamera = fakeCamera; // the frame is drawn from the fake camera, lit as the viewer lights it
     lockToFakeCamera = true;
 }
 
-std::string where(int angle, int threshold) {
-    return "angle " + std::to_string(angle) + ", threshold " + std::to_string(threshold);
+// A method's pass with the GL state around it kept, so that no method leaves its settings to the
+// frames or methods after it. The saving is outside the pass's own timing.
+CullOutcome runGuarded(const CullingMethod& method, const MethodCall& call, std::size_t config) {
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    CullOutcome outcome = method.run(call, config);
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+    glPopAttrib();
+    return outcome;
+}
+
+struct Run {
+    const CullingMethod* method = nullptr;
+    std::size_t config = 0;
+    CullOutcome first;
+    std::size_t drawnSet = 0;
+    std::vector<std::vector<double>> stageSamples; // [stage][round]
+    std::vector<double> passSamples;
+};
+
+// The index of `culled` among the sets drawn this angle, adding it when new.
+std::size_t setIndex(std::vector<std::vector<bool>>& sets, const std::vector<bool>& culled) {
+    const auto found = std::find(sets.begin(), sets.end(), culled);
+    if (found != sets.end()) return static_cast<std::size_t>(found - sets.begin());
+    sets.push_back(culled);
+    return sets.size() - 1;
+}
+
+std::string where(const Run& run, int angle) {
+    return run.method->name + " " + run.method->configs[run.config] + ", angle " + std::to_string(angle);
 }
 
 } // namespace
@@ -36,95 +74,168 @@ std::string where(int angle, int threshold) {
 SweepPlan fullSweepPlan() {
     SweepPlan plan;
     for (int angle = 0; angle < 360; angle += 5) plan.angles.push_back(angle);
-    plan.thresholds = {255, 240, 200, 150, 100, 50, 0};
-    plan.pictureAngles = {0, 180, 225};
+    plan.pictureAngles = {165, 180, 225};
     plan.repeats = 9;
     return plan;
 }
 
 SweepPlan quickSweepPlan() {
     SweepPlan plan = fullSweepPlan();
-    plan.angles = {0, 90, 180, 225};
+    plan.angles = {0, 165, 180, 225, 270};
     plan.repeats = 3;
     return plan;
 }
 
-bool writeStructurePictures(const std::string& folder, int angle) {
-    const std::string stem = folder + "/";
-    const std::string tag = std::to_string(angle);
-    std::vector<GreyImage> panels;
-    bool ok = true;
-    for (unsigned level = 0; level < occlusionMap.levelCount; ++level) {
-        const int side = static_cast<int>(levelSide(level));
-        panels.push_back(scaledGrid(occlusionMap.levels[level].data(), side, pictureSide / side));
-        ok = writePng(stem + "map-" + tag + "-level" + std::to_string(level) + ".png", panels.back()) && ok;
-    }
-    const Frustum frustum = *frustumFor(frameSide, frameSide);
-    panels.push_back(depthBufferImage(depthEstimationBuffer, pictureSide / depthBufferSide, frustum.nearPlane,
-                                      frustum.farPlane));
-    ok = writePng(stem + "buffer-" + tag + ".png", panels.back()) && ok;
-    ok = writePng(stem + "structures-" + tag + ".png", besideEachOther(panels, 8, 128)) && ok;
-    return ok;
+std::vector<MethodRow> methodMajor(std::vector<MethodRow> rows, const std::vector<CullingMethod>& methods) {
+    std::vector<std::string> order;
+    for (const CullingMethod& method : methods)
+        for (const std::string& config : method.configs) order.push_back(method.name + " " + config);
+    const auto rank = [&](const MethodRow& row) {
+        return std::find(order.begin(), order.end(), row.method + " " + row.config) - order.begin();
+    };
+    std::stable_sort(rows.begin(), rows.end(), [&](const MethodRow& a, const MethodRow& b) {
+        const auto ra = rank(a), rb = rank(b);
+        if (ra != rb) return ra < rb;
+        if (a.method != b.method) return a.method < b.method; // baselines, in a fixed order
+        return a.angle < b.angle;
+    });
+    return rows;
 }
 
-SweepResult runSweep(const SweepPlan& plan, const std::string& folder, std::ostream& progress) {
+SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& methods, const std::string& folder,
+                     std::ostream& progress) {
     SweepResult sweep;
     IdScene idScene = makeIdScene(sceneObjects);
+    std::vector<SceneObject> painted = sceneObjects;
+    const CullScene scene{&sceneObjects, &occluderIndices, &occludeeIndices};
+    const Frustum frustum = *frustumFor(frameSide, frameSide);
+    const std::size_t occludees = occludeeIndices.size();
 
     // One frame first, as the viewer's steady state has it: from the second frame on, face
     // culling stays enabled for the occlusion map render too.
     aimFakeCamera(plan.angles.empty() ? 0 : plan.angles.front());
-    drawFrame(drawAllList());
+    drawFrame(drawListOf({}));
     cullAndDrawFrame();
 
     std::size_t done = 0;
     for (int angle : plan.angles) {
         const auto start = std::chrono::steady_clock::now();
         aimFakeCamera(angle);
+        MethodCall call{&scene, {fakeCamera, frustum}, {cameraAt(angle - 5), frustum}, false};
+
         const IdCoverage coverage = renderIdFrame(idScene, fakeCamera, frameSide);
         if (coverage.unknownPixels > 0)
-            sweep.problems.push_back("angle " + std::to_string(angle) + ": " +
-                                     std::to_string(coverage.unknownPixels) +
+            sweep.problems.push_back("angle " + std::to_string(angle) + ": " + std::to_string(coverage.unknownPixels) +
                                      " pixels of the ID frame name no object");
-        const std::vector<bool> visible = visibleFlags(coverage, occludeeIndices);
-
-        const std::vector<Measurement> measured = measureAngle(plan.thresholds, plan.repeats);
-        for (std::size_t i = 0; i < plan.thresholds.size(); ++i) {
-            const Measurement& m = measured[i];
-            const int threshold = plan.thresholds[i];
-            SweepRow row;
-            row.angle = angle;
-            row.threshold = threshold;
-            row.passedHom = m.result.passedHom;
-            row.passedDeb = m.result.passedDeb;
-            row.cost = m.median;
-            classifyOccludees(row, culledFlags(m.result), visible);
-            if (row.drawn + row.passedDeb != row.occludees)
-                sweep.problems.push_back(where(angle, threshold) + ": " + std::to_string(row.drawn) +
-                                         " drawn + " + std::to_string(row.passedDeb) +
-                                         " culled != occludees");
-            if (!m.hoistedAgrees)
-                sweep.problems.push_back(where(angle, threshold) +
-                                         ": reading the transforms once per frame culls a different set");
-            if (!m.pipelineAgrees)
-                sweep.problems.push_back(where(angle, threshold) +
-                                         ": cullAndDrawFrame disagrees with the stages run one by one");
-            sweep.rows.push_back(row);
+        std::vector<std::uint32_t> idPixels;
+        for (std::uint32_t index : occludeeIndices) idPixels.push_back(coverage.pixels[index]);
+        const std::vector<bool> hideable = hiddenByOccluders(occluderOnlyPixels(scene, call.view, frameSide));
+        std::vector<bool> visible(occludees), hidden(occludees);
+        for (std::size_t i = 0; i < occludees; ++i) {
+            visible[i] = idPixels[i] > 0;
+            hidden[i] = !visible[i];
+            if (visible[i] && hideable[i])
+                sweep.problems.push_back("angle " + std::to_string(angle) + ": occludee " +
+                                         std::to_string(occludeeIndices[i]) +
+                                         " shows in the full scene but is hidden by the occluders alone");
         }
-        const std::uint32_t culledAtFirst = measured.empty() ? 0 : measured.front().result.passedDeb;
-        if (std::find(plan.pictureAngles.begin(), plan.pictureAngles.end(), angle) !=
-                plan.pictureAngles.end() &&
-            !writeStructurePictures(folder, angle))
-            sweep.problems.push_back("angle " + std::to_string(angle) + ": pictures not written");
+
+        // Draw-all, the two floors, then every distinct set the methods cull.
+        std::vector<std::vector<bool>> sets = {std::vector<bool>(occludees, false), hidden, hideable};
+        std::vector<Run> runs;
+        for (const CullingMethod& method : methods)
+            for (std::size_t config = 0; config < method.configs.size(); ++config) {
+                Run run{&method, config, runGuarded(method, call, config), 0, {}, {}};
+                run.drawnSet = setIndex(sets, run.first.culled);
+                run.stageSamples.resize(run.first.stages.size());
+                if (run.first.culled.size() != occludees)
+                    sweep.problems.push_back(where(run, angle) + ": no decision for every occludee");
+                runs.push_back(std::move(run));
+            }
+        std::vector<std::vector<std::uint32_t>> lists;
+        for (const std::vector<bool>& set : sets) lists.push_back(drawListOf(set));
+
+        std::vector<std::vector<double>> drawSamples(sets.size());
+        for (int round = 0; round < std::max(plan.repeats, 1); ++round) {
+            for (Run& run : runs) {
+                const CullOutcome again = round == 0 ? run.first : runGuarded(*run.method, call, run.config);
+                if (again.culled != run.first.culled || again.stages.size() != run.stageSamples.size()) {
+                    sweep.problems.push_back(where(run, angle) + ": repetition " + std::to_string(round) +
+                                             " decided differently");
+                    continue;
+                }
+                for (std::size_t s = 0; s < again.stages.size(); ++s) run.stageSamples[s].push_back(again.stages[s].seconds);
+                run.passSamples.push_back(passSeconds(again));
+            }
+            for (std::size_t s = 0; s < sets.size(); ++s)
+                drawSamples[s].push_back(timed([&] { drawFrame(lists[s]); }));
+        }
+
+        const double drawAll = median(drawSamples[0]), oracle = median(drawSamples[1]),
+                     oracleOccluders = median(drawSamples[2]);
+        const auto row = [&](const std::string& method, const std::string& config, const std::vector<bool>& culled,
+                             std::size_t set) {
+            MethodRow r;
+            r.method = method;
+            r.config = config;
+            r.angle = angle;
+            r.counts = judge(culled, idPixels, hideable);
+            r.draw = r.frame = spreadOf(drawSamples[set]);
+            r.drawAll = drawAll;
+            r.oracle = oracle;
+            r.oracleOccluders = oracleOccluders;
+            return r;
+        };
+        for (const Run& run : runs) {
+            MethodRow r = row(run.method->name, run.method->configs[run.config], run.first.culled, run.drawnSet);
+            r.homCounters = run.method->mapCounters;
+            r.passedHom = run.first.passedHom;
+            r.passedDeb = run.first.passedDeb;
+            for (std::size_t s = 0; s < run.first.stages.size(); ++s) {
+                r.stageNames.push_back(run.first.stages[s].name);
+                r.stages.push_back(spreadOf(run.stageSamples[s]));
+            }
+            if (r.stages.size() > maxStages)
+                sweep.problems.push_back(where(run, angle) + ": more stages than the CSV has columns");
+            r.pass = spreadOf(run.passSamples);
+            std::vector<double> frames;
+            const std::vector<double>& draws = drawSamples[run.drawnSet];
+            for (std::size_t i = 0; i < run.passSamples.size() && i < draws.size(); ++i)
+                frames.push_back(run.passSamples[i] + draws[i]);
+            r.frame = spreadOf(frames);
+            const std::vector<std::string>& exact = run.method->exact;
+            if (r.counts.falseCulls > 0 && std::find(exact.begin(), exact.end(), r.config) != exact.end())
+                sweep.problems.push_back(where(run, angle) + ": " + std::to_string(r.counts.falseCulls) +
+                                         " false culls from a configuration meant to have none");
+            sweep.rows.push_back(std::move(r));
+        }
+        sweep.rows.push_back(row(drawAllName, "-", sets[0], 0));
+        sweep.rows.push_back(row(oracleName, "-", sets[1], 1));
+        sweep.rows.push_back(row(oracleOccludersName, "-", sets[2], 2));
+
+        if (std::find(plan.pictureAngles.begin(), plan.pictureAngles.end(), angle) != plan.pictureAngles.end())
+            for (const CullingMethod& method : methods) {
+                MethodCall withPictures = call;
+                withPictures.pictures = true;
+                const CullOutcome outcome = runGuarded(method, withPictures, method.defaultConfig);
+                std::vector<Outcome> outcomes;
+                for (std::size_t i = 0; i < occludees; ++i)
+                    outcomes.push_back(classifyOutcome(i < outcome.culled.size() && outcome.culled[i], visible[i], hideable[i]));
+                SweepPicture picture{method.name, method.configs[method.defaultConfig], angle,
+                                     "outcomes-" + method.name + "-" + std::to_string(angle) + ".png", {}};
+                for (const BufferPicture& buffer : outcome.pictures) picture.captions.push_back(buffer.caption);
+                if (!writeRgbPng(folder + "/" + picture.file,
+                                 outcomeSheet(outcomeView(painted, outcomes, frameSide), outcome.pictures)))
+                    sweep.problems.push_back("angle " + std::to_string(angle) + ": " + picture.file + " not written");
+                sweep.pictures.push_back(std::move(picture));
+            }
 
         ++done;
-        const double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        const auto hidden = std::count(visible.begin(), visible.end(), false);
-        progress << "[" << done << "/" << plan.angles.size() << "] angle " << angle << ": " << hidden
-                 << " hidden, " << culledAtFirst << " culled at threshold "
-                 << (plan.thresholds.empty() ? 0 : plan.thresholds.front()) << " ("
-                 << static_cast<int>(seconds * 1e3) << " ms)" << std::endl;
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        progress << "[" << done << "/" << plan.angles.size() << "] angle " << angle << ": "
+                 << std::count(hidden.begin(), hidden.end(), true) << " hidden, "
+                 << std::count(hideable.begin(), hideable.end(), true) << " by the occluders alone; " << sets.size()
+                 << " distinct frames (" << static_cast<int>(seconds * 1e3) << " ms)" << std::endl;
     }
     return sweep;
 }

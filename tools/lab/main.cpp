@@ -1,6 +1,7 @@
-// culling-lab: measures what the occlusion culler gets right, gets wrong, and costs, over a sweep
-// of fake camera angles and opacity thresholds. See LabOptions.h for the command line.
+// culling-lab: compares culling methods, the viewer's own among them, over a sweep of fake camera
+// angles: what each gets right, gets wrong, and costs. See LabOptions.h for the command line.
 
+#include "LabMethods.h"
 #include "LabOptions.h"
 #include "LabPlots.h"
 #include "LabSummary.h"
@@ -51,6 +52,10 @@ int main(int argc, char** argv) {
         std::cerr << "culling-lab: " << error << "\n" << labUsage();
         return 2;
     }
+    if (options->help) {
+        std::cout << labUsage();
+        return 0;
+    }
     SweepPlan plan = options->quick ? quickSweepPlan() : fullSweepPlan();
     if (options->repeats > 0) plan.repeats = options->repeats;
 
@@ -78,7 +83,6 @@ int main(int argc, char** argv) {
     info.started = localTime("%Y-%m-%d %H:%M");
     info.renderer = glDescription();
     info.repeats = plan.repeats;
-    info.objects = static_cast<std::uint32_t>(sceneObjects.size());
     if (colourChannelBits() < 8) {
         std::cerr << "culling-lab: the ID pass needs 8 bits per colour channel (run X at depth 24)\n";
         return 2;
@@ -91,24 +95,26 @@ int main(int argc, char** argv) {
 
     const std::string loadBefore = loadAverage();
     const auto start = std::chrono::steady_clock::now();
-    SweepResult sweep = runSweep(plan, folder, std::cerr);
+    const std::vector<CullingMethod>& methods = cullingMethods();
+    SweepResult sweep = runSweep(plan, methods, folder, std::cerr);
     info.sweepSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (!loadBefore.empty())
         info.load = "load average " + loadBefore + " before, " + loadAverage() + " after, on " +
                     std::to_string(std::thread::hardware_concurrency()) + " cores";
     info.problems.insert(info.problems.end(), sweep.problems.begin(), sweep.problems.end());
-    const std::vector<SweepRow> rows = thresholdMajor(sweep.rows);
+    const std::vector<MethodRow> rows = methodMajor(sweep.rows, methods);
 
     std::ofstream csv(folder + "/results.csv");
     csv << csvHeader() << "\n";
-    for (const SweepRow& row : rows) csv << csvLine(row) << "\n";
-    std::ofstream summary(folder + "/summary.md");
-    writeSummary(summary, rows, info);
+    for (const MethodRow& row : rows) csv << csvLine(row) << "\n";
     csv.close();
-    summary.close();
-    bool complete = csv && summary;
-    if (options->plots)
-        complete = drawPlots(folder, "results.csv", plotThresholds(plan.thresholds)) && complete;
+    bool complete = static_cast<bool>(csv);
+    info.plots = options->plots && drawPlots(folder, "results.csv", rows, methods);
+    complete = complete && info.plots == options->plots;
+    std::ofstream index(folder + "/index.md");
+    writeIndex(index, rows, methods, sweep.pictures, info);
+    index.close();
+    complete = complete && index;
 
     for (const std::string& problem : info.problems) std::cerr << "culling-lab: " << problem << "\n";
     std::cerr << "culling-lab: " << rows.size() << " configurations in "

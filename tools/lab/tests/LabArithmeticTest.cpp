@@ -1,122 +1,132 @@
-// The lab's bookkeeping: shares, medians, the false/missed classification, the per-threshold
-// best and worst angles, and what the CSV and the Markdown summary say about them.
+// The lab's arithmetic: medians and quartiles, the judgement of culled sets against the two
+// truths, the per-configuration summary, and the row order the plots draw lines from.
 #include "LabMetrics.h"
-#include "LabSummary.h"
+#include "LabSweep.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
 
-// A row whose culled frame costs culledFrameMs, spread evenly over the four culled-frame stages.
-SweepRow row(int angle, int threshold, double culledFrameMs, double drawAllMs = 10) {
-    SweepRow r;
+MethodRow row(const std::string& method, const std::string& config, int angle, double frameMs, double drawAllMs = 10,
+              double floorMs = 5) {
+    MethodRow r;
+    r.method = method;
+    r.config = config;
     r.angle = angle;
-    r.threshold = threshold;
-    r.occludees = 640;
-    r.cost.mapBuild = r.cost.bufferBuild = r.cost.tests = r.cost.drawSurvivors = 0.00025 * culledFrameMs;
-    r.cost.drawAll = 0.001 * drawAllMs;
+    r.frame.median = frameMs * 1e-3;
+    r.pass.median = frameMs * 1e-4;
+    r.drawAll = drawAllMs * 1e-3;
+    r.oracleOccluders = floorMs * 1e-3;
     return r;
 }
 
 } // namespace
 
-TEST(LabArithmetic, SharesMediansAndRatios) {
-    EXPECT_DOUBLE_EQ(share(3, 4), 0.75);
-    EXPECT_EQ(share(5, 0), 0.0); // nothing visible: no share of it can be wrong
+// Catches quartiles taken over the wrong halves (the middle value in both, or the whole list).
+TEST(LabArithmetic, MediansAndQuartiles) {
     const struct {
         std::vector<double> values;
-        double median;
-    } medians[] = {{{}, 0}, {{7}, 7}, {{9, 1, 5}, 5}, {{4, 1, 3, 2}, 2.5}, {{2, 2, 1, 100}, 2}};
-    for (const auto& m : medians) EXPECT_EQ(median(m.values), m.median) << m.values.size();
-
-    SweepRow r;
-    r.cost = {0.001, 0.0005, 0.0005, 0.0, 0.003, 0.010, 0.0};
-    EXPECT_DOUBLE_EQ(cullingPassSeconds(r), 0.002);
-    EXPECT_DOUBLE_EQ(frameRatio(r), 0.5);
-    EXPECT_DOUBLE_EQ(cullingShareOfFrame(r), 0.4);
-
-    // Occludees: culled+visible (false cull), culled+hidden, drawn+visible, drawn+hidden (missed) x2.
-    r.passedDeb = 2;
-    classifyOccludees(r, {true, true, false, false, false}, {true, false, true, false, false});
-    EXPECT_EQ(r.occludees, 5u);
-    EXPECT_EQ(r.drawn, 3u);
-    EXPECT_EQ(r.visible, 2u);
-    EXPECT_EQ(r.falseCulls, 1u);
-    EXPECT_EQ(r.missedCulls, 2u);
-    EXPECT_DOUBLE_EQ(falseCullShare(r), 0.5);
-    EXPECT_DOUBLE_EQ(missedCullShare(r), 2.0 / 3.0);
-    EXPECT_DOUBLE_EQ(culledShare(r), 0.4);
+        double q1, median, q3;
+    } cases[] = {{{}, 0, 0, 0},
+                 {{7}, 7, 7, 7},
+                 {{9, 1, 5}, 1, 5, 9},
+                 {{4, 1, 3, 2}, 1.5, 2.5, 3.5},
+                 {{5, 1, 9, 3, 7}, 2, 5, 8},
+                 {{2, 2, 1, 100}, 1.5, 2, 51}};
+    for (const auto& c : cases) {
+        const Spread s = spreadOf(c.values);
+        EXPECT_EQ(s.q1, c.q1) << c.values.size();
+        EXPECT_EQ(s.median, c.median) << c.values.size();
+        EXPECT_EQ(s.q3, c.q3) << c.values.size();
+        EXPECT_EQ(median(c.values), c.median);
+    }
+    EXPECT_EQ(share(5, 0), 0.0); // nothing visible: no share of it can be wrong
 }
 
-TEST(LabArithmetic, PerThresholdSummaryAndWallAngles) {
-    std::vector<SweepRow> rows = {row(180, 255, 8), row(185, 255, 4), row(270, 255, 9), row(275, 255, 9.5),
-                                  row(200, 0, 1)};
-    rows[0].visible = 100; // no false culls
-    rows[1].visible = 50;
-    rows[1].falseCulls = 5; // 10 %
-    rows[1].passedDeb = 320;
-    rows[2].visible = 10;
-    rows[2].falseCulls = 1; // 10 % as well: the first angle keeps the title
-    rows[2].passedDeb = 64;
+// Catches a false cull counted without being visible, pixels summed over every culled occludee,
+// and missed culls counted against the full-scene truth instead of the occluder-only one.
+TEST(LabArithmetic, JudgesEachOccludeeAgainstBothTruths) {
+    const struct {
+        bool culled;
+        std::uint32_t pixels;
+        bool hideable;
+        Judgement expected;
+    } cases[] = {
+        // occludees culled visible hideable hideableCulled false falsePixels missed extra
+        {true, 0, true, {1, 1, 0, 1, 1, 0, 0, 0, 0}},   // culled correctly
+        {true, 37, false, {1, 1, 1, 0, 0, 1, 37, 0, 1}}, // falsely culled: its pixels are lost
+        {true, 0, false, {1, 1, 0, 0, 0, 0, 0, 0, 1}},  // hidden by other occludees only: no false cull
+        {false, 0, true, {1, 0, 0, 1, 0, 0, 0, 1, 0}},  // missed
+        {false, 0, false, {1, 0, 0, 0, 0, 0, 0, 0, 0}}, // drawn, hidden by occludees: not missed
+        {false, 12, false, {1, 0, 1, 0, 0, 0, 0, 0, 0}}, // drawn and visible
+    };
+    Judgement sum;
+    std::vector<bool> culled, hideable;
+    std::vector<std::uint32_t> pixels;
+    for (const auto& c : cases) {
+        const Judgement j = judge({c.culled}, {c.pixels}, {c.hideable});
+        const Judgement& e = c.expected;
+        SCOPED_TRACE(testing::Message() << c.culled << " " << c.pixels << " " << c.hideable);
+        EXPECT_EQ(j.culled, e.culled);
+        EXPECT_EQ(j.visible, e.visible);
+        EXPECT_EQ(j.hideable, e.hideable);
+        EXPECT_EQ(j.hideableCulled, e.hideableCulled);
+        EXPECT_EQ(j.falseCulls, e.falseCulls);
+        EXPECT_EQ(j.falseCullPixels, e.falseCullPixels);
+        EXPECT_EQ(j.missedCulls, e.missedCulls);
+        EXPECT_EQ(j.extraCulls, e.extraCulls);
+        culled.push_back(c.culled);
+        pixels.push_back(c.pixels);
+        hideable.push_back(c.hideable);
+        sum.falseCullPixels += e.falseCullPixels;
+    }
+    const Judgement all = judge(culled, pixels, hideable);
+    EXPECT_EQ(all.occludees, 6u);
+    EXPECT_EQ(all.falseCullPixels, sum.falseCullPixels);
+}
 
-    const ThresholdSummary s = summarize(rows, 255);
-    EXPECT_EQ(s.angles, 4u);
-    EXPECT_NEAR(s.meanFalseCullShare, 0.2 / 4, 1e-12);
-    EXPECT_EQ(s.worstFalseCull.angle, 185);
-    EXPECT_DOUBLE_EQ(s.worstFalseCull.value, 0.1);
-    EXPECT_NEAR(s.meanCulledShare, (0.5 + 0.1) / 4, 1e-12);
-    EXPECT_EQ(s.bestRatio.angle, 185);
+// Catches configurations mixed into each other's summary, a wall range that drops its end
+// angles, ratios taken against the wrong baseline, and the worst angle moving on a tie.
+TEST(LabArithmetic, SummaryPerConfigurationOverTheWallAngles) {
+    std::vector<MethodRow> rows = {row("m", "a", 175, 1), row("m", "a", 180, 8), row("m", "a", 225, 4),
+                                   row("m", "a", 270, 9, 10, 6), row("m", "a", 275, 9.5), row("m", "b", 200, 0.5)};
+    rows[1].counts.visible = 50;
+    rows[1].counts.falseCulls = 5; // 10 %
+    rows[3].counts.visible = 10;
+    rows[3].counts.falseCulls = 1; // 10 % too: the first angle keeps the title
+    rows[2].counts.hideable = 4;
+    rows[2].counts.hideableCulled = 2;
+
+    const ConfigSummary s = summarize(rows, "m", "a", 180, 270);
+    EXPECT_EQ(s.angles, 5u);
+    EXPECT_EQ(s.totalFalseCulls, 6u);
+    EXPECT_EQ(s.worstFalseCull.angle, 180);
+    EXPECT_DOUBLE_EQ(s.meanFalseCullShare, 0.2 / 5);
+    EXPECT_DOUBLE_EQ(s.meanHideableCulled, 0.5); // angles with nothing to hide do not count
+    EXPECT_EQ(s.bestRatio.angle, 225);
     EXPECT_DOUBLE_EQ(s.bestRatio.value, 0.4);
-    EXPECT_EQ(s.worstRatio.angle, 275);
-    EXPECT_DOUBLE_EQ(s.medianRatio, 0.85);
-    EXPECT_DOUBLE_EQ(s.medianCost.mapBuild, 0.002125); // the other threshold's 1 ms frame is not mixed in
-    EXPECT_EQ(summarize(rows, 100).angles, 0u);
-    EXPECT_EQ(thresholdsOf(rows), (std::vector<int>{255, 0}));
-
-    // The wall range is inclusive at both ends and per threshold.
-    const AngleValue walls = worstRatioBetween(rows, 255, 180, 270);
-    EXPECT_EQ(walls.angle, 270);
-    EXPECT_DOUBLE_EQ(walls.value, 0.9);
-    EXPECT_EQ(worstRatioBetween(rows, 255, 180, 185).angle, 180);
-    EXPECT_EQ(worstRatioBetween(rows, 100, 180, 270).angle, -1);
-
-    const std::vector<SweepRow> sorted = thresholdMajor({rows[4], rows[1], rows[0]});
-    EXPECT_EQ(sorted[0].angle, 180);
-    EXPECT_EQ(sorted[2].threshold, 0);
+    EXPECT_EQ(s.worstRatio.angle, 270); // 275 lies outside
+    EXPECT_DOUBLE_EQ(s.worstRatio.value, 0.9);
+    EXPECT_EQ(s.worstFloorRatio.angle, 180); // 8 / 5 beats 9 / 6
+    EXPECT_DOUBLE_EQ(s.worstFloorRatio.value, 1.6);
+    EXPECT_NEAR(s.medianPass, 0.0008, 1e-12);
+    EXPECT_EQ(summarize(rows, "m", "b", 180, 270).angles, 1u);
+    EXPECT_EQ(summarize(rows, "m", "c", 180, 270).angles, 0u);
 }
 
-TEST(LabOutput, MarkdownNamesEveryThresholdAndTheMissedTarget) {
-    std::vector<SweepRow> rows = {row(180, 255, 7), row(180, 0, 5)};
-    rows[0].passedDeb = 10;
-    rows[0].visible = 20;
-    rows[0].falseCulls = 2;
-    LabRunInfo info;
-    info.problems = {"something disagreed"};
-    std::ostringstream out;
-    writeSummary(out, rows, info);
-    const std::string text = out.str();
-    for (const char* expected :
-         {"| 255 | 10.0% |", "| 0 | 0.0% |", "| 180 | 20 | 10 | 2 | 10.0% |", "- something disagreed",
-          "worst 0.70 at 180 degrees; target at most 0.60: missed by 0.10. That frame still draws 990 of "
-          "the 1000 objects"})
-        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
-}
-
-TEST(LabOutput, CsvLinesRoundTripAndMalformedOnesAreRejected) {
-    // Angle, threshold, occludees, passed HOM, passed DEB, drawn, visible, false and missed culls, costs.
-    const StageCosts cost{0.0015, 0.0015, 0.0015, 0.0004, 0.0015, 0.012, 0.0061};
-    const SweepRow r{225, 150, 640, 400, 350, 290, 200, 3, 93, cost};
-    const std::string line = csvLine(r);
-    const auto columns = [](const std::string& text) { return std::count(text.begin(), text.end(), ','); };
-    EXPECT_EQ(columns(line), columns(csvHeader()));
-    const std::optional<SweepRow> back = parseCsvLine(line);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(csvLine(*back), line); // every column read back, times in milliseconds with four decimals
-    EXPECT_NEAR(back->cost.testsHoisted, 0.0004, 1e-7);
-
-    const std::string tail = line.substr(line.find(','));
-    for (const std::string& bad : {csvHeader(), std::string(), line + ",1", line.substr(0, line.rfind(',')),
-                                   "-5" + tail, "0x" + tail, "12abc" + tail})
-        EXPECT_FALSE(parseCsvLine(bad)) << bad;
+// Catches rows left in sweep order: gnuplot joins only consecutive rows, so an interleaved
+// configuration draws no line at all.
+TEST(LabArithmetic, RowsGroupedPerConfigurationInAngleOrder) {
+    const std::vector<CullingMethod> methods = {{"m", {"x", "y"}, 0, {}, false, {}}};
+    std::vector<MethodRow> sweep;
+    for (int angle : {0, 5})
+        for (const char* config : {"y", "x", "-"}) sweep.push_back(row(config[0] == '-' ? "draw-all" : "m", config, angle, 1));
+    const std::vector<MethodRow> rows = methodMajor(sweep, methods);
+    const char* expected[][2] = {{"m", "x"}, {"m", "x"}, {"m", "y"}, {"m", "y"}, {"draw-all", "-"}, {"draw-all", "-"}};
+    ASSERT_EQ(rows.size(), 6u);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i].method, expected[i][0]) << i;
+        EXPECT_EQ(rows[i].config, expected[i][1]) << i;
+        EXPECT_EQ(rows[i].angle, i % 2 ? 5 : 0) << i;
+    }
 }

@@ -1,0 +1,36 @@
+#pragma once
+// The culling methods the lab compares, one table entry each: a name, its configurations and how
+// to run one. Adding a method is adding an entry.
+
+#include "methods/CullMethod.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+// One call of a method's pass. `previous` is the frame before this one: the fake camera 5 degrees
+// back along the sweep, for methods that cull with what the last frame found out.
+struct MethodCall {
+    const CullScene* scene = nullptr;
+    CullView view;
+    CullView previous;
+    bool pictures = false;
+};
+
+struct CullingMethod {
+    std::string name;
+    std::vector<std::string> configs;
+    std::size_t defaultConfig = 0;     // the one the pictures show
+    std::vector<std::string> exact;    // configurations meant never to cull a visible occludee
+    bool mapCounters = false;          // fills passedHom and passedDeb
+    std::function<CullOutcome(const MethodCall& call, std::size_t config)> run;
+};
+
+// Every method, in the order the outputs list them.
+const std::vector<CullingMethod>& cullingMethods();
+
+// The baselines, drawn at no culling cost.
+constexpr const char* drawAllName = "draw-all";
+constexpr const char* oracleName = "oracle";
+constexpr const char* oracleOccludersName = "oracle-occluders";
