@@ -4,6 +4,8 @@
 #include "culling/DepthEstimationBuffer.h"
 #include "culling/FrameStats.h"
 #include "culling/OcclusionMap.h"
+#include "methods/GpuHiz.h"
+#include "methods/OcclusionQuery.h"
 #include "scene/Scene.h"
 
 #include <GL/gl.h>
@@ -51,6 +53,18 @@ CullOutcome viewerHom(const CullScene& /*scene*/, const CullView& /*view*/, bool
     return out;
 }
 
+constexpr int depthSide = 640; // the window's own resolution
+
+CullOutcome gpuHiz(const CullScene& scene, const CullView& view, bool pictures) {
+    static GpuHizState state; // kept between frames, as the method intends
+    return runGpuHiz(scene, view, depthSide, state, pictures);
+}
+
+CullOutcome occlusionQueries(const CullScene& scene, const CullView& view, bool /*pictures*/) {
+    static QueryState state; // side 640
+    return runOcclusionQueries(scene, view, state);
+}
+
 CullOutcome drawEverything(const CullScene& scene, const CullView& /*view*/, bool /*pictures*/) {
     CullOutcome out;
     out.culled.assign(scene.occludees->size(), false);
@@ -64,8 +78,8 @@ const std::vector<ExplorerMethod>& explorerMethods() {
         {"hom", [] { return thresholdText() + ", map 64 x 64, depth 32 x 32"; }, viewerHom},
         {"hom-conservative", [] { return std::string("not in this build"); }, nullptr},
         {"cpu-depth", [] { return std::string("not in this build"); }, nullptr},
-        {"gpu-hiz", [] { return std::string("not in this build"); }, nullptr},
-        {"occlusion-query", [] { return std::string("not in this build"); }, nullptr},
+        {"gpu-hiz", [] { return std::string("depth 640 x 640 read back, max-depth pyramid"); }, gpuHiz},
+        {"occlusion-query", [] { return std::string("stop-and-wait, depth 640 x 640"); }, occlusionQueries},
         {"none", [] { return std::string("draw everything"); }, drawEverything},
     };
     return methods;

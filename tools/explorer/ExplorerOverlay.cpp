@@ -49,7 +49,9 @@ void drawPicture(const BufferPicture& picture) {
     glVertex2f(x + pictureShown + 1, y + pictureShown + 1);
     glVertex2f(x - 1, y + pictureShown + 1);
     glEnd();
-    textAt(x, y + pictureShown + 6, GLUT_BITMAP_HELVETICA_12, picture.caption);
+    const auto* caption = reinterpret_cast<const unsigned char*>(picture.caption.c_str());
+    const float width = static_cast<float>(glutBitmapLength(GLUT_BITMAP_HELVETICA_12, caption));
+    textAt(std::min(x, overlaySide - margin - width), y + pictureShown + 6, GLUT_BITMAP_HELVETICA_12, picture.caption);
 }
 
 } // namespace
@@ -68,9 +70,10 @@ double FrameWindow::quantile(double q) const {
 }
 
 std::vector<std::string> overlayLines(const OverlayValues& v) {
-    const double frame = v.frames ? v.frames->quantile(0.5) : 0.0;
-    std::string times = format("cull pass %.2f ms    frame %.1f ms", v.passSeconds * 1e3, frame * 1e3);
-    times += v.truth ? format(" (truth pass %.1f ms)", v.truthSeconds * 1e3) : " (no truth pass)";
+    const Timings none;
+    const Timings& t = v.timings ? *v.timings : none;
+    std::string times = format("cull pass %.2f ms    frame %.1f ms", t.pass.quantile(0.5) * 1e3, t.frame.quantile(0.5) * 1e3);
+    times += v.truth ? format(" (truth pass %.1f ms)", t.truth.quantile(0.5) * 1e3) : " (no truth pass)";
     return {
         v.method + ": " + v.configuration,
         counts(v),
@@ -86,9 +89,8 @@ std::vector<std::string> helpLines() {
 }
 
 std::string stateLine(const OverlayValues& v) {
-    const double p10 = v.frames ? v.frames->quantile(0.1) : 0.0;
-    const double p50 = v.frames ? v.frames->quantile(0.5) : 0.0;
-    const double p90 = v.frames ? v.frames->quantile(0.9) : 0.0;
+    const Timings none;
+    const Timings& t = v.timings ? *v.timings : none;
     char text[512];
     std::snprintf(text, sizeof text,
                   "state keys=%u method=%s threshold=%d main=%g fake=%g locked=%d ghosts=%d truth=%d "
@@ -96,8 +98,9 @@ std::string stateLine(const OverlayValues& v) {
                   "frame_ms=%.2f frame_p10_ms=%.2f frame_p90_ms=%.2f",
                   v.keys, v.method.c_str(), v.threshold, v.mainAngle, v.fakeAngle, v.locked, v.ghosts,
                   v.truth, v.buffer, v.culled, v.truth ? static_cast<int>(v.falseCulls) : -1,
-                  v.truth ? static_cast<int>(v.missedCulls) : -1, v.passSeconds * 1e3,
-                  v.truthSeconds * 1e3, v.frames ? v.frames->size() : 0, p50 * 1e3, p10 * 1e3, p90 * 1e3);
+                  v.truth ? static_cast<int>(v.missedCulls) : -1, t.pass.quantile(0.5) * 1e3,
+                  t.truth.quantile(0.5) * 1e3, t.frame.size(), t.frame.quantile(0.5) * 1e3,
+                  t.frame.quantile(0.1) * 1e3, t.frame.quantile(0.9) * 1e3);
     return text;
 }
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-// The last frame intervals since the configuration last changed.
+// The last intervals of one kind since the configuration last changed.
 class FrameWindow {
 public:
     void push(double seconds);
@@ -19,6 +19,17 @@ public:
 
 private:
     std::vector<double> samples_;
+};
+
+struct Timings {
+    FrameWindow frame; // from one frame's start to the next
+    FrameWindow pass;  // the method's culling pass
+    FrameWindow truth; // the two truth renders
+    void clear() {
+        frame.clear();
+        pass.clear();
+        truth.clear();
+    }
 };
 
 struct OverlayValues {
@@ -36,9 +47,7 @@ struct OverlayValues {
     std::uint32_t falseCulls = 0;
     std::uint32_t missedCulls = 0;
     unsigned keys = 0; // keys received so far: lets a reader match a state line to its key
-    double passSeconds = 0.0;
-    double truthSeconds = 0.0;
-    const FrameWindow* frames = nullptr;
+    const Timings* timings = nullptr;
 };
 
 // The lines at the top-left, top to bottom, and the two help lines at the bottom.

@@ -44,7 +44,7 @@ struct Explorer {
     std::vector<SceneObject> correctGhosts; // and in the correct-cull colour
     std::vector<bool> visible, occluderHidden; // truths from the fake camera
     Judgement judgement;
-    FrameWindow frames;
+    Timings timings; // medians over the frames since the last change
     bool framed = false; // lastFrame holds the previous frame's start
     Clock::time_point lastFrame;
     std::size_t lastPictureCount = 0;
@@ -75,7 +75,7 @@ void drawGhosts(const Judgement& judgement) {
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
 }
 
-void takeTruth(double& seconds) {
+void takeTruth() {
     explorer.visible.clear();
     explorer.occluderHidden.clear();
     if (!explorer.truth) return;
@@ -85,18 +85,17 @@ void takeTruth(double& seconds) {
     const CullScene scene{&sceneObjects, &occluderIndices, &occludeeIndices};
     explorer.occluderHidden = hiddenByOccluders(occluderOnlyPixels(scene, {fakeCamera, explorer.frustum}, truthSide));
     glFinish();
-    seconds = secondsSince(start);
+    explorer.timings.truth.push(secondsSince(start));
 }
 
 void drawFrame() {
     const Clock::time_point start = Clock::now();
-    if (explorer.framed) explorer.frames.push(std::chrono::duration<double>(start - explorer.lastFrame).count());
+    if (explorer.framed) explorer.timings.frame.push(std::chrono::duration<double>(start - explorer.lastFrame).count());
     explorer.framed = true;
     explorer.lastFrame = start;
 
     glMatrixMode(GL_MODELVIEW);
-    double truthSeconds = 0.0;
-    takeTruth(truthSeconds);
+    takeTruth();
 
     const ExplorerMethod& method = explorerMethods()[explorer.method];
     const CullScene scene{&sceneObjects, &occluderIndices, &occludeeIndices};
@@ -105,6 +104,7 @@ void drawFrame() {
     CullOutcome outcome = method.run ? method.run(scene, view, explorer.buffer >= 0)
                                      : CullOutcome{std::vector<bool>(occludeeIndices.size(), false), {}, 0, 0, {}};
     explorer.lastPictureCount = outcome.pictures.size();
+    explorer.timings.pass.push(passSeconds(outcome));
     judgeOccludees(occludeeIndices, outcome.culled, explorer.visible, explorer.occluderHidden,
                    explorer.judgement);
 
@@ -142,9 +142,7 @@ void drawFrame() {
     values.falseCulls = explorer.judgement.falseCulls;
     values.missedCulls = explorer.judgement.missedCulls;
     values.keys = explorer.keys;
-    values.passSeconds = passSeconds(outcome);
-    values.truthSeconds = truthSeconds;
-    values.frames = &explorer.frames;
+    values.timings = &explorer.timings;
     const bool showPicture = explorer.buffer >= 0 && static_cast<std::size_t>(explorer.buffer) < outcome.pictures.size();
     drawOverlay(values, showPicture ? &outcome.pictures[static_cast<std::size_t>(explorer.buffer)] : nullptr);
     glutSwapBuffers();
@@ -187,7 +185,7 @@ void pressKey(unsigned char key, int /*x*/, int /*y*/) {
     default: handleKey(key); break;
     }
     if (changed) { // the frame times describe one configuration at a time
-        explorer.frames.clear();
+        explorer.timings.clear();
         explorer.framed = false;
     }
 }

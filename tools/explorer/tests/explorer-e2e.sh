@@ -3,51 +3,17 @@
 # (1, 0, 1) must show exactly when the method culls cubes the fake camera sees.
 # Usage: explorer-e2e.sh <culling-explorer binary>
 set -euo pipefail
-explorer=$1
 if [[ -z ${DISPLAY:-} ]]; then
     echo "explorer e2e: no X display; run it under xvfb-run"
     exit 1
 fi
-
+source "$(dirname "$0")/../explorer-drive.sh"
 work=$(mktemp -d)
-"$explorer" > "$work/stdout" 2> "$work/stderr" &
-pid=$!
 trap 'kill "$pid" 2> /dev/null || true; rm -rf "$work"' EXIT
-
-window=
-for _ in $(seq 200); do
-    kill -0 "$pid" 2> /dev/null || { echo "the explorer exited early:"; cat "$work/stderr"; exit 1; }
-    window=$(xdotool search --onlyvisible --name '^- culling explorer -$' 2> /dev/null | head -n 1 || true)
-    [[ -n $window ]] && break
-    sleep 0.1
-done
-[[ -n $window ]] || { echo "no explorer window after 20 s"; exit 1; }
-xdotool windowmove "$window" 0 0 2> /dev/null || true
-
-sent=0
-press() { # key, times
-    local keys=()
-    for _ in $(seq "$2"); do keys+=("$1"); done
-    xdotool key --window "$window" --delay 15 "${keys[@]}" 2> /dev/null
-    sent=$((sent + $2))
-}
-
-# Sets `line` to the state line of the frame after the last key.
-state() {
-    press p 1
-    for _ in $(seq 300); do
-        line=$(grep "^state keys=$sent " "$work/stdout") && return
-        sleep 0.1
-    done
-    echo "no state line after $sent keys; the last lines:" >&2
-    tail -n 4 "$work/stdout" >&2
-    return 1
-}
-
-field() { sed -n "s/.* $2=\([^ ]*\).*/\1/p" <<< "$1"; }
+startExplorer "$1" "$work"
 
 magentaPixels() {
-    sleep 0.2 # the swap that preceded the state line reaches the screen
+    sleep 0.2 # the swap before the state line reaches the screen
     import -window "$window" "$work/shot.png"
     convert "$work/shot.png" -fill black +opaque '#FF00FF' -fill white -opaque '#FF00FF' \
         -format '%[fx:round(mean*w*h)]' info:
@@ -81,10 +47,6 @@ semicolon|12|hom|165|some|some|the fake camera keys do not drive the culling
 m|4|occlusion-query|165|none|none|m out of order, or the query method's decisions misread
 TABLE
 
-press Escape 1
-status=0
-for _ in $(seq 100); do kill -0 "$pid" 2> /dev/null || break; sleep 0.1; done
-wait "$pid" || status=$?
+stopExplorer
 ((status == 0)) || { echo "FAIL: Escape left with status $status"; failures=$((failures + 1)); }
-trap 'rm -rf "$work"' EXIT
 ((failures == 0))

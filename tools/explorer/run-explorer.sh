@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds culling-explorer (Release, into build-explorer/) and runs it. Without a display it tours the
+# explorer under a virtual X server instead and saves captioned screenshots and frame times.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+
+bash scripts/install-deps.sh
+cmake -S . -B build-explorer -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake --build build-explorer -j "$(nproc)" --target culling-explorer > /dev/null
+explorer=build-explorer/tools/explorer/culling-explorer
+
+if [[ -n ${DISPLAY:-} ]]; then
+    exec "$explorer"
+fi
+
+shots="screenshots/explorer-$(date +%Y%m%d-%H%M%S)"
+mkdir -p "$shots"
+echo "No DISPLAY: touring the explorer under Xvfb; screenshots go to ./$shots"
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash tools/explorer/explorer-tour.sh "$explorer" "$shots"
