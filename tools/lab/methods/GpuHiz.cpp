@@ -2,9 +2,7 @@
 
 #include "methods/ClipTransform.h"
 
-#define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
-#include <GL/glext.h>
 #include <algorithm>
 #include <string>
 
