@@ -11,38 +11,57 @@ namespace {
 const std::vector<int> homThresholds = {255, 240, 200, 150, 100, 50, 0};
 const std::vector<int> gpuHizSides = {640, 160};
 
-// Buffers and GL objects the passes keep between calls, one set per configuration; they live as
-// long as the process and its one GL context.
-GpuHizState gpuHiz[2];
-QueryState stopAndWait, previousFrame;
-
-// Previous-frame queries as the camera turns: a pass from the frame before issues the queries
-// that this frame's pass then decides with.
-CullOutcome queriesOneFrameLate(const MethodCall& c) {
-    runPreviousFrameQueries(*c.scene, c.previous, previousFrame);
-    return runPreviousFrameQueries(*c.scene, c.view, previousFrame);
-}
-
 std::vector<std::string> names(const std::vector<int>& values) {
     std::vector<std::string> out;
     for (int v : values) out.push_back(std::to_string(v));
     return out;
 }
 
+// Buffers and GL objects the passes keep between calls, one set per configuration; they live as
+// long as the process and its one GL context.
+GpuHizState gpuHiz[2];
+QueryState stopAndWait;
+
+struct FrameHistory {
+    QueryState state;
+    bool seen = false;
+    Geometry::Vector lastEye; // the view its last pass was from
+};
+std::vector<FrameHistory> histories; // one per round
+
+// Previous-frame queries as the camera turns: this frame decides with the queries its round's
+// pass issued at the previous view; where that pass did not happen (the first angle, a gap in
+// the sweep, the pictures' extra call), it is run first, outside this frame.
+CullOutcome queriesOneFrameLate(const MethodCall& c) {
+    const auto round = static_cast<std::size_t>(std::max(c.round, 0));
+    if (histories.size() <= round) histories.resize(round + 1);
+    FrameHistory& h = histories[round];
+    const Geometry::Vector& previous = c.previous.camera.eye;
+    if (!h.seen || h.lastEye.x != previous.x || h.lastEye.y != previous.y || h.lastEye.z != previous.z)
+        runPreviousFrameQueries(*c.scene, c.previous, h.state);
+    h.seen = true;
+    h.lastEye = c.view.camera.eye;
+    return runPreviousFrameQueries(*c.scene, c.view, h.state);
+}
+
+CullOutcome hom(const MethodCall& c, std::size_t i) { return runHom(*c.scene, c.view, homThresholds[i], c.pictures); }
+
+CullOutcome gpuHizPass(const MethodCall& c, std::size_t i) {
+    return runGpuHiz(*c.scene, c.view, gpuHizSides[i], gpuHiz[i], c.pictures);
+}
+
+CullOutcome queries(const MethodCall& c, std::size_t i) {
+    return i == 0 ? runOcclusionQueries(*c.scene, c.view, stopAndWait) : queriesOneFrameLate(c);
+}
+
 } // namespace
 
 const std::vector<CullingMethod>& cullingMethods() {
     static const std::vector<CullingMethod> methods = {
-        {"hom", names(homThresholds), 0, {}, true,
-         [](const MethodCall& c, std::size_t i) { return runHom(*c.scene, c.view, homThresholds[i], c.pictures); }},
-        {"gpu-hiz", names(gpuHizSides), 0, {"640"}, false,
-         [](const MethodCall& c, std::size_t i) {
-             return runGpuHiz(*c.scene, c.view, gpuHizSides[i], gpuHiz[i], c.pictures);
-         }},
-        {"occlusion-query", {"stop-and-wait", "previous-frame"}, 0, {"stop-and-wait"}, false,
-         [](const MethodCall& c, std::size_t i) {
-             return i == 0 ? runOcclusionQueries(*c.scene, c.view, stopAndWait) : queriesOneFrameLate(c);
-         }},
+        // name, configurations, default, exact ones, map counters, pass, map agreement
+        {"hom", names(homThresholds), 0, {}, true, hom, {}},
+        {"gpu-hiz", names(gpuHizSides), 0, {"640"}, false, gpuHizPass, {}},
+        {"occlusion-query", {"stop-and-wait", "previous-frame"}, 0, {"stop-and-wait"}, false, queries, {}},
     };
     return methods;
 }

@@ -10,11 +10,14 @@
 #include <vector>
 
 // One call of a method's pass. `previous` is the frame before this one: the fake camera 5 degrees
-// back along the sweep, for methods that cull with what the last frame found out.
+// back along the sweep, for methods that cull with what the last frame found out; such a method
+// keeps one history per `round`, so that each repetition at this angle follows the same
+// repetition at the angle before, as frames follow each other while the camera turns.
 struct MethodCall {
     const CullScene* scene = nullptr;
     CullView view;
     CullView previous;
+    int round = 0;
     bool pictures = false;
 };
 
@@ -25,6 +28,9 @@ struct CullingMethod {
     std::vector<std::string> exact;    // configurations meant never to cull a visible occludee
     bool mapCounters = false;          // fills passedHom and passedDeb
     std::function<CullOutcome(const MethodCall& call, std::size_t config)> run;
+    // Optional, called right after a run: the share of the method's texels whose coverage equals
+    // the viewer's map level 0 in the same view; negative where the configuration has none.
+    std::function<double(const MethodCall& call, std::size_t config)> mapAgreement;
 };
 
 // Every method, in the order the outputs list them.

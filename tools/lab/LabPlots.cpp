@@ -48,7 +48,8 @@ void paretoPlot(std::ostream& gp, const std::vector<MethodRow>& rows, const std:
        << "set multiplot layout 1,2 title 'Culling-pass cost against what the pass gets wrong and what it "
           "removes (means over the angles; labels: configuration)'\n"
        << "set logscale x\nset grid\nset xlabel 'mean culling-pass cost (ms, log scale)'\n"
-       << "set key bottom right box opaque\nset yrange [0:*]\n";
+       << "set key outside bottom center horizontal\nset bmargin 6\nset yrange [0:*]\n"
+       << "set offsets graph 0.02, graph 0.2, graph 0.05, 0\n";
     const auto plot = [&](int column, const char* ylabel) {
         gp << "set ylabel '" << ylabel << "'\nplot ";
         for (std::size_t m = 0; m < methods.size(); ++m)
@@ -58,7 +59,7 @@ void paretoPlot(std::ostream& gp, const std::vector<MethodRow>& rows, const std:
     };
     plot(4, "mean false-cull share (% of the visible occludees)");
     plot(5, "hideable occludees culled (% of those the occluders alone hide)");
-    gp << "unset multiplot\nunset logscale x\n";
+    gp << "unset multiplot\nunset logscale x\nset offsets 0, 0, 0, 0\nset bmargin\n";
 }
 
 void cullingPlot(std::ostream& gp, const std::string& data, const std::vector<MethodRow>& rows,
@@ -76,7 +77,7 @@ void cullingPlot(std::ostream& gp, const std::string& data, const std::vector<Me
         const CullingMethod& method = methods[m];
         const double left = static_cast<double>(m) * width;
         const double pixel = width / 380.0;
-        gp << "set lmargin at screen " << number(left + 55 * pixel) << "\n"
+        gp << "set lmargin at screen " << number(left + 68 * pixel) << "\n"
            << "set rmargin at screen " << number(left + width - 8 * pixel) << "\n";
         // Culled, beside what the two floors cull.
         gp << "set tmargin at screen 0.90\nset bmargin at screen 0.52\nset title '" << method.name << "'\n"
@@ -119,14 +120,14 @@ void costPlot(std::ostream& gp, const std::vector<MethodRow>& rows, const std::v
                 line(method.name + " " + config, findRow(rows, method.name, config, angle));
         gp << "EOD\n";
     }
-    gp << "set terminal pngcairo size 1400," << 330 * angles.size() << " font ',9'\n"
+    gp << "set terminal pngcairo size 1400," << 380 * angles.size() << " font ',9'\n"
        << "set output '" << costPlotName << "'\n"
        << "set multiplot layout " << angles.size()
        << ",1 title 'Culled frame: the culling pass stage by stage, then drawing the survivors and occluders "
           "(medians)'\n"
        << "set style data histograms\nset style histogram rowstacked\nset style fill solid 0.85 border -1\n"
        << "set boxwidth 0.75\nunset xlabel\nset grid ytics\nset xtics rotate by -35 font ',8'\nset yrange [0:*]\n"
-       << "set ylabel 'milliseconds'\nset key outside right top\nset lmargin 9\nset rmargin 22\nset bmargin 6\n";
+       << "set ylabel 'milliseconds'\nset key outside right top\nset lmargin 9\nset rmargin 22\nset bmargin 9\n";
     const char* const shades[] = {"#1f618d", "#5dade2", "#a9cce3", "#d6eaf8"};
     for (int angle : angles) {
         const MethodRow* floor = findRow(rows, oracleOccludersName, "-", angle);

@@ -31,27 +31,33 @@ void aimFakeCamera(int angle) {
     lockToFakeCamera = true;
 }
 
-// A method's pass with the GL state around it kept, so that no method leaves its settings to the
-// frames or methods after it. The saving is outside the pass's own timing.
-CullOutcome runGuarded(const CullingMethod& method, const MethodCall& call, std::size_t config) {
+// `work` with the GL state around it kept, so that no method leaves its settings to the frames or
+// methods after it. The saving is outside the pass's own timing.
+template <typename Work> auto guarded(Work&& work) {
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
-    CullOutcome outcome = method.run(call, config);
+    auto result = work();
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
     glPopAttrib();
-    return outcome;
+    return result;
 }
+
+CullOutcome runGuarded(const CullingMethod& method, const MethodCall& call, std::size_t config) {
+    return guarded([&] { return method.run(call, config); });
+}
+
 
 struct Run {
     const CullingMethod* method = nullptr;
     std::size_t config = 0;
     CullOutcome first;
+    double mapAgreement = -1.0;
     std::size_t drawnSet = 0;
     std::vector<std::vector<double>> stageSamples; // [stage][round]
     std::vector<double> passSamples;
@@ -121,7 +127,7 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
     for (int angle : plan.angles) {
         const auto start = std::chrono::steady_clock::now();
         aimFakeCamera(angle);
-        MethodCall call{&scene, {fakeCamera, frustum}, {cameraAt(angle - 5), frustum}, false};
+        MethodCall call{&scene, {fakeCamera, frustum}, {cameraAt(angle - 5), frustum}, 0, false};
 
         const IdCoverage coverage = renderIdFrame(idScene, fakeCamera, frameSide);
         if (coverage.unknownPixels > 0)
@@ -145,7 +151,9 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
         std::vector<Run> runs;
         for (const CullingMethod& method : methods)
             for (std::size_t config = 0; config < method.configs.size(); ++config) {
-                Run run{&method, config, runGuarded(method, call, config), 0, {}, {}};
+                Run run{&method, config, runGuarded(method, call, config), -1.0, 0, {}, {}};
+                if (method.mapAgreement)
+                    run.mapAgreement = guarded([&] { return method.mapAgreement(call, config); });
                 run.drawnSet = setIndex(sets, run.first.culled);
                 run.stageSamples.resize(run.first.stages.size());
                 if (run.first.culled.size() != occludees)
@@ -158,6 +166,7 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
         std::vector<std::vector<double>> drawSamples(sets.size());
         for (int round = 0; round < std::max(plan.repeats, 1); ++round) {
             for (Run& run : runs) {
+                call.round = round;
                 const CullOutcome again = round == 0 ? run.first : runGuarded(*run.method, call, run.config);
                 if (again.culled != run.first.culled || again.stages.size() != run.stageSamples.size()) {
                     sweep.problems.push_back(where(run, angle) + ": repetition " + std::to_string(round) +
@@ -198,6 +207,7 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
             if (r.stages.size() > maxStages)
                 sweep.problems.push_back(where(run, angle) + ": more stages than the CSV has columns");
             r.pass = spreadOf(run.passSamples);
+            r.coverageAgreement = run.mapAgreement;
             std::vector<double> frames;
             const std::vector<double>& draws = drawSamples[run.drawnSet];
             for (std::size_t i = 0; i < run.passSamples.size() && i < draws.size(); ++i)
@@ -217,6 +227,7 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
             for (const CullingMethod& method : methods) {
                 MethodCall withPictures = call;
                 withPictures.pictures = true;
+                withPictures.round = plan.repeats; // a history of its own: the sweep's stay as they are
                 const CullOutcome outcome = runGuarded(method, withPictures, method.defaultConfig);
                 std::vector<Outcome> outcomes;
                 for (std::size_t i = 0; i < occludees; ++i)

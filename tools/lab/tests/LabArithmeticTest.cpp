@@ -117,7 +117,7 @@ TEST(LabArithmetic, SummaryPerConfigurationOverTheWallAngles) {
 // Catches rows left in sweep order: gnuplot joins only consecutive rows, so an interleaved
 // configuration draws no line at all.
 TEST(LabArithmetic, RowsGroupedPerConfigurationInAngleOrder) {
-    const std::vector<CullingMethod> methods = {{"m", {"x", "y"}, 0, {}, false, {}}};
+    const std::vector<CullingMethod> methods = {{"m", {"x", "y"}, 0, {}, false, {}, {}}};
     std::vector<MethodRow> sweep;
     for (int angle : {0, 5})
         for (const char* config : {"y", "x", "-"}) sweep.push_back(row(config[0] == '-' ? "draw-all" : "m", config, angle, 1));
