@@ -111,7 +111,26 @@ RgbImage toRgb(const GreyImage& grey) {
     return rgb;
 }
 
-// GL: one line of text in the window's 12-pixel bitmap font, dark on the sheet's background.
+// Words of `text` in lines no wider than `width` pixels of the bitmap font.
+std::vector<std::string> wrapped(const std::string& text, int width, void* font) {
+    std::vector<std::string> lines(1);
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t space = text.find(' ', at);
+        const std::string word = text.substr(at, space == std::string::npos ? std::string::npos : space - at);
+        const std::string longer = lines.back().empty() ? word : lines.back() + " " + word;
+        const auto bytes = reinterpret_cast<const unsigned char*>(longer.c_str());
+        if (!lines.back().empty() && glutBitmapLength(font, bytes) > width - 4)
+            lines.push_back(word);
+        else
+            lines.back() = longer;
+        at = space == std::string::npos ? text.size() : space + 1;
+    }
+    return lines;
+}
+
+// GL: text in the window's 12-pixel bitmap font, dark on the sheet's background, wrapped to the
+// width, one line every 14 pixels from the top.
 RgbImage textStrip(const std::string& text, int width, int height) {
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glMatrixMode(GL_PROJECTION);
@@ -130,8 +149,12 @@ RgbImage textStrip(const std::string& text, int width, int height) {
     glClearColor(0.85f, 0.85f, 0.85f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     glColor3d(0.0, 0.0, 0.0);
-    glRasterPos2i(2, (height - 9) / 2);
-    for (char c : text) glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12, c);
+    int baseline = height - 12;
+    for (const std::string& line : wrapped(text, width, GLUT_BITMAP_HELVETICA_12)) {
+        glRasterPos2i(2, baseline);
+        for (char c : line) glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12, c);
+        baseline -= 14;
+    }
     const RgbImage strip = readBackRgb(0, 0, width, height);
     glPopMatrix();
     glMatrixMode(GL_PROJECTION);
@@ -181,7 +204,7 @@ RgbImage outcomeView(std::vector<SceneObject>& painted, const std::vector<Outcom
 }
 
 RgbImage outcomeSheet(const RgbImage& view, const std::vector<BufferPicture>& buffers) {
-    constexpr int panel = 200, gap = 8, caption = 16, rows = 3, keyHeight = 20;
+    constexpr int panel = 192, gap = 8, caption = 30, rows = 3, keyHeight = 20;
     const int columns = std::max(1, (static_cast<int>(buffers.size()) + rows - 1) / rows);
     const int left = view.width + gap;
     RgbImage sheet{left + columns * (panel + gap), std::max(view.height, rows * (panel + caption + gap)) + gap + keyHeight, {}};
@@ -201,8 +224,8 @@ RgbImage outcomeSheet(const RgbImage& view, const std::vector<BufferPicture>& bu
         const std::uint8_t rgb[3] = {g, g, g};
         fill(sheet, ramp + x, keyTop, 1, keyHeight, rgb);
     }
-    paste(sheet, textStrip("0", 14, keyHeight), ramp - 14, keyTop);
-    paste(sheet, textStrip("255", 30, keyHeight), ramp + panel + 2, keyTop);
+    paste(sheet, textStrip("0", 14, keyHeight), ramp - 14, keyTop + 2);
+    paste(sheet, textStrip("255", 30, keyHeight), ramp + panel + 2, keyTop + 2);
     int x = 0;
     for (Outcome o : {Outcome::DrawnVisible, Outcome::CulledCorrectly, Outcome::FalseCull, Outcome::MissedCull,
                       Outcome::DrawnHidden}) {
@@ -211,8 +234,8 @@ RgbImage outcomeSheet(const RgbImage& view, const std::vector<BufferPicture>& bu
                                      static_cast<std::uint8_t>(c.z * 255)};
         fill(sheet, x, keyTop + 2, keyHeight - 4, keyHeight - 4, rgb);
         const std::string name = outcomeName(o);
-        const int width = 8 + 6 * static_cast<int>(name.size());
-        paste(sheet, textStrip(name, width, keyHeight), x + keyHeight, keyTop);
+        const int width = 8 + glutBitmapLength(GLUT_BITMAP_HELVETICA_12, reinterpret_cast<const unsigned char*>(name.c_str()));
+        paste(sheet, textStrip(name, width, keyHeight), x + keyHeight, keyTop + 2);
         x += keyHeight + width + 4;
     }
     return sheet;
