@@ -1,6 +1,5 @@
-/* Preloaded into the viewer to count its frames without touching it: every call of
- * glutSwapBuffers ends one drawn frame. The running count is rewritten in place to the file
- * named by FRAME_COUNTER_FILE so that a driver script can poll it while the viewer runs. */
+/* Preloaded into the viewer: every glutSwapBuffers ends a frame, and the running count is
+ * rewritten in place to the file named by FRAME_COUNTER_FILE for the driver script to poll. */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -8,31 +7,15 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-static unsigned long frames;
-static int countFd = -2; /* -2: not opened yet, -1: no file wanted or open failed */
-
-static void publish(void) {
-    if (countFd == -2) {
-        const char* path = getenv("FRAME_COUNTER_FILE");
-        countFd = path ? open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644) : -1;
-    }
-    if (countFd < 0) return;
-    /* Fixed width, so each rewrite fully replaces the previous number. */
-    char text[24];
-    const int length = snprintf(text, sizeof text, "%20lu\n", frames);
-    if (length > 0) (void)!pwrite(countFd, text, (size_t)length, 0);
-}
-
 void glutSwapBuffers(void) {
     static void (*realSwap)(void);
-    if (!realSwap) {
-        realSwap = (void (*)(void))dlsym(RTLD_NEXT, "glutSwapBuffers");
-        if (!realSwap) {
-            fprintf(stderr, "frame_counter: glutSwapBuffers not found\n");
-            abort();
-        }
-    }
+    static unsigned long frames;
+    static int fd = -2; /* -2: not opened yet */
+    if (!realSwap && !(realSwap = (void (*)(void))dlsym(RTLD_NEXT, "glutSwapBuffers"))) abort();
     realSwap();
-    ++frames;
-    publish();
+    const char* path = getenv("FRAME_COUNTER_FILE");
+    if (fd == -2) fd = path ? open(path, O_WRONLY | O_CREAT | O_TRUNC, 0644) : -1;
+    char text[24]; /* fixed width: each rewrite replaces the whole number */
+    const int length = snprintf(text, sizeof text, "%20lu\n", ++frames);
+    if (fd >= 0 && length > 0) (void)!pwrite(fd, text, (size_t)length, 0);
 }

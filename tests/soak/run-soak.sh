@@ -1,110 +1,146 @@
 #!/usr/bin/env bash
-# Sanitizer soak of the real viewer: an AddressSanitizer + UndefinedBehaviorSanitizer build runs
-# under its own Xvfb while a storm of random keys reaches it, then Escape ends it so that the
-# leak check runs. The run fails if the viewer dies early, if any sanitizer report appears, if
-# it does not exit with status 0, if a key is lost, or if its resident memory grows by more
-# than RSS_ALLOWANCE_KIB between the baseline frames and the last frames.
-#
-#   run-soak.sh [--short|--full] [--seed N]
-#     --short   2000 frames, 200 keys, RSS baseline at frame 500 (default)
-#     --full    10000 frames, 1000 keys, RSS baseline at frame 1000
-#     --seed N  replay the key sequence of an earlier run (the seed is printed)
-#
-# The build goes to build-asan/ under the repository root. Needs cmake, a C compiler, Xvfb, xdotool.
+# Long runs of the real viewer under a private Xvfb, paced by its frame count, ended with Escape.
+#   run-soak.sh [--short|--full] [--seed N]: an ASan + UBSan build and a storm of random keys; fails
+#     on any sanitizer or leak report, a lost key, a non-zero exit, no exit record, or resident
+#     memory that grows by more than 4 MiB from the baseline frames to the last ones.
+#     --short: 2000 frames, 200 keys (default); --full: 10000 frames, 1000 keys (about 3 minutes).
+#   run-soak.sh --memcheck: the plain build under valgrind memcheck, 30 frames, every key once;
+#     fails on an invalid access, a use of uninitialised memory or a definite leak whose stack
+#     passes through this repository's sources (about a minute).
+# Builds into build-asan/ or build-valgrind/. Needs cmake, cc, Xvfb, xdotool and valgrind.
 set -euo pipefail
-
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/../.." && pwd)
-
-# Once the allocator's quarantine is full (after ~200 frames) single RSS readings of the
-# sanitized viewer scatter over about 3 MiB; their low point over a span of frames is steady
-# but for a creep of about 1 MiB per 10000 frames that the sanitizer's allocator adds (an
-# unsanitized build stays flat). Growth past this allowance between the two spans fails.
-RSS_ALLOWANCE_KIB=4096
-
-total=2000 keys=200 baseline=500
-seed=$((RANDOM * 32768 + RANDOM))
+mode=soak total=2000 keys=200 baseline=500 seed=$((RANDOM * 32768 + RANDOM))
 while (($#)); do
     case "$1" in
     --short) total=2000 keys=200 baseline=500 ;;
     --full) total=10000 keys=1000 baseline=1000 ;;
+    --memcheck) mode=memcheck total=30 ;;
     --seed) seed=${2:?--seed needs a number}; shift ;;
-    *) echo "usage: run-soak.sh [--short|--full] [--seed N]" >&2; exit 2 ;;
+    *) echo "usage: run-soak.sh [--short|--full|--memcheck] [--seed N]" >&2; exit 2 ;;
     esac
     shift
 done
-
-# shellcheck source=soak-lib.sh
-source "$here/soak-lib.sh"
-require_tools cmake cc Xvfb xdotool
-build_viewer "$root/build-asan" -DBRISEL_SANITIZE=ON
-start_xvfb
-build_shim
-
-# A viewer linked against the shared ASan runtime requires that runtime to come first in the
-# preload list; a statically linked runtime (clang's default) needs nothing.
-asan_runtime=$(ldd "$viewer" | awk '/libasan\.so/ { print $3; exit }')
-preload="${asan_runtime:+$asan_runtime:}$shim"
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-# A 16 MiB quarantine (instead of 256) fills within the first few hundred frames, so the RSS no
-# longer climbs for thousands of frames after the baseline without any leak.
-ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:quarantine_size_mb=16
-export ASAN_OPTIONS=$ASAN_OPTIONS:check_initialization_order=1:detect_stack_use_after_return=1
-export LSAN_OPTIONS=suppressions=$here/lsan.supp
-
-# The key sequence is fixed by the seed: half of the keys are the ones the viewer acts on, the
-# other half any printable character.
-sequence=()
-RANDOM=$seed
-for ((i = 0; i < keys; ++i)); do
-    if ((RANDOM % 2)); then
-        sequence+=("${active_keys[RANDOM % ${#active_keys[@]}]}")
-    else
-        sequence+=($((32 + RANDOM % 95)))
-    fi
+for tool in cmake cc Xvfb xdotool valgrind; do
+    command -v "$tool" >/dev/null || { echo "$tool not found: scripts/install-deps.sh installs it" >&2; exit 2; }
 done
 
-dir=$(make_workdir soak)
-echo "== soak: $total frames, $keys keys (seed $seed), RSS baseline at frame $baseline"
-start_viewer "$dir" 60 "$viewer"
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/brisel-soak.XXXXXX") xvfb_pid="" viewer_pid="" problems=()
+cleanup() {
+    local status=$?
+    for pid in $viewer_pid $xvfb_pid; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true; done
+    if ((status)); then echo "   logs kept in $scratch" >&2; else rm -rf "$scratch"; fi
+    exit "$status"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Per-frame allocations make single RSS readings jump by a few MiB; the lowest of several
-# readings over a span of frames is steady, and a leak lifts it too.
-span=$((total / 20)) base_n=0 base_min=0 next_base=0 end_n=0 end_min=0 next_end=0 sent=0
-while :; do
-    poll_viewer 60
-    if ((frames >= baseline && (base_n == 0 || frames < baseline + span) && frames >= next_base)); then
-        rss=$(rss_kib)
-        if ((base_n++ == 0 || rss < base_min)); then base_min=$rss; fi
-        next_base=$((frames + span / 10))
-    fi
-    if ((frames >= total - span && frames >= next_end)); then
-        rss=$(rss_kib)
-        if ((end_n++ == 0 || rss < end_min)); then end_min=$rss; fi
-        next_end=$((frames + span / 10))
-    fi
-    if ((frames >= total && base_n > 0 && end_n > 0)); then break; fi
-    if ((sent < keys && frames >= (sent + 1) * total / (keys + 1))); then
-        send_key "$(keysym_for "${sequence[sent]}")" || true
-        ((++sent))
-        continue
-    fi
-    sleep 0.02
-done
-growth=$((end_min - base_min))
-stop_viewer 120
+build=$root/build-asan sanitize=ON
+[[ $mode == memcheck ]] && build=$root/build-valgrind sanitize=OFF
+echo "== building the viewer in $build"
+{ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRISEL_TESTS=OFF -DBRISEL_BENCH=OFF \
+    -DBRISEL_SANITIZE=$sanitize && cmake --build "$build" --target brisel -j "$(nproc)"; } >"$scratch/build.log" 2>&1 ||
+    { cat "$scratch/build.log"; exit 1; }
 
-echo "   frames run: $frames, keys sent: $sent + Escape"
-echo "   RSS lowest at frames $baseline+: $base_min KiB, at the end: $end_min KiB"
-echo "   RSS growth: $growth KiB (allowed $RSS_ALLOWANCE_KIB KiB)"
+# An Xvfb of its own, on a display number it picks itself, so parallel runs never meet.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [[ -s $scratch/display ]] && break; sleep 0.1; done
+[[ -s $scratch/display ]] || { cat "$scratch/xvfb.log" >&2; fail "Xvfb did not start"; }
+export DISPLAY=":$(tr -d '[:space:]' <"$scratch/display")"
 
-problems=()
-((status == 0)) || problems+=("exit status $status")
-if grep -Eq 'AddressSanitizer|LeakSanitizer|UndefinedBehaviorSanitizer|runtime error:' "$dir/stderr"; then
-    problems+=("sanitizer report")
+# The preload shim counts frames and keeps libraries loaded so that leak stacks stay named.
+preload=$scratch/soak_shim.so
+cc -shared -fPIC -O2 -Wall -o "$preload" "$here/frame_counter.c" "$here/keep_libraries.c" -ldl ||
+    fail "could not build the preload shim"
+dir=$scratch/run
+mkdir "$dir" && cp -r "$root/data" "$dir/"
+if [[ $mode == memcheck ]]; then # every key the viewer acts on, and two it only echoes
+    sequence=(99 46 39 61 45 59 44 53 120 65) keys=10 patience=300 log=$dir/valgrind.log
+    command=(valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite,possible
+        --errors-for-leak-kinds=definite --num-callers=40 --fullpath-after= --log-file="$log"
+        --suppressions="$here/valgrind.supp" "$build/brisel")
+else
+    # Half of the keys are ones the viewer acts on, the other half any printable character.
+    active=(39 59 44 46 45 61 53 99) sequence=() patience=60 log=$dir/stderr command=("$build/brisel")
+    RANDOM=$seed
+    for ((i = 0; i < keys; ++i)); do
+        if ((RANDOM % 2)); then sequence+=("${active[RANDOM % 8]}"); else sequence+=($((32 + RANDOM % 95))); fi
+    done
+    # A shared ASan runtime must come first in the preload list.
+    runtime=$(ldd "$build/brisel" | awk '/libasan\.so/ { print $3; exit }')
+    preload=${runtime:+$runtime:}$preload
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 LSAN_OPTIONS=suppressions=$here/lsan.supp
+    # A 16 MiB quarantine fills within a few hundred frames; after that the RSS stays flat.
+    export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:quarantine_size_mb=16:detect_stack_use_after_return=1
 fi
-((growth <= RSS_ALLOWANCE_KIB)) || problems+=("RSS grew by $growth KiB")
-check_echoes "$dir" "${sequence[@]:0:sent}"
-grep -Eq '^Time spent traversing the tree: [0-9.e+-]+ seconds\.$' "$dir/output.txt" ||
-    problems+=("no exit record in output.txt")
-report "$dir/stderr"
+echo "== $mode: $total frames, $keys keys (seed $seed)"
+(cd "$dir" && FRAME_COUNTER_FILE=$dir/frames LD_PRELOAD=$preload exec "${command[@]}" >stdout 2>stderr) &
+viewer_pid=$!
+start=$SECONDS window=""
+while [[ -z $window ]]; do
+    kill -0 "$viewer_pid" 2>/dev/null && ((SECONDS - start < patience)) || { tail -n 60 "$log" >&2; fail "no window"; }
+    sleep 0.2
+    window=$(xdotool search --name '^- Brisel Project -$' 2>/dev/null | head -n 1) || true
+done
+
+# Single RSS readings jump by a few MiB with the per-frame allocations; the lowest of several
+# readings over a span of frames is steady, and a leak lifts it too.
+frames=0 last=-1 progress=$SECONDS sent=0 span=$((total / 20)) next=0 base=0 base_n=0 end=0 end_n=0
+rss() { awk '/^VmRSS:/ { print $2 }' "/proc/$viewer_pid/status" 2>/dev/null || echo 0; }
+while :; do
+    n=""
+    { read -r n <"$dir/frames"; } 2>/dev/null || true
+    [[ $n =~ ^[0-9]+$ ]] && frames=$n
+    kill -0 "$viewer_pid" 2>/dev/null || { tail -n 60 "$log" >&2; fail "viewer died at frame $frames"; }
+    ((frames != last)) && last=$frames progress=$SECONDS
+    ((SECONDS - progress <= patience)) || fail "viewer hung at frame $frames"
+    if [[ $mode == soak ]] && ((frames >= next)); then
+        next=$((frames + span / 10))
+        if ((frames >= baseline && (base_n == 0 || frames < baseline + span))); then
+            r=$(rss) && ((base_n++ == 0 || r < base)) && base=$r
+        fi
+        if ((frames >= total - span)); then r=$(rss) && ((end_n++ == 0 || r < end)) && end=$r; fi
+    fi
+    [[ $mode == memcheck || $end_n -gt 0 ]] && ((frames >= total)) && break
+    if ((sent < keys && frames >= 3 + sent * (total - 5) / keys)); then
+        xdotool key --window "$window" "$(printf '0x%x' "${sequence[sent]}")" 2>/dev/null || true
+        ((++sent))
+    else
+        sleep 0.05
+    fi
+done
+xdotool key --window "$window" Escape 2>/dev/null || true
+for ((i = 0; i < patience * 20; ++i)); do kill -0 "$viewer_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$viewer_pid" 2>/dev/null && fail "viewer did not exit after Escape"
+status=0
+wait "$viewer_pid" || status=$?
+viewer_pid=""
+
+echo "   frames run: $frames, keys sent: $sent + Escape, exit status: $status"
+((status == 0)) || problems+=("exit status $status")
+[[ "$(grep '^key: ' "$dir/stdout" || true)" == "$(printf 'key: %d\n' "${sequence[@]:0:sent}" 27)" ]] ||
+    problems+=("echoed keys differ from those sent")
+if [[ $mode == soak ]]; then
+    echo "   RSS lowest at frames $baseline+: $base KiB, at the end: $end KiB (growth allowed: 4096 KiB)"
+    ((end - base <= 4096)) || problems+=("RSS grew by $((end - base)) KiB")
+    ! grep -Eq 'AddressSanitizer|LeakSanitizer|UndefinedBehaviorSanitizer|runtime error:' "$dir/stderr" ||
+        problems+=("sanitizer report")
+    grep -Eq '^Time spent traversing the tree: [0-9.e+-]+ seconds\.$' "$dir/output.txt" || problems+=("no exit record")
+    report=$dir/stderr
+else
+    # Each error or definite leak is one blank-line separated record; ours when a stack names our sources.
+    report=$dir/ours.txt
+    ours=$(sed 's/^==[0-9]*== \{0,1\}//' "$log" | awk -v ours="($root/" -v RS= '
+        /^(Invalid (read|write|free)|Mismatched free|Conditional jump|Use of uninitialised|Syscall param|Source and destination overlap|Jump to the invalid address)|definitely lost in loss record/ && index($0, ours) { n++; print > "/dev/stderr" }
+        END { print n + 0 }' 2>"$report")
+    echo "   memcheck: $(grep -m1 'ERROR SUMMARY' "$log" | sed 's/^==[0-9]*== //'); through our code: $ours"
+    ((ours == 0)) || problems+=("$ours memory error(s) or definite leak(s) through our code")
+fi
+if ((${#problems[@]})); then
+    head -n 80 "$report" >&2
+    fail "$(IFS=';'; echo "${problems[*]}")"
+fi
+echo "   PASS"
