@@ -55,14 +55,8 @@ else
     failed=$((failed + 1))
 fi
 
-if [[ -f fuzz/run-fuzz.sh ]]; then
-    stage "fuzz" bash fuzz/run-fuzz.sh
-fi
-if [[ -f tests/soak/run-soak.sh ]]; then
-    stage "soak (short)" bash tests/soak/run-soak.sh --short
-fi
-if [[ -f tests/soak/run-valgrind.sh ]]; then
-    stage "valgrind" bash tests/soak/run-valgrind.sh
-fi
+stage "fuzz" bash fuzz/run-fuzz.sh
+stage "soak (short)" bash tests/soak/run-soak.sh --short
+stage "memcheck" bash tests/soak/run-soak.sh --memcheck
 
 summary
