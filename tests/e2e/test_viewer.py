@@ -1,6 +1,6 @@
-"""The real viewer on the X server in $DISPLAY: start-up, keys and the Escape record, a close through
-the window system, and what the picture shows. Each run gets a fresh working directory.
-Usage: test_viewer.py BINARY DATA_FOLDER [TEST_CLASS...]"""
+"""The real viewer on the X server in $DISPLAY: its window, keys and the Escape record, a close
+through the window system. What the frames draw is for the GL tests. Each run gets a fresh working
+directory. Usage: test_viewer.py BINARY DATA_FOLDER [TEST_CLASS...]"""
 
 import os
 import shutil
@@ -10,7 +10,7 @@ import tempfile
 import time
 import unittest
 
-TITLE, SIDE, HUD_BOTTOM = "- Brisel Project -", 640, 130  # rows below HUD_BOTTOM show only the scene
+TITLE, SIDE = "- Brisel Project -", 640
 KEYS = [("apostrophe", 39), ("semicolon", 59), ("period", 46), ("comma", 44), ("equal", 61),
         ("minus", 45), ("5", 53), ("c", 99), ("plus", 43), ("less", 60), ("greater", 62), ("C", 67)]
 
@@ -23,50 +23,19 @@ def wait_for(predicate, timeout, interval=0.05):
     return value or None
 
 
-class Image:
-    """The window's pixels as (r, g, b) rows, top to bottom."""
-
-    def __init__(self, width, raw, lsb_first):
-        shift = (2, 1, 0) if lsb_first else (1, 2, 3)
-        channels = [raw[i::4] for i in shift]
-        self.rows = [list(zip(*(c[y * width:(y + 1) * width] for c in channels)))
-                     for y in range(len(channels[0]) // width)]
-
-    def count(self, kind, top=0, right=None, bottom=None):
-        return sum(1 for row in self.rows[top:bottom] for p in row[:right] if kind(*p))
-
-    def scene(self):
-        return self.rows[HUD_BOTTOM:]
-
-
-def is_red(r, g, b):
-    return r > 60 and r > 2 * g and r > 2 * b
-
-
-def is_blue(r, g, b):
-    return b > 60 and b > 2 * r and b > 2 * g
-
-
-def hud_drawn(image):
-    return image.count(lambda r, g, b: min(r, g, b) > 200, bottom=HUD_BOTTOM) > 500
-
-
 class Viewer:
-    """One run of the viewer, as a context manager."""
+    """One run of the viewer in a fresh working directory, as a context manager."""
 
     def __init__(self, files=None):
-        self.files = files or {}
+        self.tmp = tempfile.TemporaryDirectory(prefix="brisel-e2e-")
+        shutil.copytree(DATA, self.path("data"))
+        for name, content in (files or {}).items():
+            with open(self.path(name), "wb") as f:
+                f.write(content)
 
     def __enter__(self):
-        self.tmp = tempfile.TemporaryDirectory(prefix="brisel-e2e-")
-        self.cwd = self.tmp.name
-        shutil.copytree(DATA, os.path.join(self.cwd, "data"))
-        for name, content in self.files.items():
-            with open(os.path.join(self.cwd, name), "wb") as f:
-                f.write(content)
-        self.root = X.screen().root
         with open(self.path("stdout"), "wb") as out, open(self.path("stderr"), "wb") as err:
-            self.process = subprocess.Popen([BINARY], cwd=self.cwd, stdout=out, stderr=err)
+            self.process = subprocess.Popen([BINARY], cwd=self.tmp.name, stdout=out, stderr=err)
         self.window = wait_for(self._window, 20.0)
         if not self.window:
             self.__exit__()
@@ -81,7 +50,7 @@ class Viewer:
 
     def _window(self):
         self.assert_alive()
-        for child in self.root.query_tree().children:
+        for child in X.screen().root.query_tree().children:
             try:
                 if child.get_wm_name() == TITLE and child.get_attributes().map_state == Xlib.X.IsViewable:
                     return child
@@ -90,42 +59,11 @@ class Viewer:
         return None
 
     def path(self, name):
-        return os.path.join(self.cwd, name)
+        return os.path.join(self.tmp.name, name)
 
     def read(self, name):
         with open(self.path(name), "rb") as f:
             return f.read()
-
-    def capture(self):
-        g = self.window.get_geometry()
-        at = self.window.translate_coords(self.root, 0, 0)
-        width = min(g.width, X.screen().width_in_pixels - at.x)
-        height = min(g.height, X.screen().height_in_pixels - at.y)
-        raw = self.root.get_image(at.x, at.y, width, height, Xlib.X.ZPixmap, 0xFFFFFFFF).data
-        return Image(width, raw, X.display.info.image_byte_order == Xlib.X.LSBFirst)
-
-    def wait_for_picture(self, predicate):
-        """Captures until predicate(image) holds; returns that image or the last one."""
-        last = [None]
-
-        def check():
-            self.assert_alive()
-            last[0] = self.capture()
-            return predicate(last[0])
-        wait_for(check, 20.0, 0.1)
-        return last[0]
-
-    def settled_picture(self):
-        """A capture once two in a row agree below the frame-rate line: the input has been drawn."""
-        time.sleep(0.3)
-        previous = [self.capture()]
-
-        def same():
-            image = self.capture()
-            agree = image.rows[25:] == previous[0].rows[25:]
-            previous[0] = image
-            return agree and image
-        return wait_for(same, 10.0, 0.2) or previous[0]
 
     def keys(self, *names):
         subprocess.run(["xdotool", "key", "--window", str(self.window.id), "--delay", "15", *names],
@@ -144,15 +82,13 @@ class Viewer:
 
 
 class StartUp(unittest.TestCase):
-    # Catches a wrong title or size, a first frame without overlay, map silhouettes or occludees.
-    def test_window_title_size_and_first_frame(self):
+    # Catches a wrong title or size, a viewer that does not keep drawing frames, and any message.
+    def test_window_title_size_and_frames(self):
         with Viewer() as viewer:
             self.assertEqual(viewer.window.get_wm_name(), TITLE)
             self.assertEqual((viewer.window.get_geometry().width, viewer.window.get_geometry().height), (SIDE, SIDE))
-            silhouettes = lambda i: i.count(is_red, top=SIDE - 64, right=64) > 200
-            image = viewer.wait_for_picture(lambda i: hud_drawn(i) and silhouettes(i))
-            self.assertTrue(hud_drawn(image) and silhouettes(image), "no overlay or no map silhouettes")
-            self.assertGreater(image.count(is_blue, top=HUD_BOTTOM), 10000, "no occludees drawn")
+            viewer.keys("c")  # answered between frames
+            self.assertEqual(viewer.echoes(1), ["key: 99"])
             self.assertEqual(viewer.read("stderr"), b"")
 
 
@@ -160,7 +96,6 @@ class Input(unittest.TestCase):
     # Catches a key not echoed or echoed out of order, and a missing or malformed Escape record.
     def test_every_key_is_echoed_in_order_and_escape_writes_the_record(self):
         with Viewer() as viewer:
-            viewer.wait_for_picture(hud_drawn)
             viewer.keys(*[name for name, _ in KEYS])
             expected = ["key: %d" % code for _, code in KEYS]
             self.assertEqual(viewer.echoes(len(expected)), expected)
@@ -174,7 +109,6 @@ class Input(unittest.TestCase):
     # Catches an output.txt not truncated at start-up, and a close that crashes or writes the record.
     def test_close_exits_cleanly_and_leaves_output_empty(self):
         with Viewer(files={"output.txt": b"stale record\n"}) as viewer:
-            viewer.wait_for_picture(hud_drawn)
             event = Xlib.protocol.event.ClientMessage(
                 window=viewer.window, client_type=X.intern_atom("WM_PROTOCOLS"),
                 data=(32, [X.intern_atom("WM_DELETE_WINDOW"), Xlib.X.CurrentTime, 0, 0, 0]))
@@ -182,35 +116,6 @@ class Input(unittest.TestCase):
             X.flush()
             self.assertEqual(viewer.wait_exit(), 0)
             self.assertEqual(viewer.read("output.txt") + viewer.read("stdout"), b"")
-
-
-class Picture(unittest.TestCase):
-    # Catches a lock that does not switch the drawing camera, or an unlock that does not restore it.
-    def test_lock_switches_the_drawing_camera(self):
-        with Viewer() as viewer:
-            viewer.wait_for_picture(hud_drawn)
-            viewer.keys(*["period"] * 9)  # main camera to 45 degrees: the two cameras now differ
-            viewer.echoes(9)
-            main_view = viewer.settled_picture().scene()
-            viewer.keys("c")
-            viewer.echoes(10)
-            self.assertNotEqual(viewer.settled_picture().scene(), main_view)
-            viewer.keys("c")
-            viewer.echoes(11)
-            self.assertEqual(viewer.settled_picture().scene(), main_view)
-
-    # Catches culled occludees that are still drawn, or a reset that leaves them culled.
-    def test_fake_camera_behind_the_walls_culls_occludees_in_the_main_view(self):
-        with Viewer() as viewer:
-            viewer.wait_for_picture(hud_drawn)
-            before = viewer.settled_picture().count(is_blue, top=HUD_BOTTOM)
-            viewer.keys(*["apostrophe"] * 36)  # fake camera to 180 degrees, lock off
-            viewer.echoes(36)
-            after = viewer.settled_picture().count(is_blue, top=HUD_BOTTOM)
-            self.assertLess(after, before * 0.97, "blue pixels %d -> %d" % (before, after))
-            viewer.keys("5")
-            viewer.echoes(37)
-            self.assertEqual(viewer.settled_picture().count(is_blue, top=HUD_BOTTOM), before)
 
 
 if __name__ == "__main__":

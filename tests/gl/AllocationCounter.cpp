@@ -1,5 +1,5 @@
-// Replaces the test binary's global allocation functions with malloc-based ones that count while
-// a flag is on; everything in the process that allocates through operator new comes through here.
+// Replaces the test binary's operator new and delete with malloc-based ones that count while a
+// flag is on; the other forms of new and delete forward to these.
 #include <atomic>
 #include <cstdlib>
 #include <new>
@@ -7,11 +7,6 @@
 namespace {
 std::atomic<bool> counting{false};
 std::atomic<std::size_t> allocations{0};
-
-void* allocate(std::size_t size) noexcept {
-    if (counting.load(std::memory_order_relaxed)) allocations.fetch_add(1, std::memory_order_relaxed);
-    return std::malloc(size == 0 ? 1 : size);
-}
 } // namespace
 
 void startCountingAllocations() {
@@ -25,18 +20,9 @@ std::size_t stopCountingAllocations() {
 }
 
 void* operator new(std::size_t size) {
-    if (void* p = allocate(size)) return p;
+    if (counting.load(std::memory_order_relaxed)) allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
     throw std::bad_alloc();
 }
-void* operator new[](std::size_t size) {
-    if (void* p = allocate(size)) return p;
-    throw std::bad_alloc();
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return allocate(size); }
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return allocate(size); }
 void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }

@@ -2,21 +2,15 @@
 // them from the fake camera, against what the plain arithmetic gives for the same view.
 #include "ViewerWindow.h"
 
-#include "app/Cameras.h"
 #include "culling/DepthEstimationBuffer.h"
-#include "culling/OcclusionMap.h"
 #include "culling/OcclusionTests.h"
-#include "scene/Scene.h"
 
-#include <GL/gl.h>
 #include <algorithm>
 
 using CullingStructuresGl = GlTest;
 
-namespace {
-
 // Garbage in every level and cell first, so a build that skips one shows.
-void buildBoth() {
+static void buildBoth() {
     for (auto& level : occlusionMap.levels) std::fill(level.begin(), level.end(), std::uint8_t{0x5A});
     depthEstimationBuffer.cells.fill(0.25);
     glMatrixMode(GL_MODELVIEW);
@@ -24,10 +18,8 @@ void buildBoth() {
     buildDepthEstimationBuffer();
 }
 
-} // namespace
-
-// Catches a map rendered lit, blended or from another camera, a channel other than red, a level
-// not rebuilt, and a depth buffer built in another viewport, from another camera or not cleared.
+// Catches a map rendered lit or blended (not binary), a level not rebuilt, and a depth buffer built
+// in another viewport, from another camera, or over the last frame's cells.
 TEST_F(CullingStructuresGl, MapIsBinaryWithItsPyramidAndTheBufferHoldsTheNearestOccluders) {
     for (double angle : {0.0, 225.0}) {
         SCOPED_TRACE(testing::Message() << "angle " << angle);
@@ -59,7 +51,8 @@ TEST_F(CullingStructuresGl, MapIsBinaryWithItsPyramidAndTheBufferHoldsTheNearest
 
 // Catches a cube in front of the camera drawn anywhere but in the middle of the map.
 TEST_F(CullingStructuresGl, OneOccluderInFrontOfTheCameraCoversTheMapCentreOnly) {
-    ScopedScene scene({cubeAt(pointInFakeView(0.0, 0.3, 300.0), 50.0, occluderColor)}, {0}, {});
+    // 300 units from the fake eye (0, 500, 900) toward the image centre, 0.3 above the view axis.
+    ScopedScene scene({cubeAt({0, 500 - 210 * 0.70711, 900 - 390 * 0.70711}, 50.0, occluderColor)}, {0}, {});
     buildBoth();
     // The cube encloses a ball of radius 50 at distance 300: about 18 texels around (32, 32).
     const auto& level0 = occlusionMap.levels[0];

@@ -1,60 +1,41 @@
-// What a real frame (display) leaves in the GL state: the drawing camera, the viewport, the light,
-// the overlay's state; and a frame that cannot build the main view is abandoned.
+// What a real frame (display) leaves in the GL state: the drawing camera, the viewport, the light
+// and the overlay's state; and a frame that cannot build the main view is abandoned.
 #include "ViewerWindow.h"
 
-#include "app/Cameras.h"
-#include "app/FrameTimer.h"
-#include "app/Viewer.h"
-#include "culling/FrameStats.h"
-
-#include <GL/gl.h>
 #include <array>
 
 using FrameStateGl = GlTest;
 
-namespace {
-
-std::array<double, 16> modelview() {
-    std::array<double, 16> m{};
-    glGetDoublev(GL_MODELVIEW_MATRIX, m.data());
-    return m;
-}
-
-void expectViewOf(const OrbitCamera& camera) {
-    const ViewTransforms expected = handTransforms(camera.eye, camera.target, viewerSide);
-    const auto actual = modelview();
-    for (int i = 0; i < 16; ++i) EXPECT_NEAR(actual[i], expected.modelview[i], 1e-3) << "element " << i;
-}
-
-} // namespace
-
 // One check after real frames catches: the drawing camera swapped under the lock, the final
 // 640 x 640 viewport dropped, a positional light (w = 1) or one placed by another view, the
-// overlay drawn with lighting or the depth test left on, and face culling left off.
+// overlay drawn with lighting or the depth test left on or not drawn at all, face culling left
+// off, and the map's silhouettes cleared away.
 TEST_F(FrameStateGl, AFrameLeavesTheDrawingCameraViewportLightAndOverlayState) {
     mainCamera.angle = 45;
     updateEye(mainCamera);
     spinFakeCamera(225);
+    const ViewTransforms mainView = handTransforms(mainCamera.eye, mainCamera.target, viewerSide);
+    const ViewTransforms fakeView = handTransforms(fakeCamera.eye, fakeCamera.target, viewerSide);
     for (const bool locked : {false, true}) {
         SCOPED_TRACE(locked ? "locked" : "unlocked");
         lockToFakeCamera = locked;
         display();
-        expectViewOf(locked ? fakeCamera : mainCamera); // the overlay restores the drawing view
-        std::array<int, 4> viewport{};
-        glGetIntegerv(GL_VIEWPORT, viewport.data());
-        EXPECT_EQ(viewport, (std::array<int, 4>{0, 0, 640, 640}));
+        ViewTransforms state = readViewTransforms(); // the overlay restores the drawing view
+        for (int i = 0; i < 16; ++i)
+            EXPECT_NEAR(state.modelview[i], (locked ? fakeView : mainView).modelview[i], 1e-3) << "element " << i;
+        EXPECT_EQ(std::vector<int>(state.viewport, state.viewport + 4), (std::vector<int>{0, 0, 640, 640}));
         EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST)) << "overlay drawn with the depth test on";
         EXPECT_FALSE(glIsEnabled(GL_LIGHTING)) << "overlay drawn lit";
         EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
-        // The light is set in the main camera's view, locked or not: eye space = view * direction.
+        // On screen: white overlay text in the top band, red map silhouettes in the bottom-left.
+        EXPECT_GT(countPixels(0, 510, 640, 130, [](int r, int g, int b) { return std::min({r, g, b}) > 200; }), 500);
+        EXPECT_GT(countPixels(0, 0, 64, 64, [](int r, int g, int b) { return r > 60 && r > 2 * std::max(g, b); }), 200);
+        // Set in the main camera's view, locked or not: eye space = view * (80, 120, 100, 0).
         std::array<float, 4> light{};
         glGetLightfv(GL_LIGHT0, GL_POSITION, light.data());
-        const ViewTransforms main = handTransforms(mainCamera.eye, mainCamera.target, viewerSide);
-        const double direction[4] = {80, 120, 100, 0};
-        for (int r = 0; r < 4; ++r) {
-            double expected = 0;
-            for (int c = 0; c < 4; ++c) expected += main.modelview[4 * c + r] * direction[c];
-            EXPECT_NEAR(light[static_cast<unsigned>(r)], expected, 1e-3) << "light component " << r;
+        for (unsigned r = 0; r < 4; ++r) {
+            const double* m = mainView.modelview;
+            EXPECT_NEAR(light[r], m[r] * 80 + m[4 + r] * 120 + m[8 + r] * 100, 1e-3) << "light component " << r;
         }
     }
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));

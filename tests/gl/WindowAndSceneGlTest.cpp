@@ -1,14 +1,8 @@
 // Windows smaller than the map, reshapes to nothing, and frames over a scene without a mesh.
 #include "ViewerWindow.h"
 
-#include "app/Cameras.h"
-#include "app/Viewer.h"
 #include "culling/DepthEstimationBuffer.h"
-#include "culling/FrameStats.h"
-#include "culling/OcclusionMap.h"
-#include "scene/Scene.h"
 
-#include <GL/gl.h>
 #include <algorithm>
 #include <array>
 #include <sstream>
