@@ -120,7 +120,10 @@ void drawOverlay(const OverlayValues& values, const BufferPicture* picture) {
     const std::vector<std::string> help = helpLines();
     for (std::size_t i = 0; i < help.size(); ++i)
         textAt(2.0f, 4.0f + 16.0f * static_cast<float>(help.size() - 1 - i), GLUT_BITMAP_HELVETICA_12, help[i]);
-    if (picture) drawPicture(*picture);
+    if (picture)
+        drawPicture(*picture);
+    else if (values.buffer >= 0)
+        textAt(overlaySide - 130.0f, 40.0f, GLUT_BITMAP_HELVETICA_12, "(no buffer to show)");
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);

@@ -31,19 +31,24 @@ shot 04-hom-225-locked "fake camera at 225 degrees: every culled cube is hidden,
 press c 1
 shot 05-hom-225-main-view "main camera at 0 degrees: the cubes culled for the fake camera as green wireframes"
 press c 1
+press semicolon 12
 for name in hom-conservative cpu-depth gpu-hiz occlusion-query none; do
     press m 1
     case $name in
     gpu-hiz)
         press b 1
-        shot 06-gpu-hiz-225 "gpu-hiz at 225 degrees, with its depth read-back"
+        shot 08-gpu-hiz-165 "gpu-hiz at 165 degrees, with its depth read-back"
         press b 1
         state
         while [[ $(field "$line" buffer) != -1 ]]; do press b 1; state; done
         ;;
-    none) shot 07-none-225 "none: everything drawn, every hidden cube a missed cull" ;;
+    hom-conservative) shot 06-hom-conservative-165 "hom-conservative at 165 degrees" ;;
+    cpu-depth) shot 07-cpu-depth-165 "cpu-depth at 165 degrees" ;;
+    occlusion-query) shot 09-occlusion-query-165 "occlusion-query at 165 degrees: exact against the occluders, no magenta" ;;
+    none) shot 10-none-165 "none: everything drawn, every cube the occluders hide a missed cull" ;;
     esac
 done
+press apostrophe 12
 
 # Frame times at 225 degrees, locked, per method: the median and the 10 and 90 % points over the
 # frames of a few seconds, with the truth pass each frame and without it; the passes' medians.
