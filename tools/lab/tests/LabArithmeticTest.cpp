@@ -43,7 +43,7 @@ TEST(LabArithmetic, MediansAndQuartiles) {
     EXPECT_EQ(share(5, 0), 0.0); // nothing visible: no share of it can be wrong
 }
 
-// Catches a false cull counted without being visible, pixels summed over every culled occludee,
+// Catches a false cull counted without being visible, the pixels of every visible occludee counted as lost,
 // and missed culls counted against the full-scene truth instead of the occluder-only one.
 TEST(LabArithmetic, JudgesEachOccludeeAgainstBothTruths) {
     const struct {
