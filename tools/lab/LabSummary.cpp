@@ -68,6 +68,22 @@ void writeMethodTables(std::ostream& out, const std::vector<MethodRow>& rows, co
     }
 }
 
+void writeHeadline(std::ostream& out, const std::vector<MethodRow>& rows, const std::vector<CullingMethod>& methods) {
+    out << "| method (default configuration) | mean false-cull share | worst (angle) | hideable culled | median pass ms | "
+           "frame / draw-all at " << wallsFacingFrom << "-" << wallsFacingTo << ", best - worst | worst frame / "
+           "oracle-occluders (angle) |\n|---|---:|---:|---:|---:|---:|---:|\n";
+    for (const CullingMethod& method : methods) {
+        const std::string& config = method.configs[method.defaultConfig];
+        const ConfigSummary s = summarize(rows, method.name, config, wallsFacingFrom, wallsFacingTo);
+        if (s.angles == 0) continue;
+        out << "| " << method.name << " " << config << " | " << percent(s.meanFalseCullShare) << " | "
+            << at(s.worstFalseCull, percent) << " | " << percent(s.meanHideableCulled) << " | " << ms(s.medianPass)
+            << " | " << ratio(s.bestRatio.value) << " - " << ratio(s.worstRatio.value) << " | "
+            << at(s.worstFloorRatio, ratio) << " |\n";
+    }
+    out << "\n";
+}
+
 void writeBaselines(std::ostream& out, const std::vector<MethodRow>& rows) {
     out << "| baseline | occludees culled at 180 / 225 / 270 | frame ms at 180 | 225 | 270 |\n|---|---:|---:|---:|---:|\n";
     for (const char* name : {drawAllName, oracleName, oracleOccludersName}) {
@@ -196,6 +212,8 @@ void writeIndex(std::ostream& out, const std::vector<MethodRow>& rows, const std
            "with the frame's clears. Baselines cost no pass: draw-all culls nothing, oracle culls every occludee "
            "that does not show, oracle-occluders every hideable one. Frame ratios are medians of culled frames over "
            "the baseline's.\n\n";
+    out << "## Headline\n\n";
+    writeHeadline(out, rows, methods);
     writeTargets(out, rows, methods);
     if (info.plots)
         out << "## Choosing a method\n\n![Pareto plot](" << paretoPlotName
