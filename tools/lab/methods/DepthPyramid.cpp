@@ -14,25 +14,24 @@ void buildMaxPyramid(const float* depth, int side, DepthPyramid& pyramid) {
     if (levelCount == 0) return;
 
     pyramid.sides[0] = side;
-    pyramid.levels[0].assign(depth, depth + static_cast<std::size_t>(side) * static_cast<std::size_t>(side));
+    const std::size_t count = static_cast<std::size_t>(side) * static_cast<std::size_t>(side);
+    if (pyramid.levels[0].data() != depth || pyramid.levels[0].size() != count) pyramid.levels[0].assign(depth, depth + count);
     for (std::size_t level = 1; level < pyramid.levels.size(); ++level) {
         const int parentSide = pyramid.sides[level - 1];
         const int childSide = (parentSide + 1) / 2;
-        const std::vector<float>& parent = pyramid.levels[level - 1];
+        const float* parent = pyramid.levels[level - 1].data();
         std::vector<float>& child = pyramid.levels[level];
         pyramid.sides[level] = childSide;
         child.resize(static_cast<std::size_t>(childSide) * static_cast<std::size_t>(childSide));
         for (int r = 0; r < childSide; ++r) {
-            // An odd side's last texel has a single row or column under it.
-            const int r0 = 2 * r, r1 = std::min(2 * r + 1, parentSide - 1);
-            for (int c = 0; c < childSide; ++c) {
-                const int c0 = 2 * c, c1 = std::min(2 * c + 1, parentSide - 1);
-                const float a = std::max(parent[static_cast<std::size_t>(r0 * parentSide + c0)],
-                                         parent[static_cast<std::size_t>(r0 * parentSide + c1)]);
-                const float b = std::max(parent[static_cast<std::size_t>(r1 * parentSide + c0)],
-                                         parent[static_cast<std::size_t>(r1 * parentSide + c1)]);
-                child[static_cast<std::size_t>(r * childSide + c)] = std::max(a, b);
-            }
+            // An odd side's last row and column have a single parent row or column under them.
+            const float* below = parent + static_cast<std::ptrdiff_t>(2 * r) * parentSide;
+            const float* above = 2 * r + 1 < parentSide ? below + parentSide : below;
+            float* out = child.data() + static_cast<std::ptrdiff_t>(r) * childSide;
+            const int pairs = parentSide / 2;
+            for (int c = 0; c < pairs; ++c)
+                out[c] = std::max(std::max(below[2 * c], below[2 * c + 1]), std::max(above[2 * c], above[2 * c + 1]));
+            if (pairs < childSide) out[pairs] = std::max(below[2 * pairs], above[2 * pairs]);
         }
     }
 }

@@ -11,7 +11,8 @@ struct DepthPyramid {
     std::vector<std::vector<float>> levels; // down to a 1 x 1 level
 };
 
-// Rebuilds `pyramid` from `depth` (side * side values), reusing its storage.
+// Rebuilds `pyramid` from `depth` (side * side values), reusing its storage. `depth` may be
+// pyramid.levels[0] itself (a buffer drawn in place), which is then not copied.
 void buildMaxPyramid(const float* depth, int side, DepthPyramid& pyramid);
 
 // The level at which the window rectangle [minX, maxX] x [minY, maxY] (in level-0 pixels) touches
