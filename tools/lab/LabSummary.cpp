@@ -21,6 +21,7 @@ std::string ratio(double value) { return format("%.2f", value); }
 std::string at(const AngleValue& v, std::string (*show)(double)) {
     return v.angle < 0 ? "-" : show(v.value) + " (" + std::to_string(v.angle) + ")";
 }
+std::string worstFalse(const ConfigSummary& s) { return s.totalFalseCulls == 0 ? "none" : at(s.worstFalseCull, percent); }
 
 const CullingMethod* methodNamed(const std::vector<CullingMethod>& methods, const std::string& name) {
     for (const CullingMethod& m : methods)
@@ -59,7 +60,7 @@ void writeMethodTables(std::ostream& out, const std::vector<MethodRow>& rows, co
             const ConfigSummary s = summarize(rows, method.name, config, wallsFacingFrom, wallsFacingTo);
             if (s.angles == 0) continue;
             const Spread pass = passSpread(rows, method.name, config);
-            out << "| " << config << " | " << percent(s.meanFalseCullShare) << " | " << at(s.worstFalseCull, percent)
+            out << "| " << config << " | " << percent(s.meanFalseCullShare) << " | " << worstFalse(s)
                 << " | " << s.totalFalseCulls << " | " << percent(s.meanHideableCulled) << " | " << ms(pass.median)
                 << " (" << ms(pass.iqr()) << ") | " << at(s.bestRatio, ratio) << " | " << at(s.worstRatio, ratio)
                 << " | " << at(s.worstFloorRatio, ratio) << " |\n";
@@ -77,7 +78,7 @@ void writeHeadline(std::ostream& out, const std::vector<MethodRow>& rows, const 
         const ConfigSummary s = summarize(rows, method.name, config, wallsFacingFrom, wallsFacingTo);
         if (s.angles == 0) continue;
         out << "| " << method.name << " " << config << " | " << percent(s.meanFalseCullShare) << " | "
-            << at(s.worstFalseCull, percent) << " | " << percent(s.meanHideableCulled) << " | " << ms(s.medianPass)
+            << worstFalse(s) << " | " << percent(s.meanHideableCulled) << " | " << ms(s.medianPass)
             << " | " << ratio(s.bestRatio.value) << " - " << ratio(s.worstRatio.value) << " | "
             << at(s.worstFloorRatio, ratio) << " |\n";
     }
@@ -242,10 +243,9 @@ void writeIndex(std::ostream& out, const std::vector<MethodRow>& rows, const std
         if (row)
             out << ": " << row->counts.culled << " culled, " << row->counts.falseCulls << " falsely ("
                 << row->counts.falseCullPixels << " pixels), " << row->counts.missedCulls << " missed";
-        if (!p.captions.empty()) {
-            out << ". Buffers:";
-            for (std::size_t i = 0; i < p.captions.size(); ++i) out << (i ? "; " : " ") << p.captions[i];
-        }
+        out << ". Buffers:";
+        for (std::size_t i = 0; i < p.captions.size(); ++i) out << (i ? "; " : " ") << p.captions[i];
+        if (p.captions.empty()) out << " none that the method shows";
         out << ".*\n\n";
     }
     if (!info.problems.empty()) {
