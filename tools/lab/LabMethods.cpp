@@ -1,8 +1,11 @@
 #include "LabMethods.h"
 
+#include "methods/CpuDepth.h"
 #include "methods/GpuHiz.h"
 #include "methods/Hom.h"
 #include "methods/OcclusionQuery.h"
+#include "app/Cameras.h"
+#include "culling/OcclusionMap.h"
 
 #include <algorithm>
 
@@ -10,6 +13,7 @@ namespace {
 
 const std::vector<int> homThresholds = {255, 240, 200, 150, 100, 50, 0};
 const std::vector<int> gpuHizSides = {640, 160};
+const std::vector<int> cpuDepthSides = {64, 128, 256, 640};
 
 std::vector<std::string> names(const std::vector<int>& values) {
     std::vector<std::string> out;
@@ -20,6 +24,7 @@ std::vector<std::string> names(const std::vector<int>& values) {
 // Buffers and GL objects the passes keep between calls, one set per configuration; they live as
 // long as the process and its one GL context.
 GpuHizState gpuHiz[2];
+CpuDepthState cpuDepth[4];
 QueryState stopAndWait;
 
 struct FrameHistory {
@@ -50,6 +55,19 @@ CullOutcome gpuHizPass(const MethodCall& c, std::size_t i) {
     return runGpuHiz(*c.scene, c.view, gpuHizSides[i], gpuHiz[i], c.pictures);
 }
 
+CullOutcome cpuDepthPass(const MethodCall& c, std::size_t i) {
+    return runCpuDepth(*c.scene, c.view, cpuDepthSides[i], cpuDepth[i], c.pictures);
+}
+
+// At the map's own side: the last pass's coverage against the viewer's map level 0, built by the
+// viewer's own function for the same view.
+double cpuDepthAgreement(const MethodCall& c, std::size_t i) {
+    if (cpuDepthSides[i] != static_cast<int>(occlusionMapSide)) return -1.0;
+    fakeCamera = c.view.camera;
+    buildOcclusionMap();
+    return coverageAgreement(cpuDepth[i].pyramid.levels[0], occlusionMap.levels[0]);
+}
+
 CullOutcome queries(const MethodCall& c, std::size_t i) {
     return i == 0 ? runOcclusionQueries(*c.scene, c.view, stopAndWait) : queriesOneFrameLate(c);
 }
@@ -60,6 +78,7 @@ const std::vector<CullingMethod>& cullingMethods() {
     static const std::vector<CullingMethod> methods = {
         // name, configurations, default, exact ones, map counters, pass, map agreement
         {"hom", names(homThresholds), 0, {}, true, hom, {}},
+        {"cpu-depth", names(cpuDepthSides), 2, {"640"}, false, cpuDepthPass, cpuDepthAgreement},
         {"gpu-hiz", names(gpuHizSides), 0, {"640"}, false, gpuHizPass, {}},
         {"occlusion-query", {"stop-and-wait", "previous-frame"}, 0, {"stop-and-wait"}, false, queries, {}},
     };
