@@ -49,18 +49,6 @@ TEST_F(CullingStructuresGl, MapIsBinaryWithItsPyramidAndTheBufferHoldsTheNearest
     }
 }
 
-// Catches a cube in front of the camera drawn anywhere but in the middle of the map.
-TEST_F(CullingStructuresGl, OneOccluderInFrontOfTheCameraCoversTheMapCentreOnly) {
-    // 300 units from the fake eye (0, 500, 900) toward the image centre, 0.3 above the view axis.
-    ScopedScene scene({cubeAt({0, 500 - 210 * 0.70711, 900 - 390 * 0.70711}, 50.0, occluderColor)}, {0}, {});
-    buildBoth();
-    // The cube encloses a ball of radius 50 at distance 300: about 18 texels around (32, 32).
-    const auto& level0 = occlusionMap.levels[0];
-    for (unsigned r = 26; r < 38; ++r)
-        for (unsigned c = 26; c < 38; ++c) ASSERT_EQ(level0[r * 64 + c], 255) << "texel " << c << ", " << r;
-    for (unsigned corner : {0u, 63u, 64u * 63, 64u * 64 - 1}) EXPECT_EQ(level0[corner], 0);
-}
-
 // Catches the overlap test projecting through the wrong matrices, viewport or camera.
 TEST_F(CullingStructuresGl, OverlapTestStoresTheBoxProjectedFromTheFakeCamera) {
     spinFakeCamera(180.0);

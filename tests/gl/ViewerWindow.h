@@ -97,15 +97,6 @@ inline void spinFakeCamera(double angle) {
     updateEye(fakeCamera);
 }
 
-// A cube of the scene's mesh centred at `centre` with half side `halfSide`, in one colour.
-inline SceneObject cubeAt(const Geometry::Vector& c, double halfSide, const Geometry::Vector& colour) {
-    SceneObject cube = sceneObjects.at(0); // side 34 around (-200, -200, -200)
-    for (Geometry::Vector& v : cube.vertices)
-        v = {c.x + (v.x + 200) * halfSide / 17, c.y + (v.y + 200) * halfSide / 17, c.z + (v.z + 200) * halfSide / 17};
-    cube.setColor(colour);
-    return cube;
-}
-
 // Pixels of the last frame in the rectangle (x, y, width, height) that `kind` accepts. Mesa keeps
 // the back buffer's pixels across the swap.
 template <typename Kind> long countPixels(int x, int y, int width, int height, Kind kind) {
@@ -115,21 +106,3 @@ template <typename Kind> long countPixels(int x, int y, int width, int height, K
     for (std::size_t i = 0; i < rgb.size(); i += 4) n += kind(rgb[i], rgb[i + 1], rgb[i + 2]);
     return n;
 }
-
-// Replaces the three scene lists for its lifetime and puts the originals back afterwards.
-class ScopedScene {
-  public:
-    ScopedScene(std::vector<SceneObject> objects, std::vector<std::uint32_t> occluders,
-                std::vector<std::uint32_t> occludees)
-        : objects_(std::move(objects)), occluders_(std::move(occluders)), occludees_(std::move(occludees)) {
-        swap();
-    }
-    ~ScopedScene() { swap(); }
-
-  private:
-    void swap() {
-        sceneObjects.swap(objects_), occluderIndices.swap(occluders_), occludeeIndices.swap(occludees_);
-    }
-    std::vector<SceneObject> objects_;
-    std::vector<std::uint32_t> occluders_, occludees_;
-};

@@ -4,7 +4,7 @@
 #include "culling/DepthEstimationBuffer.h"
 
 #include <algorithm>
-#include <array>
+#include <cstring>
 #include <sstream>
 
 using WindowAndSceneGl = GlTest;
@@ -24,23 +24,20 @@ TEST_F(WindowAndSceneGl, AOnePixelWindowReportsNoCoverAndFullSizeRestoresTheCoun
 
 // Catches a zero-sized reshape that loads a degenerate projection or viewport.
 TEST_F(WindowAndSceneGl, AReshapeToZeroKeepsProjectionAndViewport) {
-    std::array<double, 16> before{}, after{};
-    std::array<int, 4> viewBefore{}, viewAfter{};
-    glGetDoublev(GL_PROJECTION_MATRIX, before.data());
-    glGetIntegerv(GL_VIEWPORT, viewBefore.data());
+    const ViewTransforms before = readViewTransforms();
     for (const auto& [width, height] : {std::pair{0, viewerSide}, std::pair{viewerSide, 0}}) {
         reshape(width, height);
-        glGetDoublev(GL_PROJECTION_MATRIX, after.data());
-        glGetIntegerv(GL_VIEWPORT, viewAfter.data());
-        EXPECT_EQ(after, before);
-        EXPECT_EQ(viewAfter, viewBefore);
+        const ViewTransforms after = readViewTransforms();
+        EXPECT_EQ(std::memcmp(&before, &after, sizeof before), 0) << width << " x " << height;
     }
 }
 
 // Catches stale map, buffer or counts surviving a frame, and objects without vertices (no mesh
 // file, or one too large) reported covered even at threshold 0.
 TEST_F(WindowAndSceneGl, FramesOverAnEmptySceneCullNothing) {
-    ScopedScene scene({}, {}, {});
+    std::vector<SceneObject> objects;
+    std::vector<std::uint32_t> occluders, occludees;
+    sceneObjects.swap(objects), occluderIndices.swap(occluders), occludeeIndices.swap(occludees);
     std::ostringstream errors;
     buildScene("/nonexistent/cube.geo", errors);
     spinFakeCamera(225.0);
@@ -55,4 +52,5 @@ TEST_F(WindowAndSceneGl, FramesOverAnEmptySceneCullNothing) {
     for (double cell : depthEstimationBuffer.cells) ASSERT_EQ(cell, 1.0);
     display();
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    sceneObjects.swap(objects), occluderIndices.swap(occluders), occludeeIndices.swap(occludees);
 }

@@ -27,18 +27,12 @@ for tool in cmake cc Xvfb xdotool valgrind; do
 done
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/brisel-soak.XXXXXX") xvfb_pid="" viewer_pid="" problems=()
-cleanup() {
-    local status=$?
-    for pid in $viewer_pid $xvfb_pid; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true; done
-    if ((status)); then echo "   logs kept in $scratch" >&2; else rm -rf "$scratch"; fi
-    exit "$status"
-}
-trap cleanup EXIT
+trap 'status=$?; kill $viewer_pid $xvfb_pid 2>/dev/null; ((status)) && echo "   logs kept in $scratch" >&2 || rm -rf "$scratch"' EXIT
 trap 'exit 130' INT TERM
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 build=$root/build-asan sanitize=ON
-[[ $mode == memcheck ]] && build=$root/build-valgrind sanitize=OFF
+[[ $mode == soak ]] || build=$root/build-valgrind sanitize=OFF
 echo "== building the viewer in $build"
 { cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRISEL_TESTS=OFF -DBRISEL_BENCH=OFF \
     -DBRISEL_SANITIZE=$sanitize && cmake --build "$build" --target brisel -j "$(nproc)"; } >"$scratch/build.log" 2>&1 ||
@@ -47,8 +41,8 @@ echo "== building the viewer in $build"
 # An Xvfb of its own, on a display number it picks itself, so parallel runs never meet.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 100); do [[ -s $scratch/display ]] && break; sleep 0.1; done
-[[ -s $scratch/display ]] || { cat "$scratch/xvfb.log" >&2; fail "Xvfb did not start"; }
+for _ in $(seq 100); do [[ -s $scratch/display ]] || sleep 0.1; done
+[[ -s $scratch/display ]] || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
 export DISPLAY=":$(tr -d '[:space:]' <"$scratch/display")"
 
 # The preload shim counts frames and keeps libraries loaded so that leak stacks stay named.
@@ -91,18 +85,14 @@ done
 frames=0 last=-1 progress=$SECONDS sent=0 span=$((total / 20)) next=0 base=0 base_n=0 end=0 end_n=0
 rss() { awk '/^VmRSS:/ { print $2 }' "/proc/$viewer_pid/status" 2>/dev/null || echo 0; }
 while :; do
-    n=""
-    { read -r n <"$dir/frames"; } 2>/dev/null || true
-    [[ $n =~ ^[0-9]+$ ]] && frames=$n
+    frames=$(($(cat "$dir/frames" 2>/dev/null || echo 0)))
     kill -0 "$viewer_pid" 2>/dev/null || { tail -n 60 "$log" >&2; fail "viewer died at frame $frames"; }
     ((frames != last)) && last=$frames progress=$SECONDS
     ((SECONDS - progress <= patience)) || fail "viewer hung at frame $frames"
     if [[ $mode == soak ]] && ((frames >= next)); then
         next=$((frames + span / 10))
-        if ((frames >= baseline && (base_n == 0 || frames < baseline + span))); then
-            r=$(rss) && ((base_n++ == 0 || r < base)) && base=$r
-        fi
-        if ((frames >= total - span)); then r=$(rss) && ((end_n++ == 0 || r < end)) && end=$r; fi
+        ((frames >= baseline && (base_n == 0 || frames < baseline + span))) && r=$(rss) && ((base_n++ == 0 || r < base)) && base=$r
+        ((frames >= total - span)) && r=$(rss) && ((end_n++ == 0 || r < end)) && end=$r
     fi
     [[ $mode == memcheck || $end_n -gt 0 ]] && ((frames >= total)) && break
     if ((sent < keys && frames >= 3 + sent * (total - 5) / keys)); then
