@@ -29,7 +29,7 @@ Spread spreadOf(std::vector<double> values) {
 }
 
 Judgement judge(const std::vector<bool>& culled, const std::vector<std::uint32_t>& idPixels,
-                const std::vector<bool>& hideable) {
+                const std::vector<bool>& hideable, const std::vector<std::uint32_t>& coarsePixels) {
     Judgement j;
     j.occludees = static_cast<std::uint32_t>(culled.size());
     for (std::size_t i = 0; i < culled.size(); ++i) {
@@ -43,6 +43,7 @@ Judgement judge(const std::vector<bool>& culled, const std::vector<std::uint32_t
         j.hideableCulled += culled[i] && canHide;
         j.falseCulls += culled[i] && seen;
         j.falseCullPixels += culled[i] && seen ? pixels : 0;
+        j.coarseFalseCulls += culled[i] && seen && i < coarsePixels.size() && coarsePixels[i] > 0;
         j.missedCulls += !culled[i] && canHide;
         j.extraCulls += culled[i] && !canHide;
     }
@@ -98,7 +99,7 @@ ConfigSummary summarize(const std::vector<MethodRow>& rows, const std::string& m
 
 std::string csvHeader() {
     std::string header = "method,config,angle,occludees,culled,visible,hideable,hideableCulled,falseCulls,"
-                         "falseCullPixels,missedCulls,extraCulls,passedHom,passedDeb,stageNames";
+                         "falseCullPixels,coarseFalseCulls,missedCulls,extraCulls,passedHom,passedDeb,stageNames";
     for (std::size_t i = 1; i <= maxStages; ++i)
         header += ",stage" + std::to_string(i) + "Ms,stage" + std::to_string(i) + "IqrMs";
     return header + ",passMs,passIqrMs,drawMs,drawIqrMs,frameMs,frameIqrMs,drawAllMs,oracleMs,"
@@ -117,7 +118,8 @@ std::string csvLine(const MethodRow& row) {
                        std::to_string(c.occludees) + "," + std::to_string(c.culled) + "," +
                        std::to_string(c.visible) + "," + std::to_string(c.hideable) + "," +
                        std::to_string(c.hideableCulled) + "," + std::to_string(c.falseCulls) + "," +
-                       std::to_string(c.falseCullPixels) + "," + std::to_string(c.missedCulls) + "," +
+                       std::to_string(c.falseCullPixels) + "," + std::to_string(c.coarseFalseCulls) + "," +
+                       std::to_string(c.missedCulls) + "," +
                        std::to_string(c.extraCulls) + ",";
     line += row.homCounters ? std::to_string(row.passedHom) + "," + std::to_string(row.passedDeb) + "," : ",,";
     for (std::size_t i = 0; i < row.stageNames.size(); ++i) line += (i ? ";" : "") + row.stageNames[i];

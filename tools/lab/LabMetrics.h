@@ -31,13 +31,15 @@ struct Judgement {
     std::uint32_t hideableCulled = 0;  // culled and hideable
     std::uint32_t falseCulls = 0;      // culled but visible: picture lost
     std::uint64_t falseCullPixels = 0; // the ID-frame pixels of the false culls
+    std::uint32_t coarseFalseCulls = 0; // false culls that show even in a 64 x 64 ID frame
     std::uint32_t missedCulls = 0;     // hideable but drawn: work not saved
     std::uint32_t extraCulls = 0;      // culled though not hideable (false culls included)
 };
 
-// Counts from per-occludee flags and ID pixels, all indexed like the occludee list.
+// Counts from per-occludee flags and ID pixels (at 640 x 640 and at 64 x 64), all indexed like
+// the occludee list.
 Judgement judge(const std::vector<bool>& culled, const std::vector<std::uint32_t>& idPixels,
-                const std::vector<bool>& hideable);
+                const std::vector<bool>& hideable, const std::vector<std::uint32_t>& coarsePixels);
 
 constexpr std::size_t maxStages = 4;
 

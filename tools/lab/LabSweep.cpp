@@ -6,6 +6,7 @@
 #include "app/Cameras.h"
 #include "app/Projection.h"
 #include "culling/CullingPipeline.h"
+#include "culling/OcclusionMap.h"
 #include "methods/OccluderTruth.h"
 #include "scene/Scene.h"
 
@@ -133,8 +134,14 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
         if (coverage.unknownPixels > 0)
             sweep.problems.push_back("angle " + std::to_string(angle) + ": " + std::to_string(coverage.unknownPixels) +
                                      " pixels of the ID frame name no object");
-        std::vector<std::uint32_t> idPixels;
-        for (std::uint32_t index : occludeeIndices) idPixels.push_back(coverage.pixels[index]);
+        // The same frame at the map's resolution: a false cull that shows even there is not one
+        // of resolution.
+        const IdCoverage coarse = renderIdFrame(idScene, fakeCamera, static_cast<int>(occlusionMapSide));
+        std::vector<std::uint32_t> idPixels, coarsePixels;
+        for (std::uint32_t index : occludeeIndices) {
+            idPixels.push_back(coverage.pixels[index]);
+            coarsePixels.push_back(coarse.pixels[index]);
+        }
         const std::vector<bool> hideable = hiddenByOccluders(occluderOnlyPixels(scene, call.view, frameSide));
         std::vector<bool> visible(occludees), hidden(occludees);
         for (std::size_t i = 0; i < occludees; ++i) {
@@ -188,7 +195,7 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
             r.method = method;
             r.config = config;
             r.angle = angle;
-            r.counts = judge(culled, idPixels, hideable);
+            r.counts = judge(culled, idPixels, hideable, coarsePixels);
             r.draw = r.frame = spreadOf(drawSamples[set]);
             r.drawAll = drawAll;
             r.oracle = oracle;
@@ -213,10 +220,15 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
             for (std::size_t i = 0; i < run.passSamples.size() && i < draws.size(); ++i)
                 frames.push_back(run.passSamples[i] + draws[i]);
             r.frame = spreadOf(frames);
-            const std::vector<std::string>& exact = run.method->exact;
-            if (r.counts.falseCulls > 0 && std::find(exact.begin(), exact.end(), r.config) != exact.end())
+            const auto listed = [&](const std::vector<std::string>& configs) {
+                return std::find(configs.begin(), configs.end(), r.config) != configs.end();
+            };
+            if (r.counts.falseCulls > 0 && listed(run.method->exact))
                 sweep.problems.push_back(where(run, angle) + ": " + std::to_string(r.counts.falseCulls) +
                                          " false culls from a configuration meant to have none");
+            if (r.counts.coarseFalseCulls > 0 && listed(run.method->coarseExact))
+                sweep.problems.push_back(where(run, angle) + ": " + std::to_string(r.counts.coarseFalseCulls) +
+                                         " false culls that show even at 64 x 64, from a configuration meant to have none");
             sweep.rows.push_back(std::move(r));
         }
         sweep.rows.push_back(row(drawAllName, "-", sets[0], 0));

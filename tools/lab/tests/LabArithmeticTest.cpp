@@ -44,27 +44,29 @@ TEST(LabArithmetic, MediansAndQuartiles) {
 }
 
 // Catches a false cull counted without being visible, the pixels of every visible occludee counted as lost,
-// and missed culls counted against the full-scene truth instead of the occluder-only one.
+// missed culls counted against the full-scene truth instead of the occluder-only one, and a coarse
+// false cull counted where only the fine frame shows the occludee.
 TEST(LabArithmetic, JudgesEachOccludeeAgainstBothTruths) {
     const struct {
         bool culled;
-        std::uint32_t pixels;
+        std::uint32_t pixels, coarse; // ID pixels at 640 x 640 and at 64 x 64
         bool hideable;
         Judgement expected;
     } cases[] = {
-        // occludees culled visible hideable hideableCulled false falsePixels missed extra
-        {true, 0, true, {1, 1, 0, 1, 1, 0, 0, 0, 0}},   // culled correctly
-        {true, 37, false, {1, 1, 1, 0, 0, 1, 37, 0, 1}}, // falsely culled: its pixels are lost
-        {true, 0, false, {1, 1, 0, 0, 0, 0, 0, 0, 1}},  // hidden by other occludees only: no false cull
-        {false, 0, true, {1, 0, 0, 1, 0, 0, 0, 1, 0}},  // missed
-        {false, 0, false, {1, 0, 0, 0, 0, 0, 0, 0, 0}}, // drawn, hidden by occludees: not missed
-        {false, 12, false, {1, 0, 1, 0, 0, 0, 0, 0, 0}}, // drawn and visible
+        // occludees culled visible hideable hideableCulled false falsePixels coarseFalse missed extra
+        {true, 0, 0, true, {1, 1, 0, 1, 1, 0, 0, 0, 0, 0}},    // culled correctly
+        {true, 37, 0, false, {1, 1, 1, 0, 0, 1, 37, 0, 0, 1}}, // falsely culled: its pixels are lost
+        {true, 37, 2, false, {1, 1, 1, 0, 0, 1, 37, 1, 0, 1}}, // ... and it shows at 64 x 64 too
+        {true, 0, 0, false, {1, 1, 0, 0, 0, 0, 0, 0, 0, 1}},   // hidden by other occludees only: no false cull
+        {false, 0, 0, true, {1, 0, 0, 1, 0, 0, 0, 0, 1, 0}},   // missed
+        {false, 0, 0, false, {1, 0, 0, 0, 0, 0, 0, 0, 0, 0}},  // drawn, hidden by occludees: not missed
+        {false, 12, 1, false, {1, 0, 1, 0, 0, 0, 0, 0, 0, 0}}, // drawn and visible
     };
     Judgement sum;
     std::vector<bool> culled, hideable;
-    std::vector<std::uint32_t> pixels;
+    std::vector<std::uint32_t> pixels, coarse;
     for (const auto& c : cases) {
-        const Judgement j = judge({c.culled}, {c.pixels}, {c.hideable});
+        const Judgement j = judge({c.culled}, {c.pixels}, {c.hideable}, {c.coarse});
         const Judgement& e = c.expected;
         SCOPED_TRACE(testing::Message() << c.culled << " " << c.pixels << " " << c.hideable);
         EXPECT_EQ(j.culled, e.culled);
@@ -73,15 +75,17 @@ TEST(LabArithmetic, JudgesEachOccludeeAgainstBothTruths) {
         EXPECT_EQ(j.hideableCulled, e.hideableCulled);
         EXPECT_EQ(j.falseCulls, e.falseCulls);
         EXPECT_EQ(j.falseCullPixels, e.falseCullPixels);
+        EXPECT_EQ(j.coarseFalseCulls, e.coarseFalseCulls);
         EXPECT_EQ(j.missedCulls, e.missedCulls);
         EXPECT_EQ(j.extraCulls, e.extraCulls);
         culled.push_back(c.culled);
         pixels.push_back(c.pixels);
+        coarse.push_back(c.coarse);
         hideable.push_back(c.hideable);
         sum.falseCullPixels += e.falseCullPixels;
     }
-    const Judgement all = judge(culled, pixels, hideable);
-    EXPECT_EQ(all.occludees, 6u);
+    const Judgement all = judge(culled, pixels, hideable, coarse);
+    EXPECT_EQ(all.occludees, 7u);
     EXPECT_EQ(all.falseCullPixels, sum.falseCullPixels);
 }
 
@@ -117,7 +121,7 @@ TEST(LabArithmetic, SummaryPerConfigurationOverTheWallAngles) {
 // Catches rows left in sweep order: gnuplot joins only consecutive rows, so an interleaved
 // configuration draws no line at all.
 TEST(LabArithmetic, RowsGroupedPerConfigurationInAngleOrder) {
-    const std::vector<CullingMethod> methods = {{"m", {"x", "y"}, 0, {}, false, {}, {}}};
+    const std::vector<CullingMethod> methods = {{"m", {"x", "y"}, 0, {}, {}, false, {}, {}}};
     std::vector<MethodRow> sweep;
     for (int angle : {0, 5})
         for (const char* config : {"y", "x", "-"}) sweep.push_back(row(config[0] == '-' ? "draw-all" : "m", config, angle, 1));
