@@ -239,6 +239,13 @@ std::vector<SceneCase> sceneCases() {
         c.scene.addBox({0, 2, -97.5}, {1, 1, 102.5}, false);
         cases.push_back(c);
     }
+    {
+        // A slanting side face behind the occludee covers it: its depth must follow the slant.
+        SceneCase c{"deep occluder behind", {}, {false, false, false, false}};
+        c.scene.addBox({15, 20.5, -130}, {10, 19.5, 70}, true);
+        c.scene.addBox({3.33, 10, -100}, {0.5, 0.5, 0.5}, false);
+        cases.push_back(c);
+    }
     return cases;
 }
 
