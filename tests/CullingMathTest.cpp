@@ -18,17 +18,14 @@ namespace {
 const double NaN = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
 
 OcclusionMap makeMap(std::uint8_t fill) {
-    OcclusionMap map;
-    map.levelCount = occlusionMapLevels;
-    for (unsigned level = 0; level < occlusionMapLevels; ++level)
-        map.levels.emplace_back(levelSide(level) * levelSide(level), fill);
+    OcclusionMap map{occlusionMapLevels, {}};
+    for (unsigned level = 0; level < occlusionMapLevels; ++level) map.levels.emplace_back(levelSide(level) * levelSide(level), fill);
     return map;
 }
 
 DepthEstimationBuffer clearedBuffer() {
     DepthEstimationBuffer buffer;
-    clearDepthBuffer(buffer);
-    return buffer;
+    return clearDepthBuffer(buffer), buffer;
 }
 
 } // namespace

@@ -1,6 +1,6 @@
-// The .geo reader: line handling, vector syntax, axis conversion, the all-or-nothing commit, and
-// the input it must survive (lying counts, bad indices, non-numbers). Random bytes are the fuzz
-// target's.
+// The .geo reader: line handling, vector syntax, axis conversion and the input it must survive
+// (lying counts, bad indices, non-numbers). Random and truncated input, and the all-or-nothing
+// commit, are the fuzz target's.
 #include "ObjectText.h"
 #include "mesh/GeoReader.h"
 
@@ -82,24 +82,6 @@ TEST(GeoReader, LayoutSyntaxAndSkippedTextDoNotMatter) {
         bool ok = false;
         EXPECT_EQ(read(text, &ok), objectText(sampleObject()));
         EXPECT_TRUE(ok);
-    }
-}
-
-// Catches a partial record committed to the target when the file ends early.
-TEST(GeoReader, RecordThatRunsOutAnywhereLeavesTheTargetUntouched) {
-    const std::string text = join(sampleLines);
-    const std::size_t lastLineStart = text.rfind('\n', text.size() - 2) + 1;
-    const std::size_t countStart = join(Lines(sampleLines.begin(), sampleLines.begin() + faceCountLine)).size();
-    const std::size_t countDigit = countStart + sampleLines[faceCountLine].size() - 1;
-    SceneObject noFaces = sampleObject();
-    noFaces.faces.clear();
-    for (std::size_t cut = 0; cut < lastLineStart; ++cut) {
-        SCOPED_TRACE(testing::Message() << "cut at byte " << cut);
-        // Except where the face-count line lost its number: a complete record without faces.
-        const bool complete = cut > countStart && cut <= countDigit;
-        bool ok = !complete;
-        EXPECT_EQ(read(text.substr(0, cut), &ok), objectText(complete ? noFaces : sentinel()));
-        EXPECT_EQ(ok, complete);
     }
 }
 

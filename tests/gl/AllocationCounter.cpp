@@ -4,10 +4,8 @@
 #include <cstdlib>
 #include <new>
 
-namespace {
-std::atomic<bool> counting{false};
-std::atomic<std::size_t> allocations{0};
-} // namespace
+static std::atomic<bool> counting{false};
+static std::atomic<std::size_t> allocations{0};
 
 void startCountingAllocations() {
     allocations = 0;

@@ -1,8 +1,10 @@
 // What a real frame (display) leaves in the GL state: the drawing camera, the viewport, the light
-// and the overlay's state; and a frame that cannot build the main view is abandoned.
+// and the overlay's state; a frame that cannot build the main view; and window sizes.
 #include "ViewerWindow.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 using FrameStateGl = GlTest;
 
@@ -57,4 +59,27 @@ TEST_F(FrameStateGl, ZeroDivideInTheMainViewAbandonsTheFrame) {
     glReadBuffer(GL_BACK);
     glReadPixels(320, 320, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, pixel);
     EXPECT_EQ(pixel[1], 255) << "the back buffer was cleared or drawn into";
+}
+
+// Catches pixels outside a 1 x 1 window, read back undefined, counted as cover.
+TEST_F(FrameStateGl, AOnePixelWindowReportsNoCoverAndFullSizeRestoresTheCounts) {
+    spinFakeCamera(225.0);
+    const CullingResult full = cullOnce();
+    ASSERT_TRUE(resizeViewerWindow(1, 1));
+    const CullingResult tiny = cullOnce();
+    const auto& level0 = occlusionMap.levels[0];
+    EXPECT_TRUE(std::all_of(level0.begin() + 1, level0.end(), [](std::uint8_t t) { return t == 0; }));
+    EXPECT_EQ(tiny.passedHom, 0u);
+    ASSERT_TRUE(resizeViewerWindow(viewerSide, viewerSide));
+    EXPECT_EQ(cullOnce(), full);
+}
+
+// Catches a zero-sized reshape that loads a degenerate projection or viewport.
+TEST_F(FrameStateGl, AReshapeToZeroKeepsProjectionAndViewport) {
+    const ViewTransforms before = readViewTransforms();
+    for (const auto& [width, height] : {std::pair{0, viewerSide}, std::pair{viewerSide, 0}}) {
+        reshape(width, height);
+        const ViewTransforms after = readViewTransforms();
+        EXPECT_EQ(std::memcmp(&before, &after, sizeof before), 0) << width << " x " << height;
+    }
 }

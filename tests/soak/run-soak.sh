@@ -1,28 +1,25 @@
 #!/usr/bin/env bash
-# Long runs of the real viewer under a private Xvfb, paced by its frame count, ended with Escape.
-#   run-soak.sh [--short|--full] [--seed N]: an ASan + UBSan build and a storm of random keys; fails
-#     on any sanitizer or leak report, a lost key, a non-zero exit, no exit record, or resident
-#     memory that grows by more than 4 MiB from the baseline frames to the last ones.
-#     --short: 2000 frames, 200 keys (default); --full: 10000 frames, 1000 keys (about 3 minutes).
-#   run-soak.sh --memcheck: the plain build under valgrind memcheck, 30 frames, every key once;
-#     fails on an invalid access, a use of uninitialised memory or a definite leak whose stack
-#     passes through this repository's sources (about a minute).
-# Builds into build-asan/ or build-valgrind/. Needs cmake, cc, Xvfb, xdotool and valgrind.
+# A long run of an ASan + UBSan build of the real viewer under a private Xvfb, paced by its frame
+# count, with a storm of random keys, ended with Escape. Fails on any sanitizer or leak report, a
+# lost key, a non-zero exit, no exit record, or resident memory that grows by more than 4 MiB from
+# the baseline frames to the last ones.
+#   run-soak.sh [--short|--full] [--seed N]: --short 2000 frames, 200 keys (default); --full 10000
+#   frames, 1000 keys (about 3 minutes); --seed replays the keys of an earlier run.
+# Builds into build-asan/. Needs cmake, cc, Xvfb and xdotool.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/../.." && pwd)
-mode=soak total=2000 keys=200 baseline=500 seed=$((RANDOM * 32768 + RANDOM))
+total=2000 keys=200 baseline=500 seed=$((RANDOM * 32768 + RANDOM))
 while (($#)); do
     case "$1" in
     --short) total=2000 keys=200 baseline=500 ;;
     --full) total=10000 keys=1000 baseline=1000 ;;
-    --memcheck) mode=memcheck total=30 ;;
     --seed) seed=${2:?--seed needs a number}; shift ;;
-    *) echo "usage: run-soak.sh [--short|--full|--memcheck] [--seed N]" >&2; exit 2 ;;
+    *) echo "usage: run-soak.sh [--short|--full] [--seed N]" >&2; exit 2 ;;
     esac
     shift
 done
-for tool in cmake cc Xvfb xdotool valgrind; do
+for tool in cmake cc Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "$tool not found: scripts/install-deps.sh installs it" >&2; exit 2; }
 done
 
@@ -31,11 +28,10 @@ trap 'status=$?; kill $viewer_pid $xvfb_pid 2>/dev/null; ((status)) && echo "   
 trap 'exit 130' INT TERM
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-build=$root/build-asan sanitize=ON
-[[ $mode == soak ]] || build=$root/build-valgrind sanitize=OFF
+build=$root/build-asan
 echo "== building the viewer in $build"
 { cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRISEL_TESTS=OFF -DBRISEL_BENCH=OFF \
-    -DBRISEL_SANITIZE=$sanitize && cmake --build "$build" --target brisel -j "$(nproc)"; } >"$scratch/build.log" 2>&1 ||
+    -DBRISEL_SANITIZE=ON && cmake --build "$build" --target brisel -j "$(nproc)"; } >"$scratch/build.log" 2>&1 ||
     { cat "$scratch/build.log"; exit 1; }
 
 # An Xvfb of its own, on a display number it picks itself, so parallel runs never meet.
@@ -51,31 +47,24 @@ cc -shared -fPIC -O2 -Wall -o "$preload" "$here/frame_counter.c" "$here/keep_lib
     fail "could not build the preload shim"
 dir=$scratch/run
 mkdir "$dir" && cp -r "$root/data" "$dir/"
-if [[ $mode == memcheck ]]; then # every key the viewer acts on, and two it only echoes
-    sequence=(99 46 39 61 45 59 44 53 120 65) keys=10 patience=300 log=$dir/valgrind.log
-    command=(valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite,possible
-        --errors-for-leak-kinds=definite --num-callers=40 --fullpath-after= --log-file="$log"
-        --suppressions="$here/valgrind.supp" "$build/brisel")
-else
-    # Half of the keys are ones the viewer acts on, the other half any printable character.
-    active=(39 59 44 46 45 61 53 99) sequence=() patience=60 log=$dir/stderr command=("$build/brisel")
-    RANDOM=$seed
-    for ((i = 0; i < keys; ++i)); do
-        if ((RANDOM % 2)); then sequence+=("${active[RANDOM % 8]}"); else sequence+=($((32 + RANDOM % 95))); fi
-    done
-    # A shared ASan runtime must come first in the preload list.
-    runtime=$(ldd "$build/brisel" | awk '/libasan\.so/ { print $3; exit }')
-    preload=${runtime:+$runtime:}$preload
-    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 LSAN_OPTIONS=suppressions=$here/lsan.supp
-    # A 16 MiB quarantine fills within a few hundred frames; after that the RSS stays flat.
-    export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:quarantine_size_mb=16:detect_stack_use_after_return=1
-fi
-echo "== $mode: $total frames, $keys keys (seed $seed)"
-(cd "$dir" && FRAME_COUNTER_FILE=$dir/frames LD_PRELOAD=$preload exec "${command[@]}" >stdout 2>stderr) &
+# Half of the keys are ones the viewer acts on, the other half any printable character.
+active=(39 59 44 46 45 61 53 99) sequence=() patience=60
+RANDOM=$seed
+for ((i = 0; i < keys; ++i)); do
+    if ((RANDOM % 2)); then sequence+=("${active[RANDOM % 8]}"); else sequence+=($((32 + RANDOM % 95))); fi
+done
+# A shared ASan runtime must come first in the preload list.
+runtime=$(ldd "$build/brisel" | awk '/libasan\.so/ { print $3; exit }')
+preload=${runtime:+$runtime:}$preload
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 LSAN_OPTIONS=suppressions=$here/lsan.supp
+# A 16 MiB quarantine fills within a few hundred frames; after that the RSS stays flat.
+export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:quarantine_size_mb=16:detect_stack_use_after_return=1
+echo "== soak: $total frames, $keys keys (seed $seed)"
+(cd "$dir" && FRAME_COUNTER_FILE=$dir/frames LD_PRELOAD=$preload exec "$build/brisel" >stdout 2>stderr) &
 viewer_pid=$!
 start=$SECONDS window=""
 while [[ -z $window ]]; do
-    kill -0 "$viewer_pid" 2>/dev/null && ((SECONDS - start < patience)) || { tail -n 60 "$log" >&2; fail "no window"; }
+    kill -0 "$viewer_pid" 2>/dev/null && ((SECONDS - start < patience)) || { tail -n 60 "$dir/stderr" >&2; fail "no window"; }
     sleep 0.2
     window=$(xdotool search --name '^- Brisel Project -$' 2>/dev/null | head -n 1) || true
 done
@@ -86,15 +75,15 @@ frames=0 last=-1 progress=$SECONDS sent=0 span=$((total / 20)) next=0 base=0 bas
 rss() { awk '/^VmRSS:/ { print $2 }' "/proc/$viewer_pid/status" 2>/dev/null || echo 0; }
 while :; do
     frames=$(($(cat "$dir/frames" 2>/dev/null || echo 0)))
-    kill -0 "$viewer_pid" 2>/dev/null || { tail -n 60 "$log" >&2; fail "viewer died at frame $frames"; }
+    kill -0 "$viewer_pid" 2>/dev/null || { tail -n 60 "$dir/stderr" >&2; fail "viewer died at frame $frames"; }
     ((frames != last)) && last=$frames progress=$SECONDS
     ((SECONDS - progress <= patience)) || fail "viewer hung at frame $frames"
-    if [[ $mode == soak ]] && ((frames >= next)); then
+    if ((frames >= next)); then
         next=$((frames + span / 10))
         ((frames >= baseline && (base_n == 0 || frames < baseline + span))) && r=$(rss) && ((base_n++ == 0 || r < base)) && base=$r
         ((frames >= total - span)) && r=$(rss) && ((end_n++ == 0 || r < end)) && end=$r
     fi
-    [[ $mode == memcheck || $end_n -gt 0 ]] && ((frames >= total)) && break
+    ((frames >= total && end_n > 0)) && break
     if ((sent < keys && frames >= 3 + sent * (total - 5) / keys)); then
         xdotool key --window "$window" "$(printf '0x%x' "${sequence[sent]}")" 2>/dev/null || true
         ((++sent))
@@ -113,24 +102,13 @@ echo "   frames run: $frames, keys sent: $sent + Escape, exit status: $status"
 ((status == 0)) || problems+=("exit status $status")
 [[ "$(grep '^key: ' "$dir/stdout" || true)" == "$(printf 'key: %d\n' "${sequence[@]:0:sent}" 27)" ]] ||
     problems+=("echoed keys differ from those sent")
-if [[ $mode == soak ]]; then
-    echo "   RSS lowest at frames $baseline+: $base KiB, at the end: $end KiB (growth allowed: 4096 KiB)"
-    ((end - base <= 4096)) || problems+=("RSS grew by $((end - base)) KiB")
-    ! grep -Eq 'AddressSanitizer|LeakSanitizer|UndefinedBehaviorSanitizer|runtime error:' "$dir/stderr" ||
-        problems+=("sanitizer report")
-    grep -Eq '^Time spent traversing the tree: [0-9.e+-]+ seconds\.$' "$dir/output.txt" || problems+=("no exit record")
-    report=$dir/stderr
-else
-    # Each error or definite leak is one blank-line separated record; ours when a stack names our sources.
-    report=$dir/ours.txt
-    ours=$(sed 's/^==[0-9]*== \{0,1\}//' "$log" | awk -v ours="($root/" -v RS= '
-        /^(Invalid (read|write|free)|Mismatched free|Conditional jump|Use of uninitialised|Syscall param|Source and destination overlap|Jump to the invalid address)|definitely lost in loss record/ && index($0, ours) { n++; print > "/dev/stderr" }
-        END { print n + 0 }' 2>"$report")
-    echo "   memcheck: $(grep -m1 'ERROR SUMMARY' "$log" | sed 's/^==[0-9]*== //'); through our code: $ours"
-    ((ours == 0)) || problems+=("$ours memory error(s) or definite leak(s) through our code")
-fi
+echo "   RSS lowest at frames $baseline+: $base KiB, at the end: $end KiB (growth allowed: 4096 KiB)"
+((end - base <= 4096)) || problems+=("RSS grew by $((end - base)) KiB")
+! grep -Eq 'AddressSanitizer|LeakSanitizer|UndefinedBehaviorSanitizer|runtime error:' "$dir/stderr" ||
+    problems+=("sanitizer report")
+grep -Eq '^Time spent traversing the tree: [0-9.e+-]+ seconds\.$' "$dir/output.txt" || problems+=("no exit record")
 if ((${#problems[@]})); then
-    head -n 80 "$report" >&2
+    head -n 80 "$dir/stderr" >&2
     fail "$(IFS=';'; echo "${problems[*]}")"
 fi
 echo "   PASS"
