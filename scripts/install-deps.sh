@@ -7,8 +7,8 @@ packages=(
     # build
     g++ cmake make clang libclang-rt-14-dev freeglut3-dev libglu1-mesa-dev libgtest-dev libbenchmark-dev
     libpng-dev
-    # run and test: a virtual X server, input and screenshots, the e2e tests' Python, plots, memory checks
-    xvfb xauth xdotool imagemagick x11-utils python3 python3-xlib gnuplot-nox valgrind
+    # run and test: a virtual X server, input and screenshots, plots
+    xvfb xauth xdotool imagemagick x11-utils gnuplot-nox
 )
 
 missing=()

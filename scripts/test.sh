@@ -57,6 +57,5 @@ fi
 
 stage "fuzz" bash fuzz/run-fuzz.sh
 stage "soak (short)" bash tests/soak/run-soak.sh --short
-stage "memcheck" bash tests/soak/run-soak.sh --memcheck
 
 summary
