@@ -3,6 +3,7 @@
 #include "methods/CpuDepth.h"
 #include "methods/GpuHiz.h"
 #include "methods/Hom.h"
+#include "methods/HomConservative.h"
 #include "methods/OcclusionQuery.h"
 
 #include <cstdio>
@@ -17,6 +18,11 @@ std::string thresholdText() {
 
 CullOutcome hom(const CullScene& scene, const CullView& view, bool pictures) {
     return runHom(scene, view, opacityThreshold, pictures);
+}
+
+CullOutcome homConservative(const CullScene& scene, const CullView& view, bool pictures) {
+    static HomConservativeState state;
+    return runHomConservative(scene, view, opacityThreshold, state, pictures);
 }
 
 constexpr int depthSide = 640; // the window's own resolution
@@ -50,7 +56,7 @@ CullOutcome drawEverything(const CullScene& scene, const CullView& /*view*/, boo
 const std::vector<ExplorerMethod>& explorerMethods() {
     static const std::vector<ExplorerMethod> methods = {
         {"hom", [] { return thresholdText() + ", map 64 x 64, depth 32 x 32"; }, hom},
-        {"hom-conservative", [] { return std::string("not in this build"); }, nullptr},
+        {"hom-conservative", [] { return thresholdText() + ", every texel, farthest depth 32 x 32"; }, homConservative},
         {"cpu-depth", [] { return std::string("processor depth 256 x 256, max-depth pyramid"); }, cpuDepth},
         {"gpu-hiz", [] { return std::string("depth 640 x 640 read back, max-depth pyramid"); }, gpuHiz},
         {"occlusion-query", [] { return std::string("stop-and-wait, depth 640 x 640"); }, occlusionQueries},

@@ -1,6 +1,6 @@
 #pragma once
 // The culling methods the explorer cycles through with m, in that order, each behind the lab's
-// contract. A method whose code is not in this build has no `run`: it culls nothing and says so.
+// contract.
 
 #include "methods/CullMethod.h"
 

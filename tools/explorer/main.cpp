@@ -101,8 +101,7 @@ void drawFrame() {
     const CullScene scene{&sceneObjects, &occluderIndices, &occludeeIndices};
     const CullView view{fakeCamera, explorer.frustum};
     glMatrixMode(GL_MODELVIEW);
-    CullOutcome outcome = method.run ? method.run(scene, view, explorer.buffer >= 0)
-                                     : CullOutcome{std::vector<bool>(occludeeIndices.size(), false), {}, 0, 0, {}};
+    CullOutcome outcome = method.run(scene, view, explorer.buffer >= 0);
     explorer.lastPictureCount = outcome.pictures.size();
     explorer.timings.pass.push(passSeconds(outcome));
     judgeOccludees(occludeeIndices, outcome.culled, explorer.visible, explorer.occluderHidden,
