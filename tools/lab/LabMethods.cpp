@@ -3,6 +3,7 @@
 #include "methods/CpuDepth.h"
 #include "methods/GpuHiz.h"
 #include "methods/Hom.h"
+#include "methods/HomConservative.h"
 #include "methods/OcclusionQuery.h"
 #include "app/Cameras.h"
 #include "culling/OcclusionMap.h"
@@ -23,6 +24,7 @@ std::vector<std::string> names(const std::vector<int>& values) {
 
 // Buffers and GL objects the passes keep between calls, one set per configuration; they live as
 // long as the process and its one GL context.
+HomConservativeState homConservative[7];
 GpuHizState gpuHiz[2];
 CpuDepthState cpuDepth[4];
 QueryState stopAndWait;
@@ -55,6 +57,10 @@ CullOutcome gpuHizPass(const MethodCall& c, std::size_t i) {
     return runGpuHiz(*c.scene, c.view, gpuHizSides[i], gpuHiz[i], c.pictures);
 }
 
+CullOutcome homConservativePass(const MethodCall& c, std::size_t i) {
+    return runHomConservative(*c.scene, c.view, homThresholds[i], homConservative[i], c.pictures);
+}
+
 CullOutcome cpuDepthPass(const MethodCall& c, std::size_t i) {
     return runCpuDepth(*c.scene, c.view, cpuDepthSides[i], cpuDepth[i], c.pictures);
 }
@@ -78,6 +84,7 @@ const std::vector<CullingMethod>& cullingMethods() {
     static const std::vector<CullingMethod> methods = {
         // name, configurations, default, exact ones, exact at 64 x 64, map counters, pass, map agreement
         {"hom", names(homThresholds), 0, {}, {}, true, hom, {}},
+        {"hom-conservative", names(homThresholds), 0, {}, {"255"}, true, homConservativePass, {}},
         {"cpu-depth", names(cpuDepthSides), 2, {"640"}, {}, false, cpuDepthPass, cpuDepthAgreement},
         {"gpu-hiz", names(gpuHizSides), 0, {"640"}, {}, false, gpuHizPass, {}},
         {"occlusion-query", {"stop-and-wait", "previous-frame"}, 0, {"stop-and-wait"}, {}, false, queries, {}},
