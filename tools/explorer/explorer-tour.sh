@@ -26,10 +26,14 @@ shot 03-hom-165-map "b: the occlusion map that decided it, enlarged"
 press b 1
 state
 while [[ $(field "$line" buffer) != -1 ]]; do press b 1; state; done
-press apostrophe 12
-shot 04-hom-225-locked "fake camera at 225 degrees: every culled cube is hidden, nothing magenta"
+press apostrophe 3
+press minus 11
+shot 04-hom-180-threshold-200 "threshold lowered to 200 at 180 degrees: partly covered texels count, far more pops"
+press equal 11
+press apostrophe 9
+shot 05-hom-225-locked "fake camera at 225 degrees: every culled cube is hidden, nothing magenta"
 press c 1
-shot 05-hom-225-main-view "main camera at 0 degrees: the cubes culled for the fake camera as green wireframes"
+shot 06-hom-225-main-view "main camera at 0 degrees: the cubes culled for the fake camera as green wireframes"
 press c 1
 press semicolon 12
 for name in hom-conservative cpu-depth gpu-hiz occlusion-query none; do
@@ -37,15 +41,15 @@ for name in hom-conservative cpu-depth gpu-hiz occlusion-query none; do
     case $name in
     gpu-hiz)
         press b 1
-        shot 08-gpu-hiz-165 "gpu-hiz at 165 degrees, with its depth read-back"
+        shot 09-gpu-hiz-165 "gpu-hiz at 165 degrees, with its depth read-back"
         press b 1
         state
         while [[ $(field "$line" buffer) != -1 ]]; do press b 1; state; done
         ;;
-    hom-conservative) shot 06-hom-conservative-165 "hom-conservative at 165 degrees" ;;
-    cpu-depth) shot 07-cpu-depth-165 "cpu-depth at 165 degrees" ;;
-    occlusion-query) shot 09-occlusion-query-165 "occlusion-query at 165 degrees: exact against the occluders, no magenta" ;;
-    none) shot 10-none-165 "none: everything drawn, every cube the occluders hide a missed cull" ;;
+    hom-conservative) shot 07-hom-conservative-165 "hom-conservative at 165 degrees" ;;
+    cpu-depth) shot 08-cpu-depth-165 "cpu-depth at 165 degrees" ;;
+    occlusion-query) shot 10-occlusion-query-165 "occlusion-query at 165 degrees: exact against the occluders, no magenta" ;;
+    none) shot 11-none-165 "none: everything drawn, every cube the occluders hide a missed cull" ;;
     esac
 done
 press apostrophe 12
