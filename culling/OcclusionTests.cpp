@@ -37,7 +37,8 @@ bool isRectangleCovered(const OcclusionMap& map, const Geometry::Vector& min, co
     return texel >= threshold;
 }
 
-bool hasCellBehind(const DepthEstimationBuffer& buffer, const Geometry::Vector& min, const Geometry::Vector& max) {
+bool hasCellBehind(const DepthEstimationBuffer& buffer, const Geometry::Vector& min,
+                   const Geometry::Vector& max) {
     const CellSpan rows = cellSpan(min.y, max.y, 0.5, depthBufferSide);
     const CellSpan columns = cellSpan(min.x, max.x, 0.5, depthBufferSide);
     for (int r = rows.begin; r < rows.end; ++r) {

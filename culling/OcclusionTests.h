@@ -30,7 +30,8 @@ bool isRectangleCovered(const OcclusionMap& map, const Geometry::Vector& min, co
 
 // The depth lookup: true at the first cell under the rectangle (halved into the 32 x 32 grid,
 // clipped to it) that is strictly farther than min.z. False when no cell is, or none lies under it.
-bool hasCellBehind(const DepthEstimationBuffer& buffer, const Geometry::Vector& min, const Geometry::Vector& max);
+bool hasCellBehind(const DepthEstimationBuffer& buffer, const Geometry::Vector& min,
+                   const Geometry::Vector& max);
 
 // GL: projects the occludee from fakeCamera into the 64 x 64 viewport, stores screenMin/screenMax
 // and looks it up in occlusionMap; counts frameStats.passedHom when covered.

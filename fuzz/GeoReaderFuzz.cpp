@@ -7,11 +7,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
-void check(bool condition) {
+static void check(bool condition) {
     if (!condition) std::abort();
 }
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     SceneObject known{"known"};

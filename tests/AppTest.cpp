@@ -54,13 +54,15 @@ TEST_F(Keys, EyesThresholdResetAndKeysThatOnlyEcho) {
     mainCamera.angle = 180;
     press('C'); // only echoed, but the eyes are still recomputed
     expectVectorNear(mainCamera.eye, {0, 500, -900});
-    const std::tuple<unsigned char, int, int> steps[] = {{'=', 1, 4}, {'-', 1, 255}, {'-', 51, 0}, {'-', 1, 251}};
+    const std::tuple<unsigned char, int, int> steps[] = {
+        {'=', 1, 4}, {'-', 1, 255}, {'-', 51, 0}, {'-', 1, 251}};
     for (const auto& [key, times, after] : steps) {
         press(key, times);
         EXPECT_EQ(opacityThreshold, after) << key << " x" << times;
     }
     for (unsigned char key : {'c', '5', '.', '+', '<', '>', '0', ' ', '\0', '\xff'}) press(key);
-    expectVectorNear(mainCamera.eye, {std::sin(5 * 3.141592653589793 / 180) * 900, 500, std::cos(5 * 3.141592653589793 / 180) * 900});
+    expectVectorNear(mainCamera.eye, {std::sin(5 * 3.141592653589793 / 180) * 900, 500,
+                                      std::cos(5 * 3.141592653589793 / 180) * 900});
     EXPECT_EQ(fakeCamera.angle, 0.0);
     EXPECT_EQ(opacityThreshold, 251);
     EXPECT_TRUE(lockToFakeCamera);
@@ -69,11 +71,13 @@ TEST_F(Keys, EyesThresholdResetAndKeysThatOnlyEcho) {
 // Catches a frustum that keeps its shape for other windows, and a zero size that divides by zero.
 TEST(Projection, FrustumFollowsTheWindowShape) {
     // Width, height, half width, top; the bottom is 0, near 1 and far 2000 for all.
-    const double cases[][4] = {{640, 640, 0.3, 0.6}, {1280, 640, 0.6, 0.6}, {640, 1280, 0.3, 1.2}, {1000, 400, 0.75, 0.6}};
+    const double cases[][4] = {
+        {640, 640, 0.3, 0.6}, {1280, 640, 0.6, 0.6}, {640, 1280, 0.3, 1.2}, {1000, 400, 0.75, 0.6}};
     for (const auto& c : cases) {
         const Frustum f = frustumFor(int(c[0]), int(c[1])).value();
         EXPECT_EQ(std::make_tuple(f.left, f.right, f.bottom, f.top, f.nearPlane, f.farPlane),
-                  std::make_tuple(-c[2], c[2], 0.0, c[3], 1.0, 2000.0)) << c[0] << " x " << c[1];
+                  std::make_tuple(-c[2], c[2], 0.0, c[3], 1.0, 2000.0))
+            << c[0] << " x " << c[1];
     }
     EXPECT_FALSE(frustumFor(0, 640) || frustumFor(640, 0));
 }

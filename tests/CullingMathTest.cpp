@@ -19,7 +19,8 @@ const double NaN = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_
 
 OcclusionMap makeMap(std::uint8_t fill) {
     OcclusionMap map{occlusionMapLevels, {}};
-    for (unsigned level = 0; level < occlusionMapLevels; ++level) map.levels.emplace_back(levelSide(level) * levelSide(level), fill);
+    for (unsigned level = 0; level < occlusionMapLevels; ++level)
+        map.levels.emplace_back(levelSide(level) * levelSide(level), fill);
     return map;
 }
 
@@ -49,13 +50,11 @@ TEST(CellSpan, TruncatesCeilsWithTheSinglePrecisionBiasAndClips) {
     const struct {
         double lo, hi, scale;
         int begin, end; // end <= begin: empty
-    } cases[] = {
-        {3.2, 6.0, 1, 3, 6},         {5.0, 7.5, 1, 5, 8},     {1, 4.000005, 1, 1, 4},
-        {1, 4.000010005, 1, 1, 4},   {1, 4.00002, 1, 1, 5},   {10, 13, 0.5, 5, 7},
-        {20, 22, 0.5, 10, 11},       {-5.5, 3, 1, 0, 3},      {20, 1e300, 1, 20, 32},
-        {40, 50, 1, 0, 0},           {-50, -0.5, 1, 0, 0},    {1e9, -1e9, 1, 0, 0},
-        {NaN, 5, 1, 0, 0},           {1, NaN, 1, 0, 0},       {-inf, 5, 1, 0, 5},
-    };
+    } cases[] = {{3.2, 6.0, 1, 3, 6},       {5.0, 7.5, 1, 5, 8},   {1, 4.000005, 1, 1, 4},
+                 {1, 4.000010005, 1, 1, 4}, {1, 4.00002, 1, 1, 5}, {10, 13, 0.5, 5, 7},
+                 {20, 22, 0.5, 10, 11},     {-5.5, 3, 1, 0, 3},    {20, 1e300, 1, 20, 32},
+                 {40, 50, 1, 0, 0},         {-50, -0.5, 1, 0, 0},  {1e9, -1e9, 1, 0, 0},
+                 {NaN, 5, 1, 0, 0},         {1, NaN, 1, 0, 0},     {-inf, 5, 1, 0, 5}};
     for (const auto& c : cases) {
         const CellSpan s = cellSpan(c.lo, c.hi, c.scale, 32);
         EXPECT_TRUE(c.end <= c.begin ? s.empty() : s.begin == c.begin && s.end == c.end)
@@ -121,13 +120,17 @@ TEST(OverlapLookup, ReadsOnlyTheTexelUnderTheMaximumCornerAndNothingOffTheMap) {
     map = makeMap(255);
     EXPECT_TRUE(isRectangleCovered(map, {0, 0, 0}, {8, 8, 0}, 255));
     EXPECT_TRUE(isRectangleCovered(map, {62.5, 62.5, 0}, {63.5, 63.5, 0}, 255));
-    const std::pair<Vector, Vector> uncovered[] = {
-        {{0, 0, 0}, {8.5, 8, 0}},       {{60, 10, 0}, {64.0, 10.5, 0}}, {{10, 60, 0}, {10.5, 64.5, 0}},
-        {{-1, -1, 0}, {-0.5, -0.5, 0}}, {{1e9, 1e9, 1e9}, {-1e9, -1e9, -1e9}},
-        {{0, 0, 0}, {NaN, 1, 0}},       {{NaN, 10, 0}, {10.5, 10.5, 0}}, {{-inf, 10, 0}, {10.5, 10.5, 0}},
-        {{10, 10, 0}, {10.5, inf, 0}},
-    };
-    for (const auto& [lo, hi] : uncovered) EXPECT_FALSE(isRectangleCovered(map, lo, hi, 0)) << hi.x << ", " << hi.y;
+    const std::pair<Vector, Vector> uncovered[] = {{{0, 0, 0}, {8.5, 8, 0}},
+                                                   {{60, 10, 0}, {64.0, 10.5, 0}},
+                                                   {{10, 60, 0}, {10.5, 64.5, 0}},
+                                                   {{-1, -1, 0}, {-0.5, -0.5, 0}},
+                                                   {{1e9, 1e9, 1e9}, {-1e9, -1e9, -1e9}},
+                                                   {{0, 0, 0}, {NaN, 1, 0}},
+                                                   {{NaN, 10, 0}, {10.5, 10.5, 0}},
+                                                   {{-inf, 10, 0}, {10.5, 10.5, 0}},
+                                                   {{10, 10, 0}, {10.5, inf, 0}}};
+    for (const auto& [lo, hi] : uncovered)
+        EXPECT_FALSE(isRectangleCovered(map, lo, hi, 0)) << hi.x << ", " << hi.y;
 }
 
 // Catches a corner behind the eye projected mirrored and one on the eye plane skipped: either way
@@ -139,8 +142,8 @@ TEST(ScreenBounds, FirstEightCornersInFrontOfTheEyeOrNoRectangle) {
     ViewTransforms t = handTransforms({0, 0, 0}, {0, 0, -1}, 64);
     const auto depth = [](double d) { return (2001.0 - 4000.0 / d) / 1999.0 / 2 + 0.5; };
     SceneObject box;
-    box.vertices = {{-6, 3, -20}, {6, 3, -20}, {-6, 9, -20}, {6, 9, -20},
-                    {-6, 3, -40}, {6, 3, -40}, {-6, 9, -40}, {6, 9, -40}, {500, 500, -20}};
+    box.vertices = {{-6, 3, -20}, {6, 3, -20},  {-6, 9, -20}, {6, 9, -20},    {-6, 3, -40},
+                    {6, 3, -40},  {-6, 9, -40}, {6, 9, -40},  {500, 500, -20}};
     const double k = 64 / 0.6;
     ScreenBounds b = projectScreenBounds(box, t);
     expectVectorNear(b.min, {32 - k * 6 / 20, k * 3 / 40, depth(20)}, 1e-9);

@@ -1,8 +1,8 @@
 // The .geo reader: line handling, vector syntax, axis conversion and the input it must survive
 // (lying counts, bad indices, non-numbers). Random and truncated input, and the all-or-nothing
 // commit, are the fuzz target's.
-#include "ObjectText.h"
 #include "mesh/GeoReader.h"
+#include "ObjectText.h"
 
 #include <gtest/gtest.h>
 
@@ -17,10 +17,12 @@ namespace {
 using Lines = std::vector<std::string>;
 
 // A small tetrahedron record, one line per element; the constants below name its lines.
+// clang-format off
 const Lines sampleLines = {"GEOMETRY", "format 1", "tetra", "2 3 4", "material default", "shading flat",
                            "rotation 10 20 30", "1 2 3", "pivot 0 0 0", "bounds box", "4", "v0 0 0 0",
                            "v1 1 0 0", "v2 0 1 0", "v3 0 0 1", "faces 2", "face 0", "smoothing 0", "0",
                            "1", "2", "face 1", "smoothing 0", "0", "3", "1"};
+// clang-format on
 constexpr std::size_t nameLine = 2, scaleLine = 3, rotationLine = 6, translationLine = 7;
 constexpr std::size_t vertexCountLine = 10, firstVertexLine = 11, faceCountLine = 15, firstIndexLine = 18;
 
@@ -75,10 +77,10 @@ TEST(GeoReader, LayoutSyntaxAndSkippedTextDoNotMatter) {
     noisy[firstVertexLine + 2] = "v2 ( 0 ,\t.1e1 , -0 }";
     noisy[faceCountLine] = "3 2";
     noisy[firstIndexLine] = "0 7 9"; // only the first number counts
-    std::string noFinalFeed = join(sampleLines);
-    noFinalFeed.pop_back();
-    for (const std::string& text : {join(sampleLines), "\n\n \v\f\n" + join(spaced) + "\n \t\n",
-                                    join(spaced, "\r\n"), noFinalFeed, join(noisy)}) {
+    const std::string plain = join(sampleLines);
+    for (const std::string& text :
+         {plain, plain.substr(0, plain.size() - 1), "\n\n \v\f\n" + join(spaced) + "\n \t\n",
+          join(spaced, "\r\n"), join(noisy)}) {
         bool ok = false;
         EXPECT_EQ(read(text, &ok), objectText(sampleObject()));
         EXPECT_TRUE(ok);
@@ -102,8 +104,7 @@ TEST(GeoReader, CountsAndIndicesThatCannotBeTrusted) {
         {Discarded, faceCountLine, {"faces 2147483647"}},
         {FirstFaceDropped, firstIndexLine + 2, {"4", "-1", "4294967295"}},
         // A non-number stores nothing and spoils nothing else.
-        {NoScale, scaleLine, {"nan nan nan", "1 x 3", "0 0 -inf"}},
-    };
+        {NoScale, scaleLine, {"nan nan nan", "1 x 3", "0 0 -inf"}}};
     for (const auto& c : cases)
         for (const char* text : c.texts) {
             SCOPED_TRACE(text);

@@ -13,15 +13,18 @@ TEST(Normalize, GivesUnitVectorsAcrossTheWholeDoubleRange) {
     const double third = 1.0 / std::sqrt(3.0), tiny = std::numeric_limits<double>::denorm_min();
     const struct {
         Vector in, out;
-    } cases[] = {{{3, 4, 12}, {3.0 / 13, 4.0 / 13, 12.0 / 13}}, {{0, -1e-310, 0}, {0, -1, 0}},
+    } cases[] = {{{3, 4, 12}, {3.0 / 13, 4.0 / 13, 12.0 / 13}},
+                 {{0, -1e-310, 0}, {0, -1, 0}},
                  {{tiny, tiny, 0}, {1 / std::sqrt(2.0), 1 / std::sqrt(2.0), 0}},
-                 {{-DBL_MAX, DBL_MAX, -DBL_MAX}, {-third, third, -third}}, {{DBL_MAX, tiny, 0}, {1, 0, 0}}};
+                 {{-DBL_MAX, DBL_MAX, -DBL_MAX}, {-third, third, -third}},
+                 {{DBL_MAX, tiny, 0}, {1, 0, 0}}};
     for (const auto& c : cases) expectVectorNear(normalize(c.in), c.out, 1e-12);
 }
 
 // Catches a zero vector that divides by zero silently instead of throwing ZeroDivide.
 TEST(Normalize, ZeroThrowsZeroDivide) {
-    for (const Vector& zero : {Vector{0, 0, 0}, Vector{-0.0, 0, -0.0}}) EXPECT_THROW(normalize(zero), ZeroDivide);
+    for (const Vector& zero : {Vector{0, 0, 0}, Vector{-0.0, 0, -0.0}})
+        EXPECT_THROW(normalize(zero), ZeroDivide);
     EXPECT_NO_THROW(normalize({0, 0, std::numeric_limits<double>::denorm_min()}));
 }
 

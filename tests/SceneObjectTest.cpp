@@ -1,6 +1,6 @@
 // Scene objects: the transform into world space with its face normals, colouring, the index check.
-#include "TestSupport.h"
 #include "mesh/SceneObject.h"
+#include "TestSupport.h"
 
 // Catches a normal of the wrong sign or formed before the move, a divide by w, a second transform
 // that is skipped, colouring that touches the geometry, and an index check that accepts the count.

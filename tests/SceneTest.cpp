@@ -1,8 +1,8 @@
 // The 1000-object grid: index lists, colours, placement of the shipped mesh and of a rotated one,
 // and the meshes that leave the scene empty.
+#include "scene/Scene.h"
 #include "TestSupport.h"
 #include "mesh/GeoReader.h"
-#include "scene/Scene.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -67,20 +67,18 @@ TEST(Scene, MeshLandsOnTheGridAtQuarterSizeTurnedTwiceByTheFileRotation) {
     std::istringstream in(text);
     SceneObject mesh;
     in >> mesh;
-    for (const bool rotated : {false, true}) {
-        // "rotation 0 0 90" in file axes is a quarter turn about y; twice, a half turn:
-        // v -> (-v.x/4 - 200, v.y/4 - 200, -v.z/4 + 200).
-        if (rotated) text.replace(text.find("rotation 0 0 0"), 14, "rotation 0 0 90");
-        buildFrom(&text);
-        const double flip = rotated ? -1 : 1;
-        for (std::size_t n : {0u, 123u, 999u}) {
-            const double i = n / 100, j = n / 10 % 10, k = n % 10;
-            ASSERT_EQ(sceneObjects[n].vertices.size(), mesh.vertices.size());
-            for (std::size_t v = 0; v < mesh.vertices.size(); ++v) {
-                const Geometry::Vector& m = mesh.vertices[v];
-                expectVectorNear(sceneObjects[n].vertices[v], {flip * 0.25 * m.x - 200 + 40 * i,
-                                                               0.25 * m.y - 200 + 40 * j, flip * (0.25 * m.z - 200) + 40 * k});
-            }
+    // "rotation 0 0 90" in file axes is a quarter turn about y; twice, a half turn:
+    // v -> (-v.x/4 - 200, v.y/4 - 200, -v.z/4 + 200), then the grid offset.
+    text.replace(text.find("rotation 0 0 0"), 14, "rotation 0 0 90");
+    buildFrom(&text);
+    for (std::size_t n : {0u, 123u, 999u}) {
+        const double i = n / 100, j = n / 10 % 10, k = n % 10;
+        ASSERT_EQ(sceneObjects[n].vertices.size(), mesh.vertices.size());
+        for (std::size_t v = 0; v < mesh.vertices.size(); ++v) {
+            const Geometry::Vector& m = mesh.vertices[v];
+            expectVectorNear(
+                sceneObjects[n].vertices[v],
+                {-0.25 * m.x - 200 + 40 * i, 0.25 * m.y - 200 + 40 * j, -0.25 * m.z + 200 + 40 * k});
         }
     }
 }
@@ -93,12 +91,12 @@ TEST(Scene, MissingOrOversizedMeshIsReportedOnceAndLeavesTheObjectsEmpty) {
     const std::pair<const std::string*, std::string> cases[] = {
         {nullptr, "Failed to open \"cube.geo\"\n\n"},
         {&vertices, "Mesh \"cube.geo\" is too large: 10001 vertices and 0" + limits},
-        {&faces, "Mesh \"cube.geo\" is too large: 1 vertices and 10001" + limits},
-    };
+        {&faces, "Mesh \"cube.geo\" is too large: 1 vertices and 10001" + limits}};
     for (const auto& [text, message] : cases) {
         EXPECT_EQ(buildFrom(text), message);
         ASSERT_EQ(sceneObjects.size(), 1000u);
         EXPECT_EQ(occluderIndices.size(), 360u);
-        for (const SceneObject& object : sceneObjects) ASSERT_TRUE(object.vertices.empty() && object.faces.empty());
+        for (const SceneObject& object : sceneObjects)
+            ASSERT_TRUE(object.vertices.empty() && object.faces.empty());
     }
 }
