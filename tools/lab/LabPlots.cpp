@@ -72,7 +72,7 @@ void cullingPlot(std::ostream& gp, const std::string& data, const std::vector<Me
        << "set multiplot title 'Occludees culled (top, of 640) and falsely culled (bottom, own axis) by fake camera "
           "angle'\n"
        << "set xrange [0:355]\nset xtics 0,90,360\nset mxtics 2\nset grid\n"
-       << "set key top left opaque font ',7' samplen 1.5 spacing 0.85\n";
+       << "set key inside top left vertical opaque font ',7' samplen 1.5 spacing 0.85\n";
     for (std::size_t m = 0; m < methods.size(); ++m) {
         const CullingMethod& method = methods[m];
         const double left = static_cast<double>(m) * width;
@@ -127,7 +127,7 @@ void costPlot(std::ostream& gp, const std::vector<MethodRow>& rows, const std::v
           "(medians)'\n"
        << "set style data histograms\nset style histogram rowstacked\nset style fill solid 0.85 border -1\n"
        << "set boxwidth 0.75\nunset xlabel\nset grid ytics\nset xtics rotate by -35 font ',8'\nset yrange [0:*]\n"
-       << "set ylabel 'milliseconds'\nset key outside right top\nset lmargin 9\nset rmargin 22\nset bmargin 9\n";
+       << "set ylabel 'milliseconds'\nset key outside right top vertical\nset lmargin 9\nset rmargin 22\nset bmargin 9\n";
     const char* const shades[] = {"#1f618d", "#5dade2", "#a9cce3", "#d6eaf8"};
     for (int angle : angles) {
         const MethodRow* floor = findRow(rows, oracleOccludersName, "-", angle);
