@@ -1,6 +1,7 @@
 #include "methods/CpuDepth.h"
 
 #include "methods/ClipTransform.h"
+#include "methods/GlDepthPass.h"
 
 #include <algorithm>
 #include <chrono>
@@ -13,27 +14,52 @@ double secondsBetween(Clock::time_point from, Clock::time_point to) {
     return std::chrono::duration<double>(to - from).count();
 }
 
-// boxWindowRect's rectangle, with one reciprocal per corner and the matrix product written out:
-// the tests stage is mostly this.
+// boxWindowRect's rectangle, with one reciprocal per corner and the products written out: the
+// tests stage is mostly this.
 WindowRect cornerRect(const SceneObject& object, const Geometry::Matrix& clip, double side) {
-    WindowRect rect;
     const auto& m = clip.m;
+    double x0 = 1e9, y0 = 1e9, z0 = 1e9, x1 = -1e9, y1 = -1e9, z1 = -1e9;
+    bool crossesNear = false;
     const std::size_t corners = std::min<std::size_t>(8, object.vertices.size());
     for (std::size_t i = 0; i < corners; ++i) {
         const Geometry::Vector& p = object.vertices[i];
         const double w = m[12] * p.x + m[13] * p.y + m[14] * p.z + m[15];
-        const double z = (m[8] * p.x + m[9] * p.y + m[10] * p.z + m[11]) / w * 0.5 + 0.5;
+        const double inverseW = 1.0 / w;
+        const double z = (m[8] * p.x + m[9] * p.y + m[10] * p.z + m[11]) * inverseW * 0.5 + 0.5;
         if (!(w > 0.0) || !(z >= 0.0)) {
-            rect.crossesNear = true;
+            crossesNear = true;
             continue;
         }
-        const double s = 0.5 * side / w;
+        const double s = 0.5 * side * inverseW;
         const double x = (m[0] * p.x + m[1] * p.y + m[2] * p.z + m[3]) * s + 0.5 * side;
         const double y = (m[4] * p.x + m[5] * p.y + m[6] * p.z + m[7]) * s + 0.5 * side;
-        rect.min = {std::min(rect.min.x, x), std::min(rect.min.y, y), std::min(rect.min.z, z)};
-        rect.max = {std::max(rect.max.x, x), std::max(rect.max.y, y), std::max(rect.max.z, z)};
+        x0 = x < x0 ? x : x0, x1 = x > x1 ? x : x1;
+        y0 = y < y0 ? y : y0, y1 = y > y1 ? y : y1;
+        z0 = z < z0 ? z : z0, z1 = z > z1 ? z : z1;
     }
+    WindowRect rect;
+    rect.min = {x0, y0, z0};
+    rect.max = {x1, y1, z1};
+    rect.crossesNear = crossesNear;
     return rect;
+}
+
+// True when the box's first corner alone keeps it: behind the eye or the near plane, off the
+// buffer, or over a pixel at or behind it (every level's texel there is then too). Most boxes that
+// show are decided here, before the other seven corners are projected.
+bool firstCornerKeeps(const SceneObject& object, const Geometry::Matrix& clip, int side,
+                      const std::vector<float>& depth) {
+    if (object.vertices.empty()) return true;
+    const auto& m = clip.m;
+    const Geometry::Vector& p = object.vertices[0];
+    const double w = m[12] * p.x + m[13] * p.y + m[14] * p.z + m[15];
+    const double inverseW = 1.0 / w;
+    const double z = (m[8] * p.x + m[9] * p.y + m[10] * p.z + m[11]) * inverseW * 0.5 + 0.5;
+    const double s = 0.5 * side * inverseW;
+    const double x = (m[0] * p.x + m[1] * p.y + m[2] * p.z + m[3]) * s + 0.5 * side;
+    const double y = (m[4] * p.x + m[5] * p.y + m[6] * p.z + m[7]) * s + 0.5 * side;
+    if (!(w > 0.0) || !(z >= 0.0) || !(x >= 0.0 && x < side && y >= 0.0 && y < side)) return true;
+    return !(depth[static_cast<std::size_t>(static_cast<int>(y) * side + static_cast<int>(x))] < z);
 }
 
 } // namespace
@@ -56,6 +82,7 @@ CullOutcome runCpuDepth(const CullScene& scene, const CullView& view, int side, 
     buildMaxPyramid(state.pyramid.levels[0].data(), side, state.pyramid);
     const Clock::time_point built = Clock::now();
     for (std::size_t i = 0; i < occludees.size(); ++i) {
+        if (firstCornerKeeps(objects[occludees[i]], clip, side, state.pyramid.levels[0])) continue;
         const WindowRect rect = cornerRect(objects[occludees[i]], clip, side);
         if (rect.crossesNear) continue;
         outcome.culled[i] =
@@ -68,41 +95,27 @@ CullOutcome runCpuDepth(const CullScene& scene, const CullView& view, int side, 
     if (!pictures) return outcome;
 
     // The level the tests used most, counted outside the timed stages.
+    if (side <= 0) return outcome;
     state.testsPerLevel.assign(state.pyramid.levels.size(), 0);
     for (std::uint32_t index : occludees) {
         const WindowRect rect = cornerRect(objects[index], clip, side);
-        if (!rect.crossesNear && !state.pyramid.levels.empty())
+        if (!rect.crossesNear)
             ++state.testsPerLevel[static_cast<std::size_t>(
                 pyramidLevelFor(state.pyramid, rect.min.x, rect.min.y, rect.max.x, rect.max.y))];
     }
-    const std::string size = std::to_string(side) + " x " + std::to_string(side);
-    outcome.pictures.push_back(depthPicture(state.pyramid.levels[0], side, "depth buffer level 0, " + size));
-    if (!state.testsPerLevel.empty()) {
-        const auto most = static_cast<std::size_t>(
-            std::max_element(state.testsPerLevel.begin(), state.testsPerLevel.end()) - state.testsPerLevel.begin());
-        const int levelSide = state.pyramid.sides[most];
-        outcome.pictures.push_back(depthPicture(state.pyramid.levels[most], levelSide,
-                                                "depth pyramid level " + std::to_string(most) + ", " +
-                                                    std::to_string(levelSide) + " x " + std::to_string(levelSide) +
-                                                    " (used most)"));
-    }
+    outcome.pictures.resize(2);
+    depthPicture(state.pyramid.levels[0].data(), side,
+                 "depth buffer level 0, " + std::to_string(side) + " x " + std::to_string(side),
+                 outcome.pictures[0]);
+    const auto most =
+        static_cast<std::size_t>(std::max_element(state.testsPerLevel.begin(), state.testsPerLevel.end()) -
+                                 state.testsPerLevel.begin());
+    const int levelSide = state.pyramid.sides[most];
+    depthPicture(state.pyramid.levels[most].data(), levelSide,
+                 "depth pyramid level " + std::to_string(most) + ", " + std::to_string(levelSide) + " x " +
+                     std::to_string(levelSide) + " (used most)",
+                 outcome.pictures[1]);
     return outcome;
-}
-
-BufferPicture depthPicture(const std::vector<float>& depth, int side, std::string caption) {
-    BufferPicture picture;
-    picture.caption = std::move(caption);
-    picture.side = side;
-    picture.grey.assign(depth.size(), 0);
-    // Stretched over the covered range: the scene's depths crowd just below 1.
-    float nearest = 1.0f, farthest = 0.0f;
-    for (float z : depth)
-        if (z < 1.0f) nearest = std::min(nearest, z), farthest = std::max(farthest, z);
-    const float range = farthest > nearest ? farthest - nearest : 1.0f;
-    for (std::size_t i = 0; i < depth.size(); ++i)
-        if (depth[i] < 1.0f)
-            picture.grey[i] = static_cast<std::uint8_t>(255.0f - 191.0f * (depth[i] - nearest) / range + 0.5f);
-    return picture;
 }
 
 double coverageAgreement(const std::vector<float>& depth, const std::vector<std::uint8_t>& mapLevel0) {

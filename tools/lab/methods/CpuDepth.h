@@ -17,15 +17,12 @@
 // only the outcome they return.
 struct CpuDepthState {
     DepthRasterizer rasterizer;
-    DepthPyramid pyramid; // pyramid.levels[0] is the last pass's depth buffer
+    DepthPyramid pyramid;                     // pyramid.levels[0] is the last pass's depth buffer
     std::vector<std::uint32_t> testsPerLevel; // filled only when pictures are asked for
 };
 
 CullOutcome runCpuDepth(const CullScene& scene, const CullView& view, int side, CpuDepthState& state,
                         bool pictures);
-
-// Grey picture of a depth buffer: the nearest covered texel 255, the farthest 64, empty (>= 1) 0.
-BufferPicture depthPicture(const std::vector<float>& depth, int side, std::string caption);
 
 // Share of texels, in [0, 1], whose coverage agrees between a depth buffer (covered: depth < 1) and
 // an occlusion map level of the same side (covered: texel > 0, so that any partial value an

@@ -15,7 +15,8 @@ void buildMaxPyramid(const float* depth, int side, DepthPyramid& pyramid) {
 
     pyramid.sides[0] = side;
     const std::size_t count = static_cast<std::size_t>(side) * static_cast<std::size_t>(side);
-    if (pyramid.levels[0].data() != depth || pyramid.levels[0].size() != count) pyramid.levels[0].assign(depth, depth + count);
+    if (pyramid.levels[0].data() != depth || pyramid.levels[0].size() != count)
+        pyramid.levels[0].assign(depth, depth + count);
     for (std::size_t level = 1; level < pyramid.levels.size(); ++level) {
         const int parentSide = pyramid.sides[level - 1];
         const int childSide = (parentSide + 1) / 2;
@@ -30,7 +31,8 @@ void buildMaxPyramid(const float* depth, int side, DepthPyramid& pyramid) {
             float* out = child.data() + static_cast<std::ptrdiff_t>(r) * childSide;
             const int pairs = parentSide / 2;
             for (int c = 0; c < pairs; ++c)
-                out[c] = std::max(std::max(below[2 * c], below[2 * c + 1]), std::max(above[2 * c], above[2 * c + 1]));
+                out[c] = std::max(std::max(below[2 * c], below[2 * c + 1]),
+                                  std::max(above[2 * c], above[2 * c + 1]));
             if (pairs < childSide) out[pairs] = std::max(below[2 * pairs], above[2 * pairs]);
         }
     }
@@ -39,26 +41,30 @@ void buildMaxPyramid(const float* depth, int side, DepthPyramid& pyramid) {
 namespace {
 
 // Level-0 pixels whose area meets the closed interval [lo, hi]; hi on a pixel boundary does not
-// reach into the next pixel. The caller has checked 0 <= lo < hi <= side.
+// reach into the next pixel. The caller has clamped both into [0, side]: truncation is the floor.
 void pixelSpan(double lo, double hi, int side, int& first, int& last) {
-    first = static_cast<int>(std::floor(lo));
-    last = std::max(first, static_cast<int>(std::ceil(hi)) - 1);
-    last = std::min(last, side - 1);
+    first = static_cast<int>(lo);
+    const int whole = static_cast<int>(hi);
+    last = std::min(std::max(first, whole - (whole == hi ? 1 : 0)), side - 1);
+}
+
+int levelFor(const DepthPyramid& pyramid, int x0, int y0, int x1, int y1) {
+    const int last = static_cast<int>(pyramid.sides.size()) - 1;
+    int level = 0;
+    while (level < last && ((x1 >> level) - (x0 >> level) > 1 || (y1 >> level) - (y0 >> level) > 1)) ++level;
+    return level;
 }
 
 } // namespace
 
 int pyramidLevelFor(const DepthPyramid& pyramid, double minX, double minY, double maxX, double maxY) {
     if (pyramid.sides.empty()) return 0;
-    const int side = pyramid.sides[0];
-    const double lo = 0.0, hi = side;
+    const double side = pyramid.sides[0];
+    const auto clamp = [side](double v) { return std::isnan(v) ? 0.0 : std::clamp(v, 0.0, side); };
     int x0, x1, y0, y1;
-    pixelSpan(std::clamp(minX, lo, hi), std::clamp(maxX, lo, hi), side, x0, x1);
-    pixelSpan(std::clamp(minY, lo, hi), std::clamp(maxY, lo, hi), side, y0, y1);
-    const int last = static_cast<int>(pyramid.sides.size()) - 1;
-    int level = 0;
-    while (level < last && (((x1 >> level) - (x0 >> level)) > 1 || ((y1 >> level) - (y0 >> level)) > 1)) ++level;
-    return level;
+    pixelSpan(clamp(minX), clamp(maxX), pyramid.sides[0], x0, x1);
+    pixelSpan(clamp(minY), clamp(maxY), pyramid.sides[0], y0, y1);
+    return levelFor(pyramid, x0, y0, x1, y1);
 }
 
 bool isRectangleHidden(const DepthPyramid& pyramid, double minX, double minY, double maxX, double maxY,
@@ -66,12 +72,13 @@ bool isRectangleHidden(const DepthPyramid& pyramid, double minX, double minY, do
     if (pyramid.sides.empty() || std::isnan(nearestDepth)) return false;
     const double side = pyramid.sides[0];
     // Written so that NaN fails every comparison and lands in the safe answer.
-    if (!(minX >= 0.0 && minY >= 0.0 && maxX <= side && maxY <= side && minX < maxX && minY < maxY)) return false;
+    if (!(minX >= 0.0 && minY >= 0.0 && maxX <= side && maxY <= side && minX < maxX && minY < maxY))
+        return false;
 
-    const int level = pyramidLevelFor(pyramid, minX, minY, maxX, maxY);
     int x0, x1, y0, y1;
     pixelSpan(minX, maxX, pyramid.sides[0], x0, x1);
     pixelSpan(minY, maxY, pyramid.sides[0], y0, y1);
+    const int level = levelFor(pyramid, x0, y0, x1, y1);
     const int levelSide = pyramid.sides[static_cast<std::size_t>(level)];
     const std::vector<float>& texels = pyramid.levels[static_cast<std::size_t>(level)];
     for (int r = y0 >> level; r <= (y1 >> level); ++r)

@@ -29,8 +29,9 @@ double planeDistance(const Geometry::Vector4& v, int p) {
 unsigned outcode(const Geometry::Vector4& v) {
     const double band = guardBand * v.w;
     // Written so that NaN counts as outside every plane.
-    return (!(v.z + v.w >= 0.0) ? 1u : 0u) | (!(v.x + band >= 0.0) ? 2u : 0u) | (!(band - v.x >= 0.0) ? 4u : 0u) |
-           (!(v.y + band >= 0.0) ? 8u : 0u) | (!(band - v.y >= 0.0) ? 16u : 0u);
+    return (!(v.z + v.w >= 0.0) ? 1u : 0u) | (!(v.x + band >= 0.0) ? 2u : 0u) |
+           (!(band - v.x >= 0.0) ? 4u : 0u) | (!(v.y + band >= 0.0) ? 8u : 0u) |
+           (!(band - v.y >= 0.0) ? 16u : 0u);
 }
 
 Geometry::Vector4 lerp(const Geometry::Vector4& a, const Geometry::Vector4& b, double t) {
@@ -55,11 +56,13 @@ void minSpan(float* span, int count, float z, float step) {
         const __m128 base = _mm_set1_ps(z), slope = _mm_set1_ps(step), four = _mm_set1_ps(4.0f);
         __m128 lanes = _mm_setr_ps(0.0f, 1.0f, 2.0f, 3.0f);
         for (; k + 4 <= count; k += 4, lanes = _mm_add_ps(lanes, four))
-            _mm_storeu_ps(span + k, _mm_min_ps(_mm_loadu_ps(span + k), _mm_add_ps(base, _mm_mul_ps(slope, lanes))));
+            _mm_storeu_ps(span + k,
+                          _mm_min_ps(_mm_loadu_ps(span + k), _mm_add_ps(base, _mm_mul_ps(slope, lanes))));
         if (k == count) return;
         k = count - 4;
         lanes = _mm_add_ps(_mm_set1_ps(static_cast<float>(k)), _mm_setr_ps(0.0f, 1.0f, 2.0f, 3.0f));
-        _mm_storeu_ps(span + k, _mm_min_ps(_mm_loadu_ps(span + k), _mm_add_ps(base, _mm_mul_ps(slope, lanes))));
+        _mm_storeu_ps(span + k,
+                      _mm_min_ps(_mm_loadu_ps(span + k), _mm_add_ps(base, _mm_mul_ps(slope, lanes))));
         return;
     }
 #endif
@@ -80,8 +83,8 @@ void DepthRasterizer::clear(int newSide) {
 DepthRasterizer::Snapped DepthRasterizer::snap(const Geometry::Vector4& c) const {
     const double s = static_cast<double>(side) * static_cast<double>(subpixel);
     const double inverseW = 1.0 / c.w;
-    return {roundToInteger((c.x * inverseW * 0.5 + 0.5) * s), roundToInteger((c.y * inverseW * 0.5 + 0.5) * s),
-            c.z * inverseW * 0.5 + 0.5};
+    return {roundToInteger((c.x * inverseW * 0.5 + 0.5) * s),
+            roundToInteger((c.y * inverseW * 0.5 + 0.5) * s), c.z * inverseW * 0.5 + 0.5};
 }
 
 void DepthRasterizer::drawObject(const SceneObject& object, const Geometry::Matrix& clip) {
@@ -93,9 +96,9 @@ void DepthRasterizer::drawObject(const SceneObject& object, const Geometry::Matr
     const auto& m = clip.m;
     for (std::size_t i = 0; i < count; ++i) {
         const Geometry::Vector& p = object.vertices[i];
-        clipVertices[i] = {m[0] * p.x + m[1] * p.y + m[2] * p.z + m[3], m[4] * p.x + m[5] * p.y + m[6] * p.z + m[7],
-                           m[8] * p.x + m[9] * p.y + m[10] * p.z + m[11],
-                           m[12] * p.x + m[13] * p.y + m[14] * p.z + m[15]};
+        clipVertices[i] = {
+            m[0] * p.x + m[1] * p.y + m[2] * p.z + m[3], m[4] * p.x + m[5] * p.y + m[6] * p.z + m[7],
+            m[8] * p.x + m[9] * p.y + m[10] * p.z + m[11], m[12] * p.x + m[13] * p.y + m[14] * p.z + m[15]};
         outcodes[i] = outcode(clipVertices[i]);
         common &= outcodes[i];
         if (outcodes[i] == 0) snapped[i] = snap(clipVertices[i]);
@@ -126,8 +129,8 @@ std::int64_t DepthRasterizer::cross(const Snapped& a, const Snapped& b, const Sn
     return (b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y);
 }
 
-bool DepthRasterizer::mergeQuad(const SceneObject& object, const std::uint32_t* first, const std::uint32_t* second,
-                                Snapped (&quad)[4]) const {
+bool DepthRasterizer::mergeQuad(const SceneObject& object, const std::uint32_t* first,
+                                const std::uint32_t* second, Snapped (&quad)[4]) const {
     // Face pairs that split a planar quad along a diagonal: one convex quad halves the rows to walk
     // and covers exactly the pixels the two triangles would.
     for (int i = 0; i < 3; ++i) {
@@ -136,14 +139,20 @@ bool DepthRasterizer::mergeQuad(const SceneObject& object, const std::uint32_t* 
             if (second[j] != p1 || second[(j + 1) % 3] != p0) continue;
             const std::uint32_t q = second[(j + 2) % 3];
             if (outcodes[q] != 0) return false;
-            const Geometry::Vector &a = object.vertices[p0], &b = object.vertices[p1], &c = object.vertices[p2],
-                                   &d = object.vertices[q];
-            const Geometry::Vector n = Geometry::cross(b - a, c - a), e = d - a;
-            const double offPlane = Geometry::dot(n, e);
-            if (!(offPlane * offPlane <= 1e-18 * Geometry::dot(n, n) * Geometry::dot(e, e))) return false;
+            const Geometry::Vector &a = object.vertices[p0], &b = object.vertices[p1],
+                                   &c = object.vertices[p2], &d = object.vertices[q];
+            const double ux = b.x - a.x, uy = b.y - a.y, uz = b.z - a.z, vx = c.x - a.x, vy = c.y - a.y,
+                         vz = c.z - a.z;
+            const double nx = uy * vz - uz * vy, ny = uz * vx - ux * vz, nz = ux * vy - uy * vx;
+            const double ex = d.x - a.x, ey = d.y - a.y, ez = d.z - a.z;
+            const double offPlane = nx * ex + ny * ey + nz * ez;
+            if (!(offPlane * offPlane <=
+                  1e-18 * (nx * nx + ny * ny + nz * nz) * (ex * ex + ey * ey + ez * ez)))
+                return false;
             quad[0] = snapped[p1], quad[1] = snapped[p2], quad[2] = snapped[p0], quad[3] = snapped[q];
             for (int k = 0; k < 4; ++k)
-                if (cross(quad[k], quad[(k + 1) % 4], quad[(k + 2) % 4]) <= 0) return false; // not strictly convex
+                if (cross(quad[k], quad[(k + 1) % 4], quad[(k + 2) % 4]) <= 0)
+                    return false; // not strictly convex
             return true;
         }
     }
@@ -211,7 +220,8 @@ void DepthRasterizer::fill(const Snapped* corner, int n) {
     const double vx = static_cast<double>(c.x - a.x), vy = static_cast<double>(c.y - a.y);
     const double dzdx = ((b.z - a.z) * vy - (c.z - a.z) * uy) * perArea;
     const double dzdy = ((c.z - a.z) * ux - (b.z - a.z) * vx) * perArea;
-    const double z00 = a.z + (dzdx * static_cast<double>(cx - a.x) + dzdy * static_cast<double>(cy - a.y)) / subpixel;
+    const double z00 =
+        a.z + (dzdx * static_cast<double>(cx - a.x) + dzdy * static_cast<double>(cy - a.y)) / subpixel;
     const auto stepZ = static_cast<float>(dzdx);
 
     // Edge p -> q: E = dx (y - p.y) - dy (x - p.x), positive inside a counter-clockwise triangle.
@@ -234,10 +244,13 @@ void DepthRasterizer::fill(const Snapped* corner, int n) {
         for (std::int64_t y = y0; y <= y1; ++y) {
             float* row = depth.data() + y * side + x0;
             const double zRow = z00 + dzdy * static_cast<double>(y - y0);
+            std::int64_t e[4] = {value[0], value[1], value[2], n > 3 ? value[3] : 0};
             for (std::int64_t k = 0; k <= width; ++k) {
                 bool inside = true;
-                for (int i = 0; i < n; ++i) inside = inside && value[i] + stepX[i] * k >= minimum[i];
-                if (inside) row[k] = std::min(row[k], static_cast<float>(zRow + dzdx * static_cast<double>(k)));
+                for (int i = 0; i < n; ++i) inside = inside && e[i] >= minimum[i];
+                if (inside)
+                    row[k] = std::min(row[k], static_cast<float>(zRow + dzdx * static_cast<double>(k)));
+                for (int i = 0; i < n; ++i) e[i] += stepX[i];
             }
             for (int i = 0; i < n; ++i) value[i] += stepY[i];
         }
@@ -245,9 +258,9 @@ void DepthRasterizer::fill(const Snapped* corner, int n) {
     }
 
     // Wide: each edge bounds only the rows within its own height (elsewhere the other edges of the
-    // convex polygon are the tighter bounds), at ceil(N / D) with N = minimum - value, D = |stepX|. That is kept exactly
-    // as N = C D - R (0 <= R < D) and stepped without division: N grows by -stepY = P D + Q
-    // (0 <= Q < D) per row.
+    // convex polygon are the tighter bounds), at ceil(N / D) with N = minimum - value, D = |stepX|. That is
+    // kept exactly as N = C D - R (0 <= R < D) and stepped without division: N grows by -stepY = P D + Q (0
+    // <= Q < D) per row.
     struct Bound {
         std::int64_t firstRow, lastRow;
         std::int64_t c, r, d, p, q;
@@ -290,7 +303,8 @@ void DepthRasterizer::fill(const Snapped* corner, int n) {
         }
         if (first <= last)
             minSpan(depth.data() + y * side + x0 + first, static_cast<int>(last - first) + 1,
-                    static_cast<float>(z00 + dzdy * static_cast<double>(y - y0) + dzdx * static_cast<double>(first)),
+                    static_cast<float>(z00 + dzdy * static_cast<double>(y - y0) +
+                                       dzdx * static_cast<double>(first)),
                     stepZ);
     }
 }

@@ -1,8 +1,8 @@
 #include "methods/HomConservative.h"
 
-#include "methods/ClipTransform.h"
-#include "methods/CpuDepth.h"
 #include "mesh/DrawMesh.h"
+#include "methods/ClipTransform.h"
+#include "methods/GlDepthPass.h"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -29,9 +29,7 @@ void touchedSpan(double lo, double hi, int count, int& first, int& last) {
     last = static_cast<int>(std::max(std::min(to, count - 1.0), -1.0));
 }
 
-bool isNan(double a, double b, double c, double d) {
-    return std::isnan(a) || std::isnan(b) || std::isnan(c) || std::isnan(d);
-}
+bool isNan(double a, double b, double c, double d) { return std::isnan(a + b + c + d); }
 
 bool texelCovered(const OcclusionMap& map, unsigned level, int column, int row, const int (&pixels)[4],
                   std::uint8_t threshold) {
@@ -64,12 +62,14 @@ void allocateMap(OcclusionMap& map) {
 void clearFarthestDepth(FarthestDepthBuffer& buffer) { buffer.cells.fill(noOccluder); }
 
 void recordFarthestEverywhere(FarthestDepthBuffer& buffer, double farthestDepth) {
-    for (double& cell : buffer.cells) cell = std::max(cell, std::isnan(farthestDepth) ? infinity : farthestDepth);
+    for (double& cell : buffer.cells)
+        cell = std::max(cell, std::isnan(farthestDepth) ? infinity : farthestDepth);
 }
 
 void recordFarthest(FarthestDepthBuffer& buffer, double minX, double minY, double maxX, double maxY,
                     double farthestDepth) {
-    if (isNan(minX, minY, maxX, maxY) || std::isnan(farthestDepth)) return recordFarthestEverywhere(buffer, infinity);
+    if (isNan(minX, minY, maxX, maxY) || std::isnan(farthestDepth))
+        return recordFarthestEverywhere(buffer, infinity);
     if (minX > maxX || minY > maxY) return;
     int c0, c1, r0, r1;
     touchedSpan(minX, maxX, farthestDepthSide, c0, c1);
@@ -81,8 +81,8 @@ void recordFarthest(FarthestDepthBuffer& buffer, double minX, double minY, doubl
         }
 }
 
-bool liesBehindEveryCell(const FarthestDepthBuffer& buffer, double minX, double minY, double maxX, double maxY,
-                         double nearestDepth) {
+bool liesBehindEveryCell(const FarthestDepthBuffer& buffer, double minX, double minY, double maxX,
+                         double maxY, double nearestDepth) {
     if (isNan(minX, minY, maxX, maxY) || !(minX <= maxX && minY <= maxY)) return false;
     int c0, c1, r0, r1;
     touchedSpan(minX, maxX, farthestDepthSide, c0, c1);
@@ -100,13 +100,14 @@ bool isRectangleFullyCovered(const OcclusionMap& map, double minX, double minY, 
                              std::uint8_t threshold) {
     const double side = occlusionMapSide;
     if (map.levels.size() != occlusionMapLevels) return false;
-    if (!(minX >= 0.0 && minY >= 0.0 && maxX <= side && maxY <= side && minX < maxX && minY < maxY)) return false;
+    if (!(minX >= 0.0 && minY >= 0.0 && maxX <= side && maxY <= side && minX < maxX && minY < maxY))
+        return false;
     int pixels[4]; // first column, first row, last column, last row
     touchedSpan(minX, maxX, occlusionMapSide, pixels[0], pixels[2]);
     touchedSpan(minY, maxY, occlusionMapSide, pixels[1], pixels[3]);
     unsigned level = 0;
-    while (level + 1 < occlusionMapLevels &&
-           ((pixels[2] >> level) - (pixels[0] >> level) > 1 || (pixels[3] >> level) - (pixels[1] >> level) > 1))
+    while (level + 1 < occlusionMapLevels && ((pixels[2] >> level) - (pixels[0] >> level) > 1 ||
+                                              (pixels[3] >> level) - (pixels[1] >> level) > 1))
         ++level;
     for (int r = pixels[1] >> level; r <= pixels[3] >> level; ++r)
         for (int c = pixels[0] >> level; c <= pixels[2] >> level; ++c)
@@ -131,18 +132,14 @@ MapRenderSeconds renderOcclusionMapLevel0(const CullScene& scene, const CullView
     glViewport(0, 0, side, side);
     glScissor(0, 0, side, side);
     glEnable(GL_SCISSOR_TEST);
-    // The viewer's map render from its second frame on: unlit, no depth test, back faces culled.
-    glDisable(GL_LIGHTING);
-    glDisable(GL_DEPTH_TEST);
+    // The viewer's map render from its second frame on: unlit, no depth test, back faces culled;
+    // and off whatever another pass may have left on that could change a red byte.
+    for (GLenum capability :
+         {GL_LIGHTING, GL_DEPTH_TEST, GL_BLEND, GL_TEXTURE_2D, GL_FOG, GL_ALPHA_TEST, GL_STENCIL_TEST})
+        glDisable(capability);
     glEnable(GL_CULL_FACE);
     glCullFace(GL_BACK);
     glFrontFace(GL_CCW);
-    // Whatever another pass may have left on that could change a red byte.
-    glDisable(GL_BLEND);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_FOG);
-    glDisable(GL_ALPHA_TEST);
-    glDisable(GL_STENCIL_TEST);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
@@ -197,13 +194,15 @@ CullOutcome runHomConservative(const CullScene& scene, const CullView& view, int
     const Clock::time_point recorded = Clock::now();
 
     for (std::size_t i = 0; i < occludees.size(); ++i) {
-        const WindowRect rect = boxWindowRect(objects[occludees[i]], clip, static_cast<int>(occlusionMapSide));
-        if (rect.crossesNear || !isRectangleFullyCovered(state.map, rect.min.x, rect.min.y, rect.max.x, rect.max.y, opacity))
+        const WindowRect rect =
+            boxWindowRect(objects[occludees[i]], clip, static_cast<int>(occlusionMapSide));
+        if (rect.crossesNear ||
+            !isRectangleFullyCovered(state.map, rect.min.x, rect.min.y, rect.max.x, rect.max.y, opacity))
             continue;
         ++outcome.passedHom;
         // Window depth does not depend on the viewport: the map's rectangle halved is the buffer's.
-        outcome.culled[i] = liesBehindEveryCell(state.buffer, rect.min.x * 0.5, rect.min.y * 0.5, rect.max.x * 0.5,
-                                                rect.max.y * 0.5, rect.min.z);
+        outcome.culled[i] = liesBehindEveryCell(state.buffer, rect.min.x * 0.5, rect.min.y * 0.5,
+                                                rect.max.x * 0.5, rect.max.y * 0.5, rect.min.z);
         outcome.passedDeb += outcome.culled[i] ? 1u : 0u;
     }
     const Clock::time_point tested = Clock::now();
@@ -215,12 +214,14 @@ CullOutcome runHomConservative(const CullScene& scene, const CullView& view, int
 
     for (unsigned level = 0; level < occlusionMapLevels; ++level) {
         const int side = static_cast<int>(levelSide(level));
-        outcome.pictures.push_back({"map level " + std::to_string(level) + ", " + std::to_string(side) + " x " +
-                                        std::to_string(side),
+        outcome.pictures.push_back({"map level " + std::to_string(level) + ", " + std::to_string(side) +
+                                        " x " + std::to_string(side),
                                     side, state.map.levels[level]});
     }
     std::vector<float> cells;
-    for (double cell : state.buffer.cells) cells.push_back(std::isfinite(cell) ? static_cast<float>(cell) : 1.0f);
-    outcome.pictures.push_back(depthPicture(cells, farthestDepthSide, "farthest-depth buffer, 32 x 32"));
+    for (double cell : state.buffer.cells)
+        cells.push_back(std::isfinite(cell) ? static_cast<float>(cell) : 1.0f);
+    outcome.pictures.emplace_back();
+    depthPicture(cells.data(), farthestDepthSide, "farthest-depth buffer, 32 x 32", outcome.pictures.back());
     return outcome;
 }

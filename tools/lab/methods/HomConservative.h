@@ -35,8 +35,8 @@ void recordFarthestEverywhere(FarthestDepthBuffer& buffer, double farthestDepth)
 
 // True when the rectangle touches at least one cell and every cell it touches is strictly nearer
 // than `nearestDepth`.
-bool liesBehindEveryCell(const FarthestDepthBuffer& buffer, double minX, double minY, double maxX, double maxY,
-                         double nearestDepth);
+bool liesBehindEveryCell(const FarthestDepthBuffer& buffer, double minX, double minY, double maxX,
+                         double maxY, double nearestDepth);
 
 // True when every texel the rectangle (in map pixels) touches reaches `threshold`, at the level
 // where it touches at most 2 x 2 texels (at most the last level). A texel below the threshold but

@@ -1,7 +1,7 @@
 // The max-depth pyramid, the depth rasterizer's fill rule and cpu-depth on hand-made scenes.
-#include "methods/ClipTransform.h"
 #include "methods/CpuDepth.h"
 #include "HandScene.h"
+#include "methods/ClipTransform.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@ namespace {
 // Catches a min instead of a max rule, and odd sides rounded down (5 -> 2) instead of up.
 TEST(DepthPyramid, KeepsTheFarthestOfEachBlockDownToOneTexelOnOddSides) {
     std::vector<float> depth(25, 0.1f);
-    depth[0] = 0.9f;      // (0, 0): level 1 (0, 0) takes it over three nearer neighbours
+    depth[0] = 0.9f;         // (0, 0): level 1 (0, 0) takes it over three nearer neighbours
     depth[4 * 5 + 4] = 0.7f; // (4, 4): alone under level 1 (2, 2)
     depth[2 * 5 + 3] = 0.3f; // (3, 2): under level 1 (1, 1)
     DepthPyramid pyramid;
@@ -24,7 +24,8 @@ TEST(DepthPyramid, KeepsTheFarthestOfEachBlockDownToOneTexelOnOddSides) {
                  {2, 0, 0, 0.9f}, {2, 1, 1, 0.7f}, {3, 0, 0, 0.9f}};
     for (const auto& c : cases) {
         const int side = pyramid.sides[static_cast<std::size_t>(c.level)];
-        EXPECT_FLOAT_EQ(pyramid.levels[static_cast<std::size_t>(c.level)][static_cast<std::size_t>(c.row * side + c.column)],
+        EXPECT_FLOAT_EQ(pyramid.levels[static_cast<std::size_t>(c.level)]
+                                      [static_cast<std::size_t>(c.row * side + c.column)],
                         c.expected)
             << "level " << c.level << " texel (" << c.column << ", " << c.row << ")";
     }
@@ -49,7 +50,7 @@ TEST(DepthPyramid, HidesARectangleOnlyWhenEveryTouchedTexelIsNearer) {
         {4.2, 4.2, 5.8, 5.8, 0.6, 0, true},
         {3.2, 3.2, 4.8, 4.8, 0.6, 0, false}, // the empty pixel lies under the minimum corner only
         {0.0, 0.0, 8.0, 8.0, 0.6, 2, false},
-        {1.2, 1.2, 2.8, 2.8, 0.5, 0, false}, // equal depth is not behind
+        {1.2, 1.2, 2.8, 2.8, 0.5, 0, false},  // equal depth is not behind
         {-0.5, 1.2, 2.8, 2.8, 0.6, 0, false}, // reaches outside the buffer
         {2.8, 1.2, 1.2, 2.8, 0.6, 0, false},  // inverted
         {1.2, 1.2, 2.8, 2.8, nan, 0, false},
@@ -57,7 +58,8 @@ TEST(DepthPyramid, HidesARectangleOnlyWhenEveryTouchedTexelIsNearer) {
     };
     for (const auto& c : cases) {
         if (!std::isnan(c.minX) && c.minX >= 0.0 && c.minX < c.maxX) {
-            EXPECT_EQ(pyramidLevelFor(pyramid, c.minX, c.minY, c.maxX, c.maxY), c.level) << c.minX << " " << c.maxX;
+            EXPECT_EQ(pyramidLevelFor(pyramid, c.minX, c.minY, c.maxX, c.maxY), c.level)
+                << c.minX << " " << c.maxX;
         }
         EXPECT_EQ(isRectangleHidden(pyramid, c.minX, c.minY, c.maxX, c.maxY, c.nearest), c.hidden)
             << c.minX << " " << c.minY << " " << c.maxX << " " << c.maxY << " " << c.nearest;
@@ -156,7 +158,8 @@ TEST(DepthRasterizer, KeepsTheNearestInterpolatedDepth) {
         int x, y;
         float depth;
     } cases[] = {{3, 1, 3.5f / 8.0f}, {5, 0, 5.5f / 8.0f}, {7, 0, 0.9f}, {0, 6, 0.01f}, {2, 1, 0.2f}};
-    for (const auto& c : cases) EXPECT_FLOAT_EQ(r.depth[static_cast<std::size_t>(c.y * 8 + c.x)], c.depth) << c.x << ", " << c.y;
+    for (const auto& c : cases)
+        EXPECT_FLOAT_EQ(r.depth[static_cast<std::size_t>(c.y * 8 + c.x)], c.depth) << c.x << ", " << c.y;
 }
 
 // Catches face pairs merged into a wrong quad: a box drawn with its faces in an order that puts
@@ -167,7 +170,8 @@ TEST(DepthRasterizer, MergedFacePairsCoverWhatTheirTrianglesCover) {
     scene.addBox({6, 12, -40}, {4, 4, 4}, true);
     SceneObject unpaired = scene.objects[0];
     unpaired.faces.clear();
-    for (std::size_t f : {3, 8, 0, 2, 4, 6, 10, 1, 5, 7, 9, 11}) unpaired.faces.push_back(scene.objects[0].faces[f]);
+    for (std::size_t f : {3, 8, 0, 2, 4, 6, 10, 1, 5, 7, 9, 11})
+        unpaired.faces.push_back(scene.objects[0].faces[f]);
     CullView view = lookingDownMinusZ();
     view.camera.eye = {-30, 12, 0}; // from the left, so that faces 3 and 8 make a convex outline
     view.camera.target = {6, 0, -40};
@@ -256,7 +260,8 @@ TEST(CpuDepth, HandScenesAtEveryResolution) {
     CpuDepthState state;
     for (const SceneCase& c : sceneCases())
         for (int i = 0; i < 4; ++i) {
-            const CullOutcome outcome = runCpuDepth(c.scene.scene(), lookingDownMinusZ(), sides[i], state, false);
+            const CullOutcome outcome =
+                runCpuDepth(c.scene.scene(), lookingDownMinusZ(), sides[i], state, false);
             ASSERT_EQ(outcome.culled.size(), 1u);
             EXPECT_EQ(outcome.culled[0], c.culled[i]) << c.name << " at " << sides[i];
         }

@@ -104,7 +104,8 @@ std::vector<SceneCase> sceneCases() {
 TEST_F(HomConservativeGl, HandScenes) {
     HomConservativeState state;
     for (const SceneCase& c : sceneCases()) {
-        const CullOutcome outcome = runHomConservative(c.scene.scene(), lookingDownMinusZ(), c.threshold, state, false);
+        const CullOutcome outcome =
+            runHomConservative(c.scene.scene(), lookingDownMinusZ(), c.threshold, state, false);
         ASSERT_EQ(outcome.culled.size(), 1u);
         EXPECT_EQ(outcome.culled[0], c.culled) << c.name << " at threshold " << c.threshold;
         EXPECT_EQ(outcome.passedDeb, c.culled ? 1u : 0u) << c.name;

@@ -48,7 +48,8 @@ TEST(HomConservativeMap, CoveredOnlyWhenEveryTouchedTexelReachesTheThreshold) {
         {"NaN", holeAt10x10, nan, 5.0, 9.0, 9.0, 0, false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(isRectangleFullyCovered(c.map, c.minX, c.minY, c.maxX, c.maxY, static_cast<std::uint8_t>(c.threshold)),
+        EXPECT_EQ(isRectangleFullyCovered(c.map, c.minX, c.minY, c.maxX, c.maxY,
+                                          static_cast<std::uint8_t>(c.threshold)),
                   c.covered)
             << c.name;
 }
