@@ -192,7 +192,7 @@ void writeTargets(std::ostream& out, const std::vector<MethodRow>& rows, const s
     if (worst)
         out << "; there the frame is " << ms(worst->frame.median) << " ms = pass " << ms(worst->pass.median)
             << " ms + drawing " << ms(worst->draw.median) << " ms, against the floor's " << ms(worst->oracleOccluders)
-            << " ms";
+            << " ms, with " << worst->counts.missedCulls << " hideable occludees drawn that the floor culls";
     out << ".";
     if (at225) {
         const double r = share(at225->frame.median, at225->drawAll);
