@@ -56,7 +56,8 @@ CullOutcome drawEverything(const CullScene& scene, const CullView& /*view*/, boo
 const std::vector<ExplorerMethod>& explorerMethods() {
     static const std::vector<ExplorerMethod> methods = {
         {"hom", [] { return thresholdText() + ", map 64 x 64, depth 32 x 32"; }, hom},
-        {"hom-conservative", [] { return thresholdText() + ", every texel, farthest depth 32 x 32"; }, homConservative},
+        {"hom-conservative", [] { return thresholdText() + ", every texel, farthest depth 32 x 32"; },
+         homConservative},
         {"cpu-depth", [] { return std::string("processor depth 256 x 256, max-depth pyramid"); }, cpuDepth},
         {"gpu-hiz", [] { return std::string("depth 640 x 640 read back, max-depth pyramid"); }, gpuHiz},
         {"occlusion-query", [] { return std::string("stop-and-wait, depth 640 x 640"); }, occlusionQueries},

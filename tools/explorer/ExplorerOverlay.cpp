@@ -51,7 +51,8 @@ void drawPicture(const BufferPicture& picture) {
     glEnd();
     const auto* caption = reinterpret_cast<const unsigned char*>(picture.caption.c_str());
     const float width = static_cast<float>(glutBitmapLength(GLUT_BITMAP_HELVETICA_12, caption));
-    textAt(std::min(x, overlaySide - margin - width), y + pictureShown + 6, GLUT_BITMAP_HELVETICA_12, picture.caption);
+    textAt(std::min(x, overlaySide - margin - width), y + pictureShown + 6, GLUT_BITMAP_HELVETICA_12,
+           picture.caption);
 }
 
 } // namespace
@@ -72,14 +73,16 @@ double FrameWindow::quantile(double q) const {
 std::vector<std::string> overlayLines(const OverlayValues& v) {
     const Timings none;
     const Timings& t = v.timings ? *v.timings : none;
-    std::string times = format("cull pass %.2f ms    frame %.1f ms", t.pass.quantile(0.5) * 1e3, t.frame.quantile(0.5) * 1e3);
+    std::string times =
+        format("cull pass %.2f ms    frame %.1f ms", t.pass.quantile(0.5) * 1e3, t.frame.quantile(0.5) * 1e3);
     times += v.truth ? format(" (truth pass %.1f ms)", t.truth.quantile(0.5) * 1e3) : " (no truth pass)";
     return {
         v.method + ": " + v.configuration,
         counts(v),
         times,
         format("main cam %g    fake cam %g", v.mainAngle, v.fakeAngle) +
-            (v.locked ? "    view: fake cam" : "    view: main cam") + (v.ghosts ? "    ghosts on" : "    ghosts off"),
+            (v.locked ? "    view: fake cam" : "    view: main cam") +
+            (v.ghosts ? "    ghosts on" : "    ghosts off"),
     };
 }
 
@@ -119,7 +122,8 @@ void drawOverlay(const OverlayValues& values, const BufferPicture* picture) {
     for (unsigned i = 0; i < lines.size(); ++i) drawHudLine(i * hudLineStep, lines[i]);
     const std::vector<std::string> help = helpLines();
     for (std::size_t i = 0; i < help.size(); ++i)
-        textAt(2.0f, 4.0f + 16.0f * static_cast<float>(help.size() - 1 - i), GLUT_BITMAP_HELVETICA_12, help[i]);
+        textAt(2.0f, 4.0f + 16.0f * static_cast<float>(help.size() - 1 - i), GLUT_BITMAP_HELVETICA_12,
+               help[i]);
     if (picture)
         drawPicture(*picture);
     else if (values.buffer >= 0)

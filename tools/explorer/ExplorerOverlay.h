@@ -10,14 +10,14 @@
 
 // The last intervals of one kind since the configuration last changed.
 class FrameWindow {
-public:
+  public:
     void push(double seconds);
     void clear() { samples_.clear(); }
     std::size_t size() const { return samples_.size(); }
     // The q-quantile (0..1, nearest rank) in seconds; 0 when empty.
     double quantile(double q) const;
 
-private:
+  private:
     std::vector<double> samples_;
 };
 
@@ -41,7 +41,7 @@ struct OverlayValues {
     bool locked = false;
     bool ghosts = true;
     bool truth = true;
-    int buffer = -1;            // picture shown, -1 none
+    int buffer = -1; // picture shown, -1 none
     std::uint32_t occludees = 0;
     std::uint32_t culled = 0;
     std::uint32_t falseCulls = 0;

@@ -40,11 +40,11 @@ struct Explorer {
 
     Frustum frustum = *frustumFor(windowSide, windowSide);
     IdScene idScene;
-    std::vector<SceneObject> falseGhosts;   // the scene in the false-cull colour
-    std::vector<SceneObject> correctGhosts; // and in the correct-cull colour
+    std::vector<SceneObject> falseGhosts;      // the scene in the false-cull colour
+    std::vector<SceneObject> correctGhosts;    // and in the correct-cull colour
     std::vector<bool> visible, occluderHidden; // truths from the fake camera
     Judgement judgement;
-    Timings timings; // medians over the frames since the last change
+    Timings timings;     // medians over the frames since the last change
     bool framed = false; // lastFrame holds the previous frame's start
     Clock::time_point lastFrame;
     std::size_t lastPictureCount = 0;
@@ -83,14 +83,16 @@ void takeTruth() {
     const IdCoverage coverage = renderIdFrame(explorer.idScene, fakeCamera, truthSide);
     explorer.visible = visibleFlags(coverage, occludeeIndices);
     const CullScene scene{&sceneObjects, &occluderIndices, &occludeeIndices};
-    explorer.occluderHidden = hiddenByOccluders(occluderOnlyPixels(scene, {fakeCamera, explorer.frustum}, truthSide));
+    explorer.occluderHidden =
+        hiddenByOccluders(occluderOnlyPixels(scene, {fakeCamera, explorer.frustum}, truthSide));
     glFinish();
     explorer.timings.truth.push(secondsSince(start));
 }
 
 void drawFrame() {
     const Clock::time_point start = Clock::now();
-    if (explorer.framed) explorer.timings.frame.push(std::chrono::duration<double>(start - explorer.lastFrame).count());
+    if (explorer.framed)
+        explorer.timings.frame.push(std::chrono::duration<double>(start - explorer.lastFrame).count());
     explorer.framed = true;
     explorer.lastFrame = start;
 
@@ -142,7 +144,8 @@ void drawFrame() {
     values.missedCulls = explorer.judgement.missedCulls;
     values.keys = explorer.keys;
     values.timings = &explorer.timings;
-    const bool showPicture = explorer.buffer >= 0 && static_cast<std::size_t>(explorer.buffer) < outcome.pictures.size();
+    const bool showPicture =
+        explorer.buffer >= 0 && static_cast<std::size_t>(explorer.buffer) < outcome.pictures.size();
     drawOverlay(values, showPicture ? &outcome.pictures[static_cast<std::size_t>(explorer.buffer)] : nullptr);
     glutSwapBuffers();
 
@@ -165,9 +168,7 @@ void pressKey(unsigned char key, int /*x*/, int /*y*/) {
     explorer.report = true;
     bool changed = true;
     switch (key) {
-    case escapeKey:
-        releaseOcclusionMap();
-        std::exit(0);
+    case escapeKey: releaseOcclusionMap(); std::exit(0);
     case 'm':
         explorer.method = (explorer.method + 1) % explorerMethods().size();
         if (explorer.buffer >= 0) explorer.buffer = 0;
@@ -176,7 +177,8 @@ void pressKey(unsigned char key, int /*x*/, int /*y*/) {
     case 't': explorer.truth = !explorer.truth; break;
     case 'b':
         // Off, then each of the method's pictures in turn, then off again.
-        explorer.buffer = static_cast<std::size_t>(explorer.buffer + 1) < std::max<std::size_t>(explorer.lastPictureCount, 1)
+        explorer.buffer = static_cast<std::size_t>(explorer.buffer + 1) <
+                                  std::max<std::size_t>(explorer.lastPictureCount, 1)
                               ? explorer.buffer + 1
                               : -1;
         break;

@@ -16,6 +16,7 @@ struct Case {
 };
 
 TEST(Ghosts, JudgesEachOccludeeAgainstTheTruth) {
+    // clang-format off
     const std::vector<Case> cases = {
         {"visible and hidden swapped: correct culls go magenta",
          {true, true, false, false, false}, {true, false, true, false, false}, {false, true, false, true, false},
@@ -27,6 +28,7 @@ TEST(Ghosts, JudgesEachOccludeeAgainstTheTruth) {
          {true, true, false, false, false}, {}, {},
          {}, {}, 2, 0, 0},
     };
+    // clang-format on
     Judgement judgement;
     for (const Case& c : cases)
         for (int frame = 0; frame < 2; ++frame) { // a second frame must not add to the first
