@@ -120,15 +120,12 @@ TEST(OverlapLookup, ReadsOnlyTheTexelUnderTheMaximumCornerAndNothingOffTheMap) {
     map = makeMap(255);
     EXPECT_TRUE(isRectangleCovered(map, {0, 0, 0}, {8, 8, 0}, 255));
     EXPECT_TRUE(isRectangleCovered(map, {62.5, 62.5, 0}, {63.5, 63.5, 0}, 255));
-    const std::pair<Vector, Vector> uncovered[] = {{{0, 0, 0}, {8.5, 8, 0}},
-                                                   {{60, 10, 0}, {64.0, 10.5, 0}},
-                                                   {{10, 60, 0}, {10.5, 64.5, 0}},
-                                                   {{-1, -1, 0}, {-0.5, -0.5, 0}},
-                                                   {{1e9, 1e9, 1e9}, {-1e9, -1e9, -1e9}},
-                                                   {{0, 0, 0}, {NaN, 1, 0}},
-                                                   {{NaN, 10, 0}, {10.5, 10.5, 0}},
-                                                   {{-inf, 10, 0}, {10.5, 10.5, 0}},
-                                                   {{10, 10, 0}, {10.5, inf, 0}}};
+    // clang-format off
+    const std::pair<Vector, Vector> uncovered[] = {
+        {{0, 0, 0}, {8.5, 8, 0}},       {{60, 10, 0}, {64.0, 10.5, 0}},  {{10, 60, 0}, {10.5, 64.5, 0}},
+        {{-1, -1, 0}, {-0.5, -0.5, 0}}, {{1e9, 1e9, 1e9}, {-1e9, -1e9, -1e9}}, {{0, 0, 0}, {NaN, 1, 0}},
+        {{NaN, 10, 0}, {10.5, 10.5, 0}}, {{-inf, 10, 0}, {10.5, 10.5, 0}}, {{10, 10, 0}, {10.5, inf, 0}}};
+    // clang-format on
     for (const auto& [lo, hi] : uncovered)
         EXPECT_FALSE(isRectangleCovered(map, lo, hi, 0)) << hi.x << ", " << hi.y;
 }

@@ -21,15 +21,8 @@ TEST(Normalize, GivesUnitVectorsAcrossTheWholeDoubleRange) {
     for (const auto& c : cases) expectVectorNear(normalize(c.in), c.out, 1e-12);
 }
 
-// Catches a zero vector that divides by zero silently instead of throwing ZeroDivide.
-TEST(Normalize, ZeroThrowsZeroDivide) {
-    for (const Vector& zero : {Vector{0, 0, 0}, Vector{-0.0, 0, -0.0}})
-        EXPECT_THROW(normalize(zero), ZeroDivide);
-    EXPECT_NO_THROW(normalize({0, 0, std::numeric_limits<double>::denorm_min()}));
-}
-
-// Catches a wrong basis order or sign in lookAt (or in cross and dot), and a degenerate view that
-// does not throw.
+// Catches a wrong basis order or sign in lookAt (or in cross and dot), and a degenerate view (a
+// zero vector to normalise) that does not throw ZeroDivide.
 TEST(LookAt, MatchesTheViewersCameraAndThrowsOnDegenerateInput) {
     const Matrix view = lookAt({0, 500, 900}, {0, -400, 0}, {0, 1, 0});
     const double r = 1.0 / std::sqrt(2.0);

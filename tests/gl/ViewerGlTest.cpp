@@ -60,7 +60,7 @@ bool openViewerWindow() {
 
 // Fixture of every GL test: the shared window, with the start-up settings (cameras reset,
 // threshold 255, lock off, the 640 x 640 projection) before and after each test.
-class GlTest : public ::testing::Test {
+class ViewerGl : public ::testing::Test {
   protected:
     void SetUp() override {
         if (!openViewerWindow())
@@ -115,8 +115,6 @@ template <typename Kind> long countPixels(int x, int y, int width, int height, K
 // In AllocationCounter.cpp: counts operator new calls from start to stop.
 void startCountingAllocations();
 std::size_t stopCountingAllocations();
-
-using ViewerGl = GlTest;
 
 // One check after real frames catches: the drawing camera swapped under the lock, the final
 // 640 x 640 viewport dropped, a positional light (w = 1) or one placed by another view, the
