@@ -5,8 +5,7 @@
 // Catches a normal of the wrong sign or formed before the move, a divide by w, a second transform
 // that is skipped, colouring that touches the geometry, and an index check that accepts the count.
 TEST(SceneObject, TransformMovesVerticesThenDerivesNormalsAndColourTouchesNothingElse) {
-    // A unit right triangle in the z = 0 plane, counter-clockwise seen from +z, listed in that
-    // order and reversed, plus a degenerate face over three collinear points.
+    // A triangle counter-clockwise seen from +z, the same reversed, and three collinear points.
     SceneObject object{"tri"};
     object.scale = {1, 1, 1};
     object.vertices = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {2, 0, 0}};

@@ -1,8 +1,6 @@
-// The viewer in a real GL window: the state and pixels a frame leaves, the occlusion map and the
-// depth estimation buffer as the GL builds them, whole culling passes over the real scene, and
-// window sizes. The one window has the viewer's pixel format, reshape handler and projection and
-// the cube scene; it is opened on first use, never at start-up, so listing the tests needs no X
-// server.
+// The viewer in one real GL window (its pixel format, reshape handler and scene), opened on first
+// use so that listing the tests needs no X server: the state and pixels a frame leaves, the map and
+// buffer the GL builds, whole culling passes, and window sizes.
 #include "TestSupport.h"
 #include "app/Cameras.h"
 #include "app/FrameTimer.h"
@@ -21,6 +19,7 @@
 #include <cstring>
 #include <iostream>
 #include <thread>
+#include <tuple>
 
 constexpr int viewerSide = 640;
 static int reshapedWidth = 0, reshapedHeight = 0;
@@ -85,10 +84,10 @@ bool resizeViewerWindow(int width, int height) {
 
 // What one culling pass (cullAndDrawFrame, in model-view mode) decided.
 struct CullingResult {
-    std::uint32_t passedHom = 0, passedDeb = 0;
+    std::uint32_t passedHom, passedDeb;
     std::vector<std::uint32_t> visible;
     bool operator==(const CullingResult& o) const {
-        return passedHom == o.passedHom && passedDeb == o.passedDeb && visible == o.visible;
+        return std::tie(passedHom, passedDeb, visible) == std::tie(o.passedHom, o.passedDeb, o.visible);
     }
 };
 CullingResult cullOnce() {
