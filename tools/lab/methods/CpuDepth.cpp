@@ -44,24 +44,6 @@ WindowRect cornerRect(const SceneObject& object, const Geometry::Matrix& clip, d
     return rect;
 }
 
-// True when the box's first corner alone keeps it: behind the eye or the near plane, off the
-// buffer, or over a pixel at or behind it (every level's texel there is then too). Most boxes that
-// show are decided here, before the other seven corners are projected.
-bool firstCornerKeeps(const SceneObject& object, const Geometry::Matrix& clip, int side,
-                      const std::vector<float>& depth) {
-    if (object.vertices.empty()) return true;
-    const auto& m = clip.m;
-    const Geometry::Vector& p = object.vertices[0];
-    const double w = m[12] * p.x + m[13] * p.y + m[14] * p.z + m[15];
-    const double inverseW = 1.0 / w;
-    const double z = (m[8] * p.x + m[9] * p.y + m[10] * p.z + m[11]) * inverseW * 0.5 + 0.5;
-    const double s = 0.5 * side * inverseW;
-    const double x = (m[0] * p.x + m[1] * p.y + m[2] * p.z + m[3]) * s + 0.5 * side;
-    const double y = (m[4] * p.x + m[5] * p.y + m[6] * p.z + m[7]) * s + 0.5 * side;
-    if (!(w > 0.0) || !(z >= 0.0) || !(x >= 0.0 && x < side && y >= 0.0 && y < side)) return true;
-    return !(depth[static_cast<std::size_t>(static_cast<int>(y) * side + static_cast<int>(x))] < z);
-}
-
 } // namespace
 
 CullOutcome runCpuDepth(const CullScene& scene, const CullView& view, int side, CpuDepthState& state,
@@ -74,7 +56,15 @@ CullOutcome runCpuDepth(const CullScene& scene, const CullView& view, int side, 
 
     const Clock::time_point start = Clock::now();
     state.rasterizer.clear(side);
-    for (std::uint32_t index : *scene.occluders) state.rasterizer.drawObject(objects[index], clip);
+    // Nearest first, so that occluders hidden behind others are found so and skipped.
+    state.order.clear();
+    for (std::uint32_t index : *scene.occluders) {
+        const Geometry::Vector& p =
+            objects[index].vertices.empty() ? Geometry::Vector{} : objects[index].vertices[0];
+        state.order.push_back({clip.m[12] * p.x + clip.m[13] * p.y + clip.m[14] * p.z + clip.m[15], index});
+    }
+    std::sort(state.order.begin(), state.order.end());
+    for (const auto& entry : state.order) state.rasterizer.drawObject(objects[entry.second], clip);
     // The pyramid takes the drawn buffer as its level 0 instead of a copy.
     if (state.pyramid.levels.empty()) state.pyramid.levels.resize(1);
     std::swap(state.pyramid.levels[0], state.rasterizer.depth);
@@ -82,7 +72,6 @@ CullOutcome runCpuDepth(const CullScene& scene, const CullView& view, int side, 
     buildMaxPyramid(state.pyramid.levels[0].data(), side, state.pyramid);
     const Clock::time_point built = Clock::now();
     for (std::size_t i = 0; i < occludees.size(); ++i) {
-        if (firstCornerKeeps(objects[occludees[i]], clip, side, state.pyramid.levels[0])) continue;
         const WindowRect rect = cornerRect(objects[occludees[i]], clip, side);
         if (rect.crossesNear) continue;
         outcome.culled[i] =

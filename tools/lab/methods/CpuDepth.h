@@ -11,14 +11,16 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The buffers a pass reuses: after the first pass at a side, later passes at that side allocate
 // only the outcome they return.
 struct CpuDepthState {
     DepthRasterizer rasterizer;
-    DepthPyramid pyramid;                     // pyramid.levels[0] is the last pass's depth buffer
-    std::vector<std::uint32_t> testsPerLevel; // filled only when pictures are asked for
+    DepthPyramid pyramid;                                // pyramid.levels[0] is the last pass's depth buffer
+    std::vector<std::uint32_t> testsPerLevel;            // filled only when pictures are asked for
+    std::vector<std::pair<double, std::uint32_t>> order; // occluders by distance
 };
 
 CullOutcome runCpuDepth(const CullScene& scene, const CullView& view, int side, CpuDepthState& state,

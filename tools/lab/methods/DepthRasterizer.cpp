@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #if defined(__SSE2__)
-#include <emmintrin.h>
+#include <immintrin.h>
 #endif
 
 namespace {
@@ -47,9 +47,37 @@ std::int64_t ceilQuotient(std::int64_t n, std::int64_t d, double reciprocal) {
     return q;
 }
 
+#if defined(__SSE2__) && defined(__GNUC__)
+// Eight at a time for spans of eight or more, on processors with AVX (chosen at run time, since
+// the build targets plain x86-64); the last eight may overlap the previous ones, which the minimum
+// makes harmless.
+__attribute__((target("avx"))) void minSpanEight(float* span, int count, float z, float step) {
+    const __m256 base = _mm256_set1_ps(z), slope = _mm256_set1_ps(step), eight = _mm256_set1_ps(8.0f);
+    const __m256 first = _mm256_setr_ps(0.0f, 1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f, 7.0f);
+    __m256 lanes = first;
+    int k = 0;
+    for (; k + 8 <= count; k += 8, lanes = _mm256_add_ps(lanes, eight))
+        _mm256_storeu_ps(span + k, _mm256_min_ps(_mm256_loadu_ps(span + k),
+                                                 _mm256_add_ps(base, _mm256_mul_ps(slope, lanes))));
+    if (k == count) return;
+    k = count - 8;
+    lanes = _mm256_add_ps(_mm256_set1_ps(static_cast<float>(k)), first);
+    _mm256_storeu_ps(
+        span + k, _mm256_min_ps(_mm256_loadu_ps(span + k), _mm256_add_ps(base, _mm256_mul_ps(slope, lanes))));
+}
+
+const bool hasAvx = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx") != 0;
+}();
+#endif
+
 // span[k] = min(span[k], z + step k) for k < count.
 void minSpan(float* span, int count, float z, float step) {
     int k = 0;
+#if defined(__SSE2__) && defined(__GNUC__)
+    if (count >= 8 && hasAvx) return minSpanEight(span, count, z, step);
+#endif
 #if defined(__SSE2__)
     // Four at a time; the last four may overlap the previous ones, which the minimum makes harmless.
     if (count >= 4) {
@@ -104,6 +132,7 @@ void DepthRasterizer::drawObject(const SceneObject& object, const Geometry::Matr
         if (outcodes[i] == 0) snapped[i] = snap(clipVertices[i]);
     }
     if (count == 0 || common != 0) return; // wholly outside one plane
+    if (coversNothingNew(count)) return;
     const std::size_t faces = object.faces.size();
     for (std::size_t f = 0; f < faces; ++f) {
         const std::uint32_t* v = object.faces[f].vertexIndices;
@@ -123,6 +152,30 @@ void DepthRasterizer::drawObject(const SceneObject& object, const Geometry::Matr
             fill(triangle, 3);
         }
     }
+}
+
+bool DepthRasterizer::coversNothingNew(std::size_t count) const {
+    // Only where an object spans few pixels is reading them cheaper than drawing it; then, when
+    // every pixel its faces could reach is already nearer than its nearest vertex, it is skipped.
+    std::int64_t minX = snapped[0].x, maxX = minX, minY = snapped[0].y, maxY = minY;
+    double nearest = snapped[0].z;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (outcodes[i] != 0) return false;
+        minX = std::min(minX, snapped[i].x), maxX = std::max(maxX, snapped[i].x);
+        minY = std::min(minY, snapped[i].y), maxY = std::max(maxY, snapped[i].y);
+        nearest = std::min(nearest, snapped[i].z);
+    }
+    const std::int64_t half = subpixel / 2, lastPixel = side - 1;
+    const std::int64_t x0 = std::max<std::int64_t>(0, (minX - half + subpixel - 1) >> subpixelBits);
+    const std::int64_t x1 = std::min(lastPixel, (maxX - half) >> subpixelBits);
+    const std::int64_t y0 = std::max<std::int64_t>(0, (minY - half + subpixel - 1) >> subpixelBits);
+    const std::int64_t y1 = std::min(lastPixel, (maxY - half) >> subpixelBits);
+    if (x0 > x1 || y0 > y1) return true;
+    if ((x1 - x0 + 1) * (y1 - y0 + 1) > 64) return false;
+    for (std::int64_t y = y0; y <= y1; ++y)
+        for (std::int64_t x = x0; x <= x1; ++x)
+            if (!(depth[static_cast<std::size_t>(y * side + x)] < nearest)) return false;
+    return true;
 }
 
 std::int64_t DepthRasterizer::cross(const Snapped& a, const Snapped& b, const Snapped& c) {
@@ -222,12 +275,12 @@ void DepthRasterizer::fill(const Snapped* corner, int n) {
     const double dzdy = ((c.z - a.z) * ux - (b.z - a.z) * vx) * perArea;
     const double z00 =
         a.z + (dzdx * static_cast<double>(cx - a.x) + dzdy * static_cast<double>(cy - a.y)) / subpixel;
-    const auto stepZ = static_cast<float>(dzdx);
 
     // Edge p -> q: E = dx (y - p.y) - dy (x - p.x), positive inside a counter-clockwise triangle.
     // A centre on the edge (E == 0) counts only for left edges (going down) and top edges (going
     // left): the others need E >= 1.
-    std::int64_t value[4], stepX[4], stepY[4], minimum[4];
+    Setup setup{corner, n, x0, y0, y1, x1 - x0, {}, {}, {}, {}, z00, dzdx, dzdy};
+    std::int64_t *value = setup.value, *stepX = setup.stepX, *stepY = setup.stepY, *minimum = setup.minimum;
     for (int i = 0; i < n; ++i) {
         const Snapped& p = corner[i];
         const Snapped& q = corner[(i + 1) % n];
@@ -239,8 +292,9 @@ void DepthRasterizer::fill(const Snapped* corner, int n) {
     }
 
     const std::int64_t width = x1 - x0;
-    if (width < 4) {
-        // Narrow: test every pixel of the box.
+    if (width >= 4) return walkRows(setup);
+    {
+        // Narrow: test every pixel of the box; wide boxes walk their edges row by row.
         for (std::int64_t y = y0; y <= y1; ++y) {
             float* row = depth.data() + y * side + x0;
             const double zRow = z00 + dzdy * static_cast<double>(y - y0);
@@ -254,57 +308,86 @@ void DepthRasterizer::fill(const Snapped* corner, int n) {
             }
             for (int i = 0; i < n; ++i) value[i] += stepY[i];
         }
-        return;
     }
+}
 
-    // Wide: each edge bounds only the rows within its own height (elsewhere the other edges of the
-    // convex polygon are the tighter bounds), at ceil(N / D) with N = minimum - value, D = |stepX|. That is
-    // kept exactly as N = C D - R (0 <= R < D) and stepped without division: N grows by -stepY = P D + Q (0
-    // <= Q < D) per row.
+void DepthRasterizer::walkRows(const Setup& s) {
+    const Snapped* corner = s.corner;
+    const int n = s.n;
+    const std::int64_t x0 = s.x0, y0 = s.y0, y1 = s.y1, width = s.width, half = subpixel / 2;
+    const std::int64_t *value = s.value, *stepX = s.stepX, *stepY = s.stepY, *minimum = s.minimum;
+    const double z00 = s.z00, dzdx = s.dzdx, dzdy = s.dzdy;
+    const auto stepZ = static_cast<float>(dzdx);
+
+    // Wide: the rows are walked up the left chain of edges (where spans start) and the right chain
+    // (where they end); an edge bounds only the rows within its own height. Each bounds a row at
+    // ceil(N / D), N = minimum - value, D = |stepX|, kept exactly as N = C D - R (0 <= R < D) and
+    // stepped without division: N grows by -stepY = P D + Q (0 <= Q < D) per row.
     struct Bound {
         std::int64_t firstRow, lastRow;
         std::int64_t c, r, d, p, q;
-        int kind; // 1: the span starts at c; -1: it ends at -c; 0: horizontal, whole row in or out
+        std::int64_t take() { // this row's bound, then on to the next row
+            const std::int64_t bound = c;
+            c += p;
+            r -= q;
+            if (r < 0) r += d, ++c;
+            return bound;
+        }
     };
-    Bound bound[4];
+    Bound left[4], right[4];
+    int lefts = 0, rights = 0;
+    std::int64_t keptOut[2] = {-1, -1}; // rows a horizontal edge keeps out whole
     for (int i = 0; i < n; ++i) {
-        Bound& e = bound[i];
+        Bound e;
         const std::int64_t low = std::min(corner[i].y, corner[(i + 1) % n].y);
         const std::int64_t high = std::max(corner[i].y, corner[(i + 1) % n].y);
         e.firstRow = std::max(y0, (low - half + subpixel - 1) >> subpixelBits);
         e.lastRow = std::min(y1, (high - half) >> subpixelBits);
+        if (e.firstRow > e.lastRow) continue;
         const std::int64_t numerator = minimum[i] - (value[i] + stepY[i] * (e.firstRow - y0));
-        e.kind = stepX[i] > 0 ? 1 : stepX[i] < 0 ? -1 : 0;
-        e.d = std::abs(stepX[i]);
-        if (e.kind == 0) {
-            e.c = numerator > 0 ? 1 : 0; // the row fails the edge
+        if (stepX[i] == 0) {
+            if (numerator > 0) keptOut[keptOut[0] < 0 ? 0 : 1] = e.firstRow;
             continue;
         }
+        e.d = std::abs(stepX[i]);
         const double reciprocal = 1.0 / static_cast<double>(e.d);
         e.c = ceilQuotient(numerator, e.d, reciprocal);
         e.r = e.c * e.d - numerator;
         e.p = -ceilQuotient(stepY[i], e.d, reciprocal); // floor(-stepY / D)
         e.q = -stepY[i] - e.p * e.d;
+        Bound* chain = stepX[i] > 0 ? left : right;
+        int& count = stepX[i] > 0 ? lefts : rights;
+        int at = count++;
+        for (; at > 0 && chain[at - 1].firstRow > e.firstRow; --at) chain[at] = chain[at - 1];
+        chain[at] = e;
     }
-    for (std::int64_t y = y0; y <= y1; ++y) {
-        std::int64_t first = 0, last = width;
-        for (int i = 0; i < n; ++i) {
-            Bound& e = bound[i];
-            if (y < e.firstRow || y > e.lastRow) continue;
-            if (e.kind > 0)
-                first = std::max(first, e.c);
-            else if (e.kind < 0)
-                last = std::min(last, -e.c);
-            else if (e.c != 0)
-                last = -1;
-            e.c += e.p;
-            e.r -= e.q;
-            if (e.r < 0) e.r += e.d, ++e.c;
+    if (lefts == 0 || rights == 0) return;
+    const auto span = [&](std::int64_t y, std::int64_t first, std::int64_t last) {
+        first = std::max<std::int64_t>(first, 0), last = std::min(last, width);
+        if (first > last || y == keptOut[0] || y == keptOut[1]) return;
+        const double z = z00 + dzdy * static_cast<double>(y - y0) + dzdx * static_cast<double>(first);
+        minSpan(depth.data() + y * side + x0 + first, static_cast<int>(last - first) + 1,
+                static_cast<float>(z), stepZ);
+    };
+    int l = 0, r = 0;
+    for (std::int64_t y = y0; y <= y1;) {
+        while (l + 1 < lefts && left[l].lastRow < y) ++l;
+        while (r + 1 < rights && right[r].lastRow < y) ++r;
+        // A row where a chain passes to its next edge through a vertex on the row's centre line is
+        // bounded by both edges; the rows before it by one edge of each chain, held in locals.
+        const bool leftTurns = l + 1 < lefts && left[l + 1].firstRow <= left[l].lastRow;
+        const bool rightTurns = r + 1 < rights && right[r + 1].firstRow <= right[r].lastRow;
+        const std::int64_t end =
+            std::min({left[l].lastRow - (leftTurns ? 1 : 0), right[r].lastRow - (rightTurns ? 1 : 0), y1});
+        if (end < y) {
+            std::int64_t first = left[l].take(), last = -right[r].take();
+            if (leftTurns) first = std::max(first, left[l + 1].take());
+            if (rightTurns) last = std::min(last, -right[r + 1].take());
+            span(y++, first, last);
+            continue;
         }
-        if (first <= last)
-            minSpan(depth.data() + y * side + x0 + first, static_cast<int>(last - first) + 1,
-                    static_cast<float>(z00 + dzdy * static_cast<double>(y - y0) +
-                                       dzdx * static_cast<double>(first)),
-                    stepZ);
+        Bound from = left[l], to = right[r];
+        for (; y <= end; ++y) span(y, from.take(), -to.take());
+        left[l] = from, right[r] = to;
     }
 }

@@ -36,6 +36,17 @@ struct DepthRasterizer {
     Snapped snap(const Geometry::Vector4& clipPoint) const;
     // A convex polygon of 3 or 4 corners, counter-clockwise; depth from its first three corners.
     void fill(const Snapped* corner, int n);
+    // A polygon set up for filling: its pixel box, its edge functions at the centre of pixel
+    // (x0, y0) with their steps per pixel and per row, and its depth plane.
+    struct Setup {
+        const Snapped* corner;
+        int n;
+        std::int64_t x0, y0, y1, width;
+        std::int64_t value[4], stepX[4], stepY[4], minimum[4];
+        double z00, dzdx, dzdy;
+    };
+    void walkRows(const Setup& setup);
+    bool coversNothingNew(std::size_t count) const;
     static std::int64_t cross(const Snapped& a, const Snapped& b, const Snapped& c);
     bool mergeQuad(const SceneObject& object, const std::uint32_t* first, const std::uint32_t* second,
                    Snapped (&quad)[4]) const;

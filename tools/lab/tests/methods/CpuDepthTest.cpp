@@ -190,6 +190,25 @@ TEST(DepthRasterizer, MergedFacePairsCoverWhatTheirTrianglesCover) {
     EXPECT_GT(covered, 10000);
 }
 
+// Catches an object skipped though part of it is nearer than what the buffer holds (small objects
+// over nearer pixels are skipped): the buffer must not depend on the drawing order. The small box
+// pierces the wall, its front nearer than the wall and its back farther.
+TEST(DepthRasterizer, TheBufferDoesNotDependOnTheDrawingOrder) {
+    HandScene scene;
+    scene.addBox({0, 10, -45}, {4, 4, 0.5}, true);
+    scene.addBox({0, 10, -45}, {1.2, 1.2, 2}, true);
+    const Geometry::Matrix clip = viewProjection(lookingDownMinusZ());
+    DepthRasterizer wallFirst, boxFirst;
+    wallFirst.clear(64);
+    boxFirst.clear(64);
+    wallFirst.drawObject(scene.objects[0], clip);
+    wallFirst.drawObject(scene.objects[1], clip);
+    boxFirst.drawObject(scene.objects[1], clip);
+    boxFirst.drawObject(scene.objects[0], clip);
+    EXPECT_EQ(wallFirst.depth, boxFirst.depth);
+    EXPECT_LT(wallFirst.depth[24 * 64 + 32], wallFirst.depth[15 * 64 + 32]); // the box's front, the wall
+}
+
 struct SceneCase {
     const char* name;
     HandScene scene;
