@@ -4,7 +4,7 @@
 // they face away (clockwise on the screen), and sampled at pixel centres with a top-left fill rule
 // in window space (y up): a centre exactly on an edge belongs to the triangle when the edge is a
 // left edge or a horizontal top edge, so triangles sharing an edge never both cover, nor both miss,
-// a centre on it.
+// a centre on it. The buffer depends only on what is drawn, not on the order.
 
 #include "geometry/Matrix.h"
 #include "mesh/SceneObject.h"

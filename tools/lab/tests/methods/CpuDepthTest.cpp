@@ -14,14 +14,15 @@ TEST(DepthPyramid, KeepsTheFarthestOfEachBlockDownToOneTexelOnOddSides) {
     depth[0] = 0.9f;         // (0, 0): level 1 (0, 0) takes it over three nearer neighbours
     depth[4 * 5 + 4] = 0.7f; // (4, 4): alone under level 1 (2, 2)
     depth[2 * 5 + 3] = 0.3f; // (3, 2): under level 1 (1, 1)
+    depth[1 * 5 + 4] = 0.8f; // (4, 1): the upper of the two under level 1 (2, 0)
     DepthPyramid pyramid;
     buildMaxPyramid(depth.data(), 5, pyramid);
     ASSERT_EQ(pyramid.sides, (std::vector<int>{5, 3, 2, 1}));
     const struct {
         int level, column, row;
         float expected;
-    } cases[] = {{1, 0, 0, 0.9f}, {1, 2, 2, 0.7f}, {1, 1, 1, 0.3f}, {1, 2, 0, 0.1f},
-                 {2, 0, 0, 0.9f}, {2, 1, 1, 0.7f}, {3, 0, 0, 0.9f}};
+    } cases[] = {{1, 0, 0, 0.9f}, {1, 2, 2, 0.7f}, {1, 1, 1, 0.3f}, {1, 2, 0, 0.8f},
+                 {1, 2, 1, 0.1f}, {2, 0, 0, 0.9f}, {2, 1, 1, 0.7f}, {3, 0, 0, 0.9f}};
     for (const auto& c : cases) {
         const int side = pyramid.sides[static_cast<std::size_t>(c.level)];
         EXPECT_FLOAT_EQ(pyramid.levels[static_cast<std::size_t>(c.level)]
