@@ -72,6 +72,28 @@ std::size_t setIndex(std::vector<std::vector<bool>>& sets, const std::vector<boo
     return sets.size() - 1;
 }
 
+void keepSample(Run& run, const CullOutcome& outcome) {
+    for (std::size_t s = 0; s < outcome.stages.size(); ++s) run.stageSamples[s].push_back(outcome.stages[s].seconds);
+    run.passSamples.push_back(passSeconds(outcome));
+}
+
+// One angle of the sweep: its truths, the methods' runs and the distinct sets they draw.
+struct AngleWork {
+    int angle = 0;
+    MethodCall call;
+    std::vector<std::uint32_t> idPixels, coarsePixels; // per occludee, at 640 x 640 and 64 x 64
+    std::vector<bool> visible, hidden, hideable;
+    std::vector<std::vector<bool>> sets; // culled flags: draw-all, oracle, oracle-occluders, then the methods'
+    std::vector<std::vector<std::uint32_t>> lists;
+    std::vector<Run> runs;
+    std::vector<std::vector<double>> drawSamples; // per set, one per repetition
+};
+
+// One repetition of drawing every set, with the fake camera at the angle.
+void drawEachSet(AngleWork& a) {
+    for (std::size_t s = 0; s < a.sets.size(); ++s) a.drawSamples[s].push_back(timed([&] { drawFrame(a.lists[s]); }));
+}
+
 std::string where(const Run& run, int angle) {
     return run.method->name + " " + run.method->configs[run.config] + ", angle " + std::to_string(angle);
 }
@@ -124,11 +146,14 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
     drawFrame(drawListOf({}));
     cullAndDrawFrame();
 
-    std::size_t done = 0;
+    // Truths, decisions and the first repetition, angle after angle.
+    std::vector<AngleWork> work;
     for (int angle : plan.angles) {
         const auto start = std::chrono::steady_clock::now();
         aimFakeCamera(angle);
-        MethodCall call{&scene, {fakeCamera, frustum}, {cameraAt(angle - 5), frustum}, 0, false};
+        AngleWork a;
+        a.angle = angle;
+        a.call = {&scene, {fakeCamera, frustum}, {cameraAt(angle - 5), frustum}, 0, false};
 
         const IdCoverage coverage = renderIdFrame(idScene, fakeCamera, frameSide);
         if (coverage.unknownPixels > 0)
@@ -137,72 +162,87 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
         // The same frame at the map's resolution: a false cull that shows even there is not one
         // of resolution.
         const IdCoverage coarse = renderIdFrame(idScene, fakeCamera, static_cast<int>(occlusionMapSide));
-        std::vector<std::uint32_t> idPixels, coarsePixels;
         for (std::uint32_t index : occludeeIndices) {
-            idPixels.push_back(coverage.pixels[index]);
-            coarsePixels.push_back(coarse.pixels[index]);
+            a.idPixels.push_back(coverage.pixels[index]);
+            a.coarsePixels.push_back(coarse.pixels[index]);
         }
-        const std::vector<bool> hideable = hiddenByOccluders(occluderOnlyPixels(scene, call.view, frameSide));
-        std::vector<bool> visible(occludees), hidden(occludees);
+        a.hideable = hiddenByOccluders(occluderOnlyPixels(scene, a.call.view, frameSide));
         for (std::size_t i = 0; i < occludees; ++i) {
-            visible[i] = idPixels[i] > 0;
-            hidden[i] = !visible[i];
-            if (visible[i] && hideable[i])
+            a.visible.push_back(a.idPixels[i] > 0);
+            a.hidden.push_back(a.idPixels[i] == 0);
+            if (a.visible[i] && a.hideable[i])
                 sweep.problems.push_back("angle " + std::to_string(angle) + ": occludee " +
                                          std::to_string(occludeeIndices[i]) +
                                          " shows in the full scene but is hidden by the occluders alone");
         }
 
         // Draw-all, the two floors, then every distinct set the methods cull.
-        std::vector<std::vector<bool>> sets = {std::vector<bool>(occludees, false), hidden, hideable};
-        std::vector<Run> runs;
+        a.sets = {std::vector<bool>(occludees, false), a.hidden, a.hideable};
         for (const CullingMethod& method : methods)
             for (std::size_t config = 0; config < method.configs.size(); ++config) {
-                Run run{&method, config, runGuarded(method, call, config), -1.0, 0, {}, {}};
+                Run run{&method, config, runGuarded(method, a.call, config), -1.0, 0, {}, {}};
                 if (method.mapAgreement)
-                    run.mapAgreement = guarded([&] { return method.mapAgreement(call, config); });
-                run.drawnSet = setIndex(sets, run.first.culled);
+                    run.mapAgreement = guarded([&] { return method.mapAgreement(a.call, config); });
+                run.drawnSet = setIndex(a.sets, run.first.culled);
                 run.stageSamples.resize(run.first.stages.size());
                 if (run.first.culled.size() != occludees)
                     sweep.problems.push_back(where(run, angle) + ": no decision for every occludee");
-                runs.push_back(std::move(run));
+                keepSample(run, run.first);
+                a.runs.push_back(std::move(run));
             }
-        std::vector<std::vector<std::uint32_t>> lists;
-        for (const std::vector<bool>& set : sets) lists.push_back(drawListOf(set));
+        for (const std::vector<bool>& set : a.sets) a.lists.push_back(drawListOf(set));
+        a.drawSamples.resize(a.sets.size());
+        drawEachSet(a);
+        work.push_back(std::move(a));
 
-        std::vector<std::vector<double>> drawSamples(sets.size());
-        for (int round = 0; round < std::max(plan.repeats, 1); ++round) {
-            for (Run& run : runs) {
-                call.round = round;
-                const CullOutcome again = round == 0 ? run.first : runGuarded(*run.method, call, run.config);
-                if (again.culled != run.first.culled || again.stages.size() != run.stageSamples.size()) {
-                    sweep.problems.push_back(where(run, angle) + ": repetition " + std::to_string(round) +
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const AngleWork& w = work.back();
+        progress << "[" << work.size() << "/" << plan.angles.size() << "] angle " << angle << ": "
+                 << std::count(w.hidden.begin(), w.hidden.end(), true) << " hidden, "
+                 << std::count(w.hideable.begin(), w.hideable.end(), true) << " by the occluders alone; "
+                 << w.sets.size() << " distinct frames (" << static_cast<int>(seconds * 1e3) << " ms)" << std::endl;
+    }
+
+    // The other repetitions sweep every angle again, so that a burst of load elsewhere on the
+    // machine spoils one sample of many angles rather than every sample of a few; each round is a
+    // full turn of the camera for the methods that remember the last frame.
+    for (int round = 1; round < plan.repeats; ++round) {
+        const auto start = std::chrono::steady_clock::now();
+        for (AngleWork& a : work) {
+            aimFakeCamera(a.angle);
+            a.call.round = round;
+            for (Run& run : a.runs) {
+                const CullOutcome again = runGuarded(*run.method, a.call, run.config);
+                if (again.culled != run.first.culled || again.stages.size() != run.stageSamples.size())
+                    sweep.problems.push_back(where(run, a.angle) + ": repetition " + std::to_string(round) +
                                              " decided differently");
-                    continue;
-                }
-                for (std::size_t s = 0; s < again.stages.size(); ++s) run.stageSamples[s].push_back(again.stages[s].seconds);
-                run.passSamples.push_back(passSeconds(again));
+                else
+                    keepSample(run, again);
             }
-            for (std::size_t s = 0; s < sets.size(); ++s)
-                drawSamples[s].push_back(timed([&] { drawFrame(lists[s]); }));
+            drawEachSet(a);
         }
+        progress << "repetition " << round + 1 << "/" << plan.repeats << " of every angle ("
+                 << static_cast<int>(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count())
+                 << " s)" << std::endl;
+    }
 
-        const double drawAll = median(drawSamples[0]), oracle = median(drawSamples[1]),
-                     oracleOccluders = median(drawSamples[2]);
+    for (const AngleWork& a : work) {
+        const double drawAll = median(a.drawSamples[0]), oracle = median(a.drawSamples[1]),
+                     oracleOccluders = median(a.drawSamples[2]);
         const auto row = [&](const std::string& method, const std::string& config, const std::vector<bool>& culled,
                              std::size_t set) {
             MethodRow r;
             r.method = method;
             r.config = config;
-            r.angle = angle;
-            r.counts = judge(culled, idPixels, hideable, coarsePixels);
-            r.draw = r.frame = spreadOf(drawSamples[set]);
+            r.angle = a.angle;
+            r.counts = judge(culled, a.idPixels, a.hideable, a.coarsePixels);
+            r.draw = r.frame = spreadOf(a.drawSamples[set]);
             r.drawAll = drawAll;
             r.oracle = oracle;
             r.oracleOccluders = oracleOccluders;
             return r;
         };
-        for (const Run& run : runs) {
+        for (const Run& run : a.runs) {
             MethodRow r = row(run.method->name, run.method->configs[run.config], run.first.culled, run.drawnSet);
             r.homCounters = run.method->mapCounters;
             r.passedHom = run.first.passedHom;
@@ -212,11 +252,12 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
                 r.stages.push_back(spreadOf(run.stageSamples[s]));
             }
             if (r.stages.size() > maxStages)
-                sweep.problems.push_back(where(run, angle) + ": more stages than the CSV has columns");
+                sweep.problems.push_back(where(run, a.angle) + ": more stages than the CSV has columns");
             r.pass = spreadOf(run.passSamples);
             r.coverageAgreement = run.mapAgreement;
+            // A repetition's culled frame is its pass and the same repetition's drawing of the set.
             std::vector<double> frames;
-            const std::vector<double>& draws = drawSamples[run.drawnSet];
+            const std::vector<double>& draws = a.drawSamples[run.drawnSet];
             for (std::size_t i = 0; i < run.passSamples.size() && i < draws.size(); ++i)
                 frames.push_back(run.passSamples[i] + draws[i]);
             r.frame = spreadOf(frames);
@@ -224,41 +265,37 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
                 return std::find(configs.begin(), configs.end(), r.config) != configs.end();
             };
             if (r.counts.falseCulls > 0 && listed(run.method->exact))
-                sweep.problems.push_back(where(run, angle) + ": " + std::to_string(r.counts.falseCulls) +
+                sweep.problems.push_back(where(run, a.angle) + ": " + std::to_string(r.counts.falseCulls) +
                                          " false culls from a configuration meant to have none");
             if (r.counts.coarseFalseCulls > 0 && listed(run.method->coarseExact))
-                sweep.problems.push_back(where(run, angle) + ": " + std::to_string(r.counts.coarseFalseCulls) +
+                sweep.problems.push_back(where(run, a.angle) + ": " + std::to_string(r.counts.coarseFalseCulls) +
                                          " false culls that show even at 64 x 64, from a configuration meant to have none");
             sweep.rows.push_back(std::move(r));
         }
-        sweep.rows.push_back(row(drawAllName, "-", sets[0], 0));
-        sweep.rows.push_back(row(oracleName, "-", sets[1], 1));
-        sweep.rows.push_back(row(oracleOccludersName, "-", sets[2], 2));
+        sweep.rows.push_back(row(drawAllName, "-", a.sets[0], 0));
+        sweep.rows.push_back(row(oracleName, "-", a.sets[1], 1));
+        sweep.rows.push_back(row(oracleOccludersName, "-", a.sets[2], 2));
 
-        if (std::find(plan.pictureAngles.begin(), plan.pictureAngles.end(), angle) != plan.pictureAngles.end())
-            for (const CullingMethod& method : methods) {
-                MethodCall withPictures = call;
-                withPictures.pictures = true;
-                withPictures.round = plan.repeats; // a history of its own: the sweep's stay as they are
-                const CullOutcome outcome = runGuarded(method, withPictures, method.defaultConfig);
-                std::vector<Outcome> outcomes;
-                for (std::size_t i = 0; i < occludees; ++i)
-                    outcomes.push_back(classifyOutcome(i < outcome.culled.size() && outcome.culled[i], visible[i], hideable[i]));
-                SweepPicture picture{method.name, method.configs[method.defaultConfig], angle,
-                                     "outcomes-" + method.name + "-" + std::to_string(angle) + ".png", {}};
-                for (const BufferPicture& buffer : outcome.pictures) picture.captions.push_back(buffer.caption);
-                if (!writeRgbPng(folder + "/" + picture.file,
-                                 outcomeSheet(outcomeView(painted, outcomes, frameSide), outcome.pictures)))
-                    sweep.problems.push_back("angle " + std::to_string(angle) + ": " + picture.file + " not written");
-                sweep.pictures.push_back(std::move(picture));
-            }
-
-        ++done;
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        progress << "[" << done << "/" << plan.angles.size() << "] angle " << angle << ": "
-                 << std::count(hidden.begin(), hidden.end(), true) << " hidden, "
-                 << std::count(hideable.begin(), hideable.end(), true) << " by the occluders alone; " << sets.size()
-                 << " distinct frames (" << static_cast<int>(seconds * 1e3) << " ms)" << std::endl;
+        if (std::find(plan.pictureAngles.begin(), plan.pictureAngles.end(), a.angle) == plan.pictureAngles.end())
+            continue;
+        aimFakeCamera(a.angle);
+        for (const CullingMethod& method : methods) {
+            MethodCall withPictures = a.call;
+            withPictures.pictures = true;
+            withPictures.round = plan.repeats; // a history of its own: the sweep's stay as they are
+            const CullOutcome outcome = runGuarded(method, withPictures, method.defaultConfig);
+            std::vector<Outcome> outcomes;
+            for (std::size_t i = 0; i < occludees; ++i)
+                outcomes.push_back(
+                    classifyOutcome(i < outcome.culled.size() && outcome.culled[i], a.visible[i], a.hideable[i]));
+            SweepPicture picture{method.name, method.configs[method.defaultConfig], a.angle,
+                                 "outcomes-" + method.name + "-" + std::to_string(a.angle) + ".png", {}};
+            for (const BufferPicture& buffer : outcome.pictures) picture.captions.push_back(buffer.caption);
+            if (!writeRgbPng(folder + "/" + picture.file,
+                             outcomeSheet(outcomeView(painted, outcomes, frameSide), outcome.pictures)))
+                sweep.problems.push_back("angle " + std::to_string(a.angle) + ": " + picture.file + " not written");
+            sweep.pictures.push_back(std::move(picture));
+        }
     }
     return sweep;
 }
