@@ -1,26 +1,26 @@
 $pareto << EOD
-0 "255" 1.6267 0.61426 82.739
-0 "240" 1.3617 2.199 88.774
-0 "200" 1.2978 6.2972 92.974
-0 "150" 1.2771 6.3324 95.65
-0 "100" 1.3012 6.36 97.62
-0 "50" 1.2625 7.1231 99.545
-0 "0" 1.2475 7.255 100
-1 "255" 0.91022 0.33097 38.156
-1 "240" 0.87757 0.4002 38.204
-1 "200" 0.86937 1.8139 39.095
-1 "150" 0.85978 2.8609 39.483
-1 "100" 0.85333 3.2305 39.845
-1 "50" 0.84117 3.4166 39.941
-1 "0" 0.8466 3.5596 40.028
-2 "64" 0.16832 0.2336 69.521
-2 "128" 0.25174 0.23852 67.937
-2 "256" 0.4166 0 66.75
-2 "640" 1.123 0 65.228
-3 "640" 9.9425 0 65.228
-3 "160" 2.3176 0.14476 68.672
-4 "stop-and-wait" 32.281 0 100
-4 "previous-frame" 33.046 4.1409 82.667
+0 "255" 1.4981 0.61426 82.739
+0 "240" 1.3236 2.199 88.774
+0 "200" 1.2954 6.2972 92.974
+0 "150" 1.2749 6.3324 95.65
+0 "100" 1.2647 6.36 97.62
+0 "50" 1.2661 7.1231 99.545
+0 "0" 1.257 7.255 100
+1 "255" 0.95754 0.33097 38.156
+1 "240" 0.96094 0.4002 38.204
+1 "200" 0.94588 1.8139 39.095
+1 "150" 0.93785 2.8609 39.483
+1 "100" 0.94145 3.2305 39.845
+1 "50" 0.93118 3.4166 39.941
+1 "0" 0.93325 3.5596 40.028
+2 "64" 0.167 0.2336 69.521
+2 "128" 0.279 0.23852 67.937
+2 "256" 0.40328 0 66.75
+2 "640" 0.87655 0 65.228
+3 "640" 6.7777 0 65.228
+3 "160" 2.1233 0.14476 68.672
+4 "stop-and-wait" 17.142 0 100
+4 "previous-frame" 16.327 4.1409 82.667
 EOD
 set terminal pngcairo size 1400,620 font ',10'
 set output 'pareto.png'
@@ -205,85 +205,85 @@ set bmargin
 set autoscale y
 set datafile separator whitespace
 $cost180 << EOD
-"draw-all" 0 0 0 0 12.53
-"oracle" 0 0 0 0 7.3198
-"oracle-occluders" 0 0 0 0 9.3002
-"hom 255" 1.1724 0.17182 0.30756 0 9.9657
-"hom 240" 1.1247 0.10677 0.27608 0 9.7737
-"hom 200" 1.0178 0.1049 0.27827 0 7.5403
-"hom 150" 0.961 0.10035 0.26367 0 7.5403
-"hom 100" 0.89732 0.094979 0.26757 0 7.0169
-"hom 50" 0.86485 0.093677 0.26403 0 6.3032
-"hom 0" 0.89948 0.10571 0.29129 0 6.3032
-"hom-conservative 255" 0.76194 0.018754 0.044604 0.10711 9.7162
-"hom-conservative 240" 0.70768 0.013416 0.045005 0.10021 9.7162
-"hom-conservative 200" 0.69761 0.012234 0.044033 0.088276 9.257
-"hom-conservative 150" 0.80582 0.012174 0.045796 0.089789 8.7448
-"hom-conservative 100" 0.79906 0.012082 0.045196 0.088226 8.4782
-"hom-conservative 50" 0.81961 0.012654 0.043372 0.083958 8.4782
-"hom-conservative 0" 0.75848 0.01005 0.058691 0.097203 8.4782
-"cpu-depth 64" 0.12629 0.002214 0.043432 0 9.8506
-"cpu-depth 128" 0.19058 0.004019 0.050165 0 10.262
-"cpu-depth 256" 0.30861 0.0105 0.059423 0 10.843
-"cpu-depth 640" 1.1216 0.14575 0.064782 0 11.306
-"gpu-hiz 640" 8.0079 0.45718 0.27725 0.13018 11.306
-"gpu-hiz 160" 2.1859 0.035296 0.012534 0.11987 10.488
-"occlusion-query stop-and-wait" 7.209 18.118 0.045336 0 9.3002
-"occlusion-query previous-frame" 0.098005 7.1944 16.824 0 9.2775
+"draw-all" 0 0 0 0 7.0652
+"oracle" 0 0 0 0 4.9528
+"oracle-occluders" 0 0 0 0 5.9286
+"hom 255" 1.1668 0.12026 0.2583 0 6.0205
+"hom 240" 0.98375 0.099969 0.24706 0 5.6456
+"hom 200" 1.0371 0.091714 0.2548 0 4.3733
+"hom 150" 1.0406 0.093025 0.25756 0 4.3733
+"hom 100" 0.99841 0.090241 0.25332 0 4.6382
+"hom 50" 0.99342 0.09009 0.25499 0 4.4164
+"hom 0" 0.98382 0.088738 0.25402 0 4.4164
+"hom-conservative 255" 0.77028 0.02635 0.043893 0.10053 6.1286
+"hom-conservative 240" 0.88275 0.021341 0.04259 0.088597 6.1286
+"hom-conservative 200" 0.87314 0.018325 0.041819 0.083397 6.1089
+"hom-conservative 150" 0.83005 0.017845 0.04204 0.07953 5.5784
+"hom-conservative 100" 0.86681 0.019087 0.041939 0.076965 4.9988
+"hom-conservative 50" 0.81828 0.020138 0.04205 0.077266 4.9988
+"hom-conservative 0" 0.85262 0.018346 0.040987 0.078538 4.9988
+"cpu-depth 64" 0.10533 0.001854 0.044174 0 5.7599
+"cpu-depth 128" 0.15918 0.002685 0.044144 0 6.1797
+"cpu-depth 256" 0.25133 0.008035 0.044985 0 6.2132
+"cpu-depth 640" 0.59493 0.064722 0.046959 0 6.7441
+"gpu-hiz 640" 6.3821 0.38278 0.1632 0.11437 6.7441
+"gpu-hiz 160" 2.1025 0.035878 0.009358 0.10378 6.0671
+"occlusion-query stop-and-wait" 4.8698 10.219 0.051417 0 5.9286
+"occlusion-query previous-frame" 0.055315 4.5095 10.547 0 5.5328
 EOD
 $cost225 << EOD
-"draw-all" 0 0 0 0 8.4396
-"oracle" 0 0 0 0 4.6925
-"oracle-occluders" 0 0 0 0 5.279
-"hom 255" 1.3904 0.098756 0.25642 0 5.9786
-"hom 240" 1.2563 0.10245 0.26979 0 5.5185
-"hom 200" 1.2797 0.11081 0.30586 0 5.5185
-"hom 150" 1.3106 0.11333 0.33014 0 5.5185
-"hom 100" 1.3783 0.11399 0.31405 0 5.1677
-"hom 50" 1.402 0.10981 0.30877 0 5.1677
-"hom 0" 1.2826 0.10923 0.30901 0 5.0374
-"hom-conservative 255" 1.1942 0.040817 0.059212 0.13283 6.8061
-"hom-conservative 240" 1.1028 0.032721 0.05884 0.121 6.8061
-"hom-conservative 200" 1.2538 0.032843 0.060244 0.12268 6.8983
-"hom-conservative 150" 1.2956 0.035816 0.061006 0.12032 6.8983
-"hom-conservative 100" 1.2536 0.034073 0.060535 0.11753 6.8166
-"hom-conservative 50" 1.2421 0.024126 0.059592 0.11606 6.753
-"hom-conservative 0" 1.043 0.035175 0.054293 0.11894 6.7601
-"cpu-depth 64" 0.19181 0.002164 0.058801 0 6.3947
-"cpu-depth 128" 0.33567 0.004438 0.05845 0 6.3094
-"cpu-depth 256" 0.59232 0.01619 0.061176 0 6.3706
-"cpu-depth 640" 1.5036 0.083086 0.068159 0 5.9229
-"gpu-hiz 640" 8.2205 0.581 0.20586 0.12563 5.9229
-"gpu-hiz 160" 2.7738 0.053412 0.014086 0.13003 5.8008
-"occlusion-query stop-and-wait" 6.1792 15.471 0.066265 0 5.279
-"occlusion-query previous-frame" 0.085101 6.2787 12.241 0 5.1168
+"draw-all" 0 0 0 0 8.2788
+"oracle" 0 0 0 0 3.8715
+"oracle-occluders" 0 0 0 0 4.6128
+"hom 255" 1.2328 0.1105 0.26405 0 5.8955
+"hom 240" 1.1446 0.095501 0.25952 0 5.4102
+"hom 200" 1.0765 0.090239 0.25314 0 5.4102
+"hom 150" 1.0598 0.089308 0.25454 0 5.4102
+"hom 100" 1.032 0.087264 0.25666 0 5.4636
+"hom 50" 1.0165 0.088757 0.25233 0 5.4636
+"hom 0" 0.9918 0.087305 0.25735 0 4.5605
+"hom-conservative 255" 0.82525 0.025668 0.043783 0.098256 6.7811
+"hom-conservative 240" 0.91226 0.021169 0.042109 0.089619 6.7811
+"hom-conservative 200" 0.9139 0.019287 0.042039 0.084018 8.2645
+"hom-conservative 150" 0.88826 0.019387 0.041629 0.080732 8.2645
+"hom-conservative 100" 0.92909 0.018905 0.041439 0.081704 6.8071
+"hom-conservative 50" 0.89633 0.019127 0.041309 0.080441 6.5976
+"hom-conservative 0" 0.88088 0.018555 0.041158 0.082926 6.852
+"cpu-depth 64" 0.14157 0.001793 0.047629 0 5.7447
+"cpu-depth 128" 0.2824 0.003255 0.048 0 6.3285
+"cpu-depth 256" 0.41381 0.009117 0.048722 0 6.3016
+"cpu-depth 640" 0.8975 0.075894 0.047159 0 5.7821
+"gpu-hiz 640" 5.3564 0.39017 0.16898 0.093768 5.7821
+"gpu-hiz 160" 2.5197 0.032931 0.010009 0.088297 5.9588
+"occlusion-query stop-and-wait" 7.5478 11.529 0.050345 0 4.6128
+"occlusion-query previous-frame" 0.060634 4.867 11.378 0 5.1817
 EOD
 $cost270 << EOD
-"draw-all" 0 0 0 0 6.6397
-"oracle" 0 0 0 0 4.3951
-"oracle-occluders" 0 0 0 0 5.4212
-"hom 255" 1.1038 0.12323 0.28867 0 5.8491
-"hom 240" 0.98634 0.093306 0.25418 0 5.5642
-"hom 200" 0.93469 0.089489 0.25261 0 4.3158
-"hom 150" 0.9352 0.087545 0.27153 0 4.1701
-"hom 100" 0.92521 0.092725 0.26513 0 4.3036
-"hom 50" 0.91969 0.088287 0.26696 0 4.1098
-"hom 0" 0.86216 0.087675 0.27983 0 4.1098
-"hom-conservative 255" 0.76039 0.027721 0.045146 0.10751 5.7006
-"hom-conservative 240" 0.78652 0.022472 0.043702 0.095471 5.7006
-"hom-conservative 200" 0.76846 0.019908 0.043994 0.088247 5.3587
-"hom-conservative 150" 0.78281 0.018916 0.044584 0.082005 4.9989
-"hom-conservative 100" 0.76347 0.020378 0.04206 0.080212 4.8438
-"hom-conservative 50" 0.77094 0.019166 0.0424 0.077796 4.8438
-"hom-conservative 0" 0.75356 0.018785 0.042029 0.078919 4.8438
-"cpu-depth 64" 0.11281 0.002075 0.041729 0 5.7489
-"cpu-depth 128" 0.16678 0.003126 0.043843 0 6.1059
-"cpu-depth 256" 0.28505 0.0105 0.04724 0 6.2784
-"cpu-depth 640" 0.74575 0.11261 0.050315 0 6.5984
-"gpu-hiz 640" 6.2989 0.43237 0.1712 0.11509 6.5984
-"gpu-hiz 160" 1.9198 0.034375 0.013465 0.098054 6.1123
-"occlusion-query stop-and-wait" 4.8649 11.812 0.062467 0 5.4212
-"occlusion-query previous-frame" 0.10375 4.3055 11.378 0 5.2792
+"draw-all" 0 0 0 0 6.2207
+"oracle" 0 0 0 0 4.3056
+"oracle-occluders" 0 0 0 0 5.4621
+"hom 255" 0.97207 0.10545 0.26596 0 7.1064
+"hom 240" 0.7775 0.09038 0.25026 0 6.5263
+"hom 200" 0.78767 0.086292 0.25379 0 3.9833
+"hom 150" 0.85291 0.08494 0.25027 0 3.8151
+"hom 100" 0.86581 0.08476 0.25044 0 3.8321
+"hom 50" 0.85449 0.084259 0.25293 0 3.5899
+"hom 0" 0.7416 0.083968 0.25664 0 3.5899
+"hom-conservative 255" 0.62458 0.024287 0.04252 0.10125 5.1061
+"hom-conservative 240" 0.70306 0.019947 0.041388 0.087405 5.1061
+"hom-conservative 200" 0.73966 0.017924 0.040597 0.082265 5.0099
+"hom-conservative 150" 0.70529 0.017403 0.040416 0.078117 4.632
+"hom-conservative 100" 0.69154 0.017293 0.039815 0.075533 4.4964
+"hom-conservative 50" 0.71482 0.017441 0.040367 0.073759 4.4964
+"hom-conservative 0" 0.70681 0.016981 0.040075 0.076375 4.4964
+"cpu-depth 64" 0.099618 0.001843 0.041648 0 5.2738
+"cpu-depth 128" 0.15402 0.002714 0.043211 0 5.5678
+"cpu-depth 256" 0.25466 0.009017 0.043142 0 5.671
+"cpu-depth 640" 0.56986 0.081624 0.044704 0 6.1446
+"gpu-hiz 640" 5.0229 0.3986 0.1586 0.092584 6.1446
+"gpu-hiz 160" 1.8432 0.030868 0.009469 0.082306 5.5684
+"occlusion-query stop-and-wait" 4.4071 10.661 0.045726 0 5.4621
+"occlusion-query previous-frame" 0.047931 3.916 10.439 0 4.8522
 EOD
 set terminal pngcairo size 1400,1140 font ',9'
 set output 'frame-cost.png'
@@ -302,9 +302,9 @@ set lmargin 9
 set rmargin 22
 set bmargin 9
 set title 'fake camera at 180 degrees'
-plot $cost180 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost180 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost180 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost180 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost180 using 6 lc rgb '#bbbbbb' title 'drawing', 10.695 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost180 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost180 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost180 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost180 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost180 using 6 lc rgb '#bbbbbb' title 'drawing', 6.8179 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 set title 'fake camera at 225 degrees'
-plot $cost225 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost225 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost225 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost225 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost225 using 6 lc rgb '#bbbbbb' title 'drawing', 6.0708 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost225 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost225 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost225 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost225 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost225 using 6 lc rgb '#bbbbbb' title 'drawing', 5.3048 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 set title 'fake camera at 270 degrees'
-plot $cost270 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost270 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost270 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost270 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost270 using 6 lc rgb '#bbbbbb' title 'drawing', 6.2344 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost270 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost270 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost270 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost270 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost270 using 6 lc rgb '#bbbbbb' title 'drawing', 6.2814 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 unset multiplot
