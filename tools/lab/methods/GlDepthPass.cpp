@@ -44,9 +44,7 @@ void releaseDepthTarget(DepthTarget& target) {
     target = DepthTarget{};
 }
 
-DepthPassScope::DepthPassScope(const DepthTarget& target, const CullView& view) {
-    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &drawFramebuffer_);
-    glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &readFramebuffer_);
+void pushCullView(const CullView& view) {
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
     glMatrixMode(GL_PROJECTION);
@@ -57,6 +55,21 @@ DepthPassScope::DepthPassScope(const DepthTarget& target, const CullView& view) 
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     loadCameraView(view.camera);
+}
+
+void popCullView() {
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+    glPopClientAttrib();
+    glPopAttrib();
+}
+
+DepthPassScope::DepthPassScope(const DepthTarget& target, const CullView& view) {
+    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &drawFramebuffer_);
+    glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &readFramebuffer_);
+    pushCullView(view);
 
     glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
     glViewport(0, 0, target.side, target.side);
@@ -85,12 +98,7 @@ DepthPassScope::~DepthPassScope() {
     // The bindings first: the attribute restore below must meet the caller's framebuffer.
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(drawFramebuffer_));
     glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(readFramebuffer_));
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopMatrix();
-    glPopClientAttrib();
-    glPopAttrib();
+    popCullView();
     checkGlErrors("DepthPassScope");
 }
 

@@ -19,6 +19,11 @@ struct DepthTarget {
 void ensureDepthTarget(DepthTarget& target, int side);
 void releaseDepthTarget(DepthTarget& target);
 
+// Saves every attribute, the pixel store and both matrices, then loads the view's frustum and
+// camera (leaving the model-view mode); popCullView restores them all, the matrix mode included.
+void pushCullView(const CullView& view);
+void popCullView();
+
 // While alive: the target bound for drawing and reading, its viewport, the frustum as projection,
 // the camera as model-view, depth test GL_LESS with depth writes, no colour writes, no face
 // culling, no lighting, blending, scissor, stencil or fog. The destructor restores the framebuffer

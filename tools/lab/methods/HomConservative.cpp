@@ -119,16 +119,7 @@ MapRenderSeconds renderOcclusionMapLevel0(const CullScene& scene, const CullView
                                           std::vector<std::uint8_t>& level0) {
     const int side = static_cast<int>(occlusionMapSide);
     level0.resize(static_cast<std::size_t>(side * side));
-    glPushAttrib(GL_ALL_ATTRIB_BITS);
-    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    const Frustum& f = view.frustum;
-    glFrustum(f.left, f.right, f.bottom, f.top, f.nearPlane, f.farPlane);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    loadCameraView(view.camera);
+    pushCullView(view);
     glViewport(0, 0, side, side);
     glScissor(0, 0, side, side);
     glEnable(GL_SCISSOR_TEST);
@@ -160,11 +151,7 @@ MapRenderSeconds renderOcclusionMapLevel0(const CullScene& scene, const CullView
     seconds.render = secondsBetween(start, drawn);
     seconds.readBack = secondsBetween(drawn, Clock::now());
 
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glPopClientAttrib();
-    glPopAttrib();
+    popCullView();
     return seconds;
 }
 
