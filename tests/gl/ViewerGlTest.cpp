@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -115,16 +116,26 @@ template <typename Kind> long countPixels(int x, int y, int width, int height, K
 void startCountingAllocations();
 std::size_t stopCountingAllocations();
 
-// One check after real frames catches: the drawing camera swapped under the lock, the final
-// 640 x 640 viewport dropped, a positional light (w = 1) or one placed by another view, the
-// overlay drawn with lighting or the depth test left on or not drawn at all, face culling left
-// off, and the map's silhouettes cleared away.
+// One check after real frames catches: either camera's start-up orbit (target, eye height, radius)
+// moved, the drawing camera swapped under the lock, the final 640 x 640 viewport dropped, a
+// positional light (w = 1) or one placed by another view, the overlay drawn with lighting or the
+// depth test left on or not drawn at all, face culling left off, and the map's silhouettes cleared
+// away.
 TEST_F(ViewerGl, AFrameLeavesTheDrawingCameraViewportLightAndOverlayState) {
+    // The start-up orbits, written out: 900 units around (0, -400, 0), eyes at height 500.
+    const Geometry::Vector target{0, -400, 0};
+    display(); // before any key: the main camera at angle 0, on +z
+    const ViewTransforms startUp = readViewTransforms();
+    const ViewTransforms startView = handTransforms({0, 500, 900}, target, viewerSide);
+    for (int i = 0; i < 16; ++i)
+        EXPECT_NEAR(startUp.modelview[i], startView.modelview[i], 1e-3) << "start-up element " << i;
+
     mainCamera.angle = 45;
     updateEye(mainCamera);
     spinFakeCamera(225);
-    const ViewTransforms mainView = handTransforms(mainCamera.eye, mainCamera.target, viewerSide);
-    const ViewTransforms fakeView = handTransforms(fakeCamera.eye, fakeCamera.target, viewerSide);
+    const double offset = 900 * std::sqrt(0.5);
+    const ViewTransforms mainView = handTransforms({offset, 500, offset}, target, viewerSide);
+    const ViewTransforms fakeView = handTransforms({-offset, 500, -offset}, target, viewerSide);
     for (const bool locked : {false, true}) {
         SCOPED_TRACE(locked ? "locked" : "unlocked");
         lockToFakeCamera = locked;
