@@ -17,7 +17,8 @@ std::vector<std::uint32_t> occluderOnlyPixels(const CullScene& scene, const Cull
     {
         DepthPassScope pass(target, view);
         drawOccluderDepth(scene);
-        glDepthMask(GL_FALSE); // an occludee must not hide the ones after it
+        glDepthMask(GL_FALSE);  // an occludee must not hide the ones after it
+        glDepthFunc(GL_LEQUAL); // equal depth passes: an occluder that is tested too never hides itself
         for (std::size_t i = 0; i < occludees.size(); ++i) {
             glBeginQuery(GL_SAMPLES_PASSED, queries[i]);
             drawObject(scene, occludees[i]);

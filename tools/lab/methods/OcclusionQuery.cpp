@@ -24,7 +24,8 @@ void drawAndIssue(const CullScene& scene, const CullView& view, QueryState& stat
     clock.stop(outcome.stages, "occluders");
 
     clock.start();
-    glDepthMask(GL_FALSE); // an occludee must not hide the ones after it
+    glDepthMask(GL_FALSE);  // an occludee must not hide the ones after it
+    glDepthFunc(GL_LEQUAL); // an occluder that is tested too must not hide itself
     const std::vector<std::uint32_t>& occludees = *scene.occludees;
     for (std::size_t i = 0; i < occludees.size(); ++i) {
         glBeginQuery(GL_ANY_SAMPLES_PASSED, state.queries[i]);
