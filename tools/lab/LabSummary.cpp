@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ostream>
+#include <sstream>
 
 namespace {
 
@@ -226,9 +227,40 @@ void writeTargets(std::ostream& out, const std::vector<MethodRow>& rows, const s
 
 } // namespace
 
+namespace {
+
+// Every occurrence of `from` in `text` replaced by `to`.
+void replaceAll(std::string& text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+}
+
+void writeIndexText(std::ostream& out, const std::vector<MethodRow>& rows,
+                    const std::vector<CullingMethod>& methods, const std::vector<SweepPicture>& pictures,
+                    const LabRunInfo& info);
+
+} // namespace
+
 void writeIndex(std::ostream& out, const std::vector<MethodRow>& rows,
                 const std::vector<CullingMethod>& methods, const std::vector<SweepPicture>& pictures,
                 const LabRunInfo& info) {
+    std::ostringstream text;
+    writeIndexText(text, rows, methods, pictures, info);
+    std::string page = text.str();
+    if (!info.axis.orbit) { // the keys are viewpoints, not angles
+        replaceAll(page, "(angle)", "(viewpoint)");
+        replaceAll(page, " angles", " viewpoints");
+        replaceAll(page, " any angle", " any viewpoint");
+        replaceAll(page, "the camera turning 5 degrees a frame", "the camera moving on to the next viewpoint");
+    }
+    out << page;
+}
+
+namespace {
+
+void writeIndexText(std::ostream& out, const std::vector<MethodRow>& rows,
+                    const std::vector<CullingMethod>& methods, const std::vector<SweepPicture>& pictures,
+                    const LabRunInfo& info) {
     axis = info.axis;
     sceneObjectCount = sceneObjects.size();
     std::size_t angles = 0;
@@ -303,3 +335,5 @@ void writeIndex(std::ostream& out, const std::vector<MethodRow>& rows,
         for (const std::string& problem : info.problems) out << "- " << problem << "\n";
     }
 }
+
+} // namespace

@@ -283,7 +283,8 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
             }
             drawEachSet(a);
         }
-        progress << "repetition " << round + 1 << "/" << plan.repeats << " of every angle ("
+        progress << "repetition " << round + 1 << "/" << plan.repeats << " of every "
+                 << (plan.axis.orbit ? "angle" : "viewpoint") << " ("
                  << static_cast<int>(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count())
                  << " s)" << std::endl;
     }
