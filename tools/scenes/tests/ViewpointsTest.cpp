@@ -82,7 +82,7 @@ TEST(OrbitViews, CircleTheBoxLookingDownAtItsCentre) {
     extend(box, Float3{6, 2, 10}); // centre (2, 1, 7), diagonal 10.198
     const std::vector<Viewpoint> views = orbitViews(box, 72);
     ASSERT_EQ(views.size(), 72u);
-    const double h = 0.75 * diagonal(box);
+    const double h = 0.5 * diagonal(box);
     const struct {
         std::size_t index;
         double x, z;
