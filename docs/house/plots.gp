@@ -1,26 +1,26 @@
 $pareto << EOD
-0 "255" 2.3656 3.5795 17.934
-0 "240" 2.1076 4.9129 18.686
-0 "200" 2.0552 5.7682 19.579
-0 "150" 2.0012 6.9241 19.748
-0 "100" 1.8357 7.1873 19.748
-0 "50" 1.9103 7.1873 22.248
-0 "0" 1.9214 7.1873 22.605
-1 "255" 1.4402 0 0
-1 "240" 1.4266 0 0
-1 "200" 1.5068 0 0
-1 "150" 1.5051 0 0
-1 "100" 1.5137 0 0
-1 "50" 1.4624 0 0
-1 "0" 1.5298 0 0
-2 "64" 0.49685 0 15.989
-2 "128" 0.55345 0 15.364
-2 "256" 0.66938 0 14.686
-2 "640" 1.2238 0 14.381
-3 "640" 11.989 0 14.381
-3 "160" 3.5534 0 15.319
-4 "stop-and-wait" 36.117 0 100
-4 "previous-frame" 44.886 52.662 73.787
+0 "255" 2.1779 3.5795 17.934
+0 "240" 2.0111 4.9129 18.686
+0 "200" 1.9133 5.7682 19.579
+0 "150" 2.1944 6.9241 19.748
+0 "100" 1.8016 7.1873 19.748
+0 "50" 1.9396 7.1873 22.248
+0 "0" 1.8593 7.1873 22.605
+1 "255" 1.3876 0 0
+1 "240" 1.6329 0 0
+1 "200" 1.4453 0 0
+1 "150" 1.398 0 0
+1 "100" 1.45 0 0
+1 "50" 1.4376 0 0
+1 "0" 1.5859 0 0
+2 "64" 0.49491 0 15.989
+2 "128" 0.54908 0 15.364
+2 "256" 0.66354 0 14.686
+2 "640" 1.2277 0 14.381
+3 "640" 13.15 0 14.381
+3 "160" 4.1772 0 15.319
+4 "stop-and-wait" 35.916 0 100
+4 "previous-frame" 36.433 52.662 73.787
 EOD
 set terminal pngcairo size 1400,620 font ',10'
 set output 'pareto.png'
@@ -203,85 +203,85 @@ set bmargin
 set autoscale y
 set datafile separator whitespace
 $cost0 << EOD
-"draw-all" 0 0 0 0 45.351
-"oracle" 0 0 0 0 21.532
-"oracle-occluders" 0 0 0 0 27.063
-"hom 255" 2.9851 0.054141 0.06438 0 32.039
-"hom 240" 2.9285 0.04822 0.0643 0 24.811
-"hom 200" 2.9766 0.048841 0.065021 0 18.17
-"hom 150" 2.5063 0.039634 0.060503 0 18.17
-"hom 100" 2.1156 0.033563 0.056816 0 18.17
-"hom 50" 2.8739 0.038583 0.060743 0 18.17
-"hom 0" 2.8623 0.053039 0.059932 0 18.17
-"hom-conservative 255" 1.6469 0.025887 0.044803 0.024505 45.351
-"hom-conservative 240" 1.6993 0.021821 0.045094 0.020569 45.351
-"hom-conservative 200" 2.0446 0.019717 0.04838 0.020778 45.351
-"hom-conservative 150" 1.7888 0.016281 0.031439 0.021119 45.351
-"hom-conservative 100" 1.6822 0.014386 0.030667 0.020288 45.351
-"hom-conservative 50" 1.8536 0.026109 0.053189 0.025157 45.351
-"hom-conservative 0" 2.1192 0.020238 0.034344 0.022322 45.351
-"cpu-depth 64" 0.68519 0.002665 0.014888 0 19.788
-"cpu-depth 128" 0.58374 0.004638 0.011702 0 19.788
-"cpu-depth 256" 0.79278 0.013565 0.016351 0 19.788
-"cpu-depth 640" 1.2429 0.10396 0.015759 0 20.678
-"gpu-hiz 640" 25.403 0.55322 0.28325 0.05907 20.678
-"gpu-hiz 160" 5.573 0.062526 0.01619 0.056215 20.678
-"occlusion-query stop-and-wait" 28.637 60.252 0.023364 0 27.063
-"occlusion-query previous-frame" 0.01603 34.727 68.537 0 7.965
+"draw-all" 0 0 0 0 28.508
+"oracle" 0 0 0 0 20.167
+"oracle-occluders" 0 0 0 0 27.443
+"hom 255" 3.1618 0.056415 0.085158 0 27.876
+"hom 240" 3.1069 0.039945 0.078697 0 22.905
+"hom 200" 3.2074 0.039714 0.078686 0 23.923
+"hom 150" 2.796 0.038892 0.076983 0 23.923
+"hom 100" 2.5352 0.033242 0.060243 0 23.923
+"hom 50" 2.8921 0.040545 0.071844 0 23.923
+"hom 0" 2.3802 0.034344 0.060713 0 23.923
+"hom-conservative 255" 2.2242 0.024856 0.04822 0.028633 28.508
+"hom-conservative 240" 2.2679 0.022672 0.051747 0.027962 28.508
+"hom-conservative 200" 1.8294 0.019086 0.051697 0.024174 28.508
+"hom-conservative 150" 1.7913 0.016039 0.029726 0.020458 28.508
+"hom-conservative 100" 1.7269 0.015709 0.029495 0.018815 28.508
+"hom-conservative 50" 1.6677 0.014096 0.028313 0.019997 28.508
+"hom-conservative 0" 2.0721 0.015028 0.036768 0.023864 28.508
+"cpu-depth 64" 0.52748 0.001953 0.011151 0 25.29
+"cpu-depth 128" 0.58351 0.003656 0.012473 0 25.29
+"cpu-depth 256" 0.8484 0.012363 0.012584 0 25.29
+"cpu-depth 640" 1.2589 0.10515 0.01093 0 27.001
+"gpu-hiz 640" 20.069 0.72321 0.25501 0.058219 27.001
+"gpu-hiz 160" 6.1464 0.040866 0.013805 0.046346 27.001
+"occlusion-query stop-and-wait" 16.13 34.206 0.017292 0 27.443
+"occlusion-query previous-frame" 0.017262 19.89 38.159 0 7.1263
 EOD
 $cost3 << EOD
-"draw-all" 0 0 0 0 23.936
-"oracle" 0 0 0 0 4.1811
-"oracle-occluders" 0 0 0 0 4.5408
-"hom 255" 1.8225 0.030157 0.050765 0 12.385
-"hom 240" 1.5958 0.022302 0.045134 0 12.385
-"hom 200" 1.6461 0.020829 0.04308 0 12.385
-"hom 150" 1.5934 0.02149 0.042459 0 12.385
-"hom 100" 1.4974 0.019606 0.042369 0 12.385
-"hom 50" 1.5061 0.018354 0.041186 0 12.385
-"hom 0" 1.5195 0.018675 0.041216 0 12.385
-"hom-conservative 255" 1.314 0.015378 0.032109 0.017613 23.936
-"hom-conservative 240" 1.4227 0.014717 0.03228 0.017813 23.936
-"hom-conservative 200" 1.2854 0.013805 0.029676 0.015739 23.936
-"hom-conservative 150" 1.2709 0.013154 0.028293 0.015368 23.936
-"hom-conservative 100" 1.2965 0.01639 0.050585 0.017002 23.936
-"hom-conservative 50" 1.4638 0.01584 0.031358 0.017202 23.936
-"hom-conservative 0" 1.2975 0.015159 0.030928 0.017452 23.936
-"cpu-depth 64" 0.54068 0.002365 0.01104 0 13.563
-"cpu-depth 128" 0.54048 0.005591 0.01127 0 13.563
-"cpu-depth 256" 0.75348 0.017022 0.008897 0 13.563
-"cpu-depth 640" 1.1534 0.097361 0.013455 0 16.894
-"gpu-hiz 640" 10.302 0.48042 0.27192 0.050424 16.894
-"gpu-hiz 160" 3.4131 0.038963 0.013515 0.039133 16.894
-"occlusion-query stop-and-wait" 10.173 20.562 0.015178 0 4.1811
-"occlusion-query previous-frame" 0.017062 12.913 26.057 0 5.2852
+"draw-all" 0 0 0 0 15.776
+"oracle" 0 0 0 0 5.1421
+"oracle-occluders" 0 0 0 0 4.3224
+"hom 255" 1.8932 0.028723 0.050755 0 16.022
+"hom 240" 1.794 0.024586 0.045985 0 16.022
+"hom 200" 1.9906 0.0213 0.045775 0 16.022
+"hom 150" 1.6516 0.019937 0.04313 0 16.022
+"hom 100" 1.5714 0.020679 0.046707 0 16.022
+"hom 50" 2.2779 0.023423 0.044794 0 16.022
+"hom 0" 1.8097 0.027492 0.046827 0 16.022
+"hom-conservative 255" 1.494 0.019516 0.035987 0.022291 15.776
+"hom-conservative 240" 1.433 0.015069 0.03228 0.017162 15.776
+"hom-conservative 200" 1.3445 0.015619 0.030587 0.016701 15.776
+"hom-conservative 150" 1.2973 0.013666 0.030226 0.015619 15.776
+"hom-conservative 100" 1.3422 0.014918 0.030757 0.015789 15.776
+"hom-conservative 50" 1.751 0.020067 0.034695 0.018033 15.776
+"hom-conservative 0" 2.0293 0.018736 0.036088 0.019055 15.776
+"cpu-depth 64" 0.49967 0.002194 0.011041 0 13.9
+"cpu-depth 128" 0.66787 0.004869 0.01117 0 13.9
+"cpu-depth 256" 0.62453 0.013665 0.009247 0 13.9
+"cpu-depth 640" 1.1119 0.095217 0.011281 0 15.895
+"gpu-hiz 640" 15.023 0.63608 0.24268 0.056546 15.895
+"gpu-hiz 160" 5.3413 0.045445 0.014086 0.044423 15.895
+"occlusion-query stop-and-wait" 13.372 23.335 0.017082 0 5.1421
+"occlusion-query previous-frame" 0.017533 14.297 22.823 0 6.5296
 EOD
 $cost6 << EOD
-"draw-all" 0 0 0 0 21.303
-"oracle" 0 0 0 0 12.405
-"oracle-occluders" 0 0 0 0 13.593
-"hom 255" 2.3328 0.039524 0.050514 0 21.303
-"hom 240" 2.3427 0.037078 0.061585 0 21.303
-"hom 200" 2.2851 0.03259 0.05927 0 21.303
-"hom 150" 2.2817 0.030697 0.04817 0 19.991
-"hom 100" 1.9426 0.023163 0.044312 0 19.991
-"hom 50" 1.5399 0.024987 0.047058 0 19.991
-"hom 0" 1.6453 0.024435 0.043831 0 19.991
-"hom-conservative 255" 1.3458 0.020709 0.033562 0.020128 21.303
-"hom-conservative 240" 1.3599 0.018825 0.030246 0.018494 21.303
-"hom-conservative 200" 1.7104 0.0217 0.041157 0.019466 21.303
-"hom-conservative 150" 1.7115 0.022101 0.042359 0.022111 21.303
-"hom-conservative 100" 1.9471 0.020198 0.039213 0.018003 21.303
-"hom-conservative 50" 1.226 0.014157 0.040756 0.017193 21.303
-"hom-conservative 0" 1.5708 0.024156 0.030437 0.017072 21.303
-"cpu-depth 64" 0.54761 0.002395 0.009517 0 21.303
-"cpu-depth 128" 0.6266 0.005661 0.012513 0 21.303
-"cpu-depth 256" 0.68651 0.014737 0.009137 0 21.303
-"cpu-depth 640" 1.1449 0.089998 0.01017 0 21.303
-"gpu-hiz 640" 12.65 0.83174 0.27037 0.054772 21.303
-"gpu-hiz 160" 4.7192 0.062547 0.015679 0.046987 21.303
-"occlusion-query stop-and-wait" 12.936 22.226 0.019727 0 13.593
-"occlusion-query previous-frame" 0.017623 13.438 28.013 0 3.9257
+"draw-all" 0 0 0 0 18.559
+"oracle" 0 0 0 0 14.905
+"oracle-occluders" 0 0 0 0 16.519
+"hom 255" 1.8655 0.038522 0.057628 0 18.559
+"hom 240" 1.9353 0.023574 0.042239 0 18.559
+"hom 200" 2.0324 0.02152 0.043992 0 18.559
+"hom 150" 1.5706 0.018134 0.040004 0 15.469
+"hom 100" 1.5251 0.022823 0.044633 0 15.469
+"hom 50" 1.6161 0.020018 0.042309 0 15.469
+"hom 0" 3.4928 0.024135 0.044172 0 15.469
+"hom-conservative 255" 1.2236 0.01608 0.028834 0.01621 18.559
+"hom-conservative 240" 1.3093 0.015077 0.02668 0.014587 18.559
+"hom-conservative 200" 1.7292 0.016211 0.029916 0.015979 18.559
+"hom-conservative 150" 1.7212 0.017753 0.042169 0.017853 18.559
+"hom-conservative 100" 1.4363 0.015358 0.027621 0.015258 18.559
+"hom-conservative 50" 1.3398 0.015268 0.026299 0.018625 18.559
+"hom-conservative 0" 1.6412 0.017362 0.050244 0.018014 18.559
+"cpu-depth 64" 0.61555 0.001833 0.008766 0 18.559
+"cpu-depth 128" 0.59964 0.003246 0.007464 0 18.559
+"cpu-depth 256" 0.83301 0.013024 0.008806 0 18.559
+"cpu-depth 640" 1.4766 0.10727 0.014978 0 18.559
+"gpu-hiz 640" 15.359 0.4929 0.22125 0.052017 18.559
+"gpu-hiz 160" 4.9613 0.044162 0.013465 0.041928 18.559
+"occlusion-query stop-and-wait" 17.543 23.974 0.015349 0 16.519
+"occlusion-query previous-frame" 0.016009 12.837 21.361 0 2.1005
 EOD
 set terminal pngcairo size 1400,1140 font ',9'
 set output 'frame-cost.png'
@@ -300,9 +300,9 @@ set lmargin 9
 set rmargin 22
 set bmargin 9
 set title 'fake camera at viewpoint 0'
-plot $cost0 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost0 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost0 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost0 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost0 using 6 lc rgb '#bbbbbb' title 'drawing', 31.122 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost0 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost0 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost0 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost0 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost0 using 6 lc rgb '#bbbbbb' title 'drawing', 31.56 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 set title 'fake camera at viewpoint 3'
-plot $cost3 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost3 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost3 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost3 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost3 using 6 lc rgb '#bbbbbb' title 'drawing', 5.2219 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost3 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost3 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost3 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost3 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost3 using 6 lc rgb '#bbbbbb' title 'drawing', 4.9708 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 set title 'fake camera at viewpoint 6'
-plot $cost6 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost6 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost6 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost6 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost6 using 6 lc rgb '#bbbbbb' title 'drawing', 15.632 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost6 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost6 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost6 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost6 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost6 using 6 lc rgb '#bbbbbb' title 'drawing', 18.997 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 unset multiplot

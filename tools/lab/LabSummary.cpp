@@ -271,7 +271,11 @@ void writeIndexText(std::ostream& out, const std::vector<MethodRow>& rows,
         << " rows (results.csv), medians of " << info.repeats
         << " repetitions with glFinish around GL work; sweep " << format("%.0f", info.sweepSeconds)
         << " s.\n\n"
-        << (axis.scene.empty() ? "" : "- scene: " + axis.scene + "\n")
+        << (axis.scene.empty() ? ""
+                               : "- scene: " + axis.scene +
+                                     ". Every method that bounds an object takes its world-space box; the "
+                                     "viewer's own pass reads it as the object's first eight vertices, which are "
+                                     "the box's corners.\n")
         << "- visible: an occludee showing at least one pixel when all " << sceneObjectCount
         << " objects are drawn, depth-tested, in ID "
            "colours at 640 x 640 from the fake camera. hideable: hidden by the occluders alone (their depth "
