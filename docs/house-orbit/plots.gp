@@ -1,26 +1,26 @@
 $pareto << EOD
-0 "255" 1.8744 14.455 40.792
-0 "240" 1.6633 14.79 42.438
-0 "200" 1.6123 15.315 46.956
-0 "150" 1.6096 15.407 51.921
-0 "100" 1.5973 15.407 53.581
-0 "50" 1.5958 15.407 55.008
-0 "0" 1.5733 15.407 56.306
-1 "255" 1.2416 0 0
-1 "240" 1.2254 0 0
-1 "200" 1.2097 0 0
-1 "150" 1.1907 0 0
-1 "100" 1.1929 0 0
-1 "50" 1.1843 0 0
-1 "0" 1.1743 0 0
-2 "64" 0.3963 0 30.26
-2 "128" 0.50626 0 28.099
-2 "256" 0.64413 0 27.029
-2 "640" 1.1002 0 27.003
-3 "640" 7.4637 0 27.021
-3 "160" 2.7062 0 28.274
-4 "stop-and-wait" 23.032 0 100
-4 "previous-frame" 24.11 3.4455 97.941
+0 "255" 1.7844 14.455 40.792
+0 "240" 1.6056 14.79 42.438
+0 "200" 1.5533 15.315 46.956
+0 "150" 1.5339 15.407 51.921
+0 "100" 1.5457 15.407 53.581
+0 "50" 1.5811 15.407 55.008
+0 "0" 1.5296 15.407 56.306
+1 "255" 1.1549 0 0
+1 "240" 1.1148 0 0
+1 "200" 1.1052 0 0
+1 "150" 1.1301 0 0
+1 "100" 1.1648 0 0
+1 "50" 1.1498 0 0
+1 "0" 1.1229 0 0
+2 "64" 0.37722 0 30.26
+2 "128" 0.47756 0 28.099
+2 "256" 0.60756 0 27.029
+2 "640" 1.027 0 27.003
+3 "640" 8.3737 0 27.021
+3 "160" 2.8203 0 28.274
+4 "stop-and-wait" 24.674 0 100
+4 "previous-frame" 25.717 3.4455 97.941
 EOD
 set terminal pngcairo size 1400,620 font ',10'
 set output 'pareto.png'
@@ -205,85 +205,85 @@ set bmargin
 set autoscale y
 set datafile separator whitespace
 $cost0 << EOD
-"draw-all" 0 0 0 0 11.102
-"oracle" 0 0 0 0 2.5716
-"oracle-occluders" 0 0 0 0 2.5792
-"hom 255" 1.848 0.050674 0.081442 0 4.3139
-"hom 240" 1.601 0.035165 0.063849 0 4.3139
-"hom 200" 1.2202 0.035316 0.071644 0 3.9151
-"hom 150" 1.62 0.035807 0.079238 0 4.1994
-"hom 100" 1.5535 0.034134 0.076402 0 2.9832
-"hom 50" 1.5029 0.033763 0.067415 0 2.9832
-"hom 0" 1.5131 0.034044 0.064901 0 2.9832
-"hom-conservative 255" 1.1783 0.018635 0.018876 0.035135 11.102
-"hom-conservative 240" 1.2799 0.019996 0.020939 0.031669 11.102
-"hom-conservative 200" 1.1288 0.020538 0.02124 0.031047 11.102
-"hom-conservative 150" 1.0936 0.016982 0.018364 0.029185 11.102
-"hom-conservative 100" 1.2764 0.02126 0.018855 0.02687 11.102
-"hom-conservative 50" 1.0904 0.015799 0.018704 0.024566 11.102
-"hom-conservative 0" 1.2155 0.015278 0.017803 0.026479 11.102
-"cpu-depth 64" 0.33084 0.002565 0.012503 0 5.3446
-"cpu-depth 128" 0.41125 0.005501 0.013565 0 5.3856
-"cpu-depth 256" 0.46691 0.019507 0.012413 0 5.1176
-"cpu-depth 640" 0.75319 0.1397 0.019256 0 5.3894
-"gpu-hiz 640" 6.1677 0.45495 0.25595 0.054021 5.3894
-"gpu-hiz 160" 2.4474 0.05913 0.014917 0.045625 6.5304
-"occlusion-query stop-and-wait" 6.0339 18.793 0.0158 0 2.5792
-"occlusion-query previous-frame" 0.017382 5.0542 13.981 0 2.5792
+"draw-all" 0 0 0 0 18.069
+"oracle" 0 0 0 0 2.056
+"oracle-occluders" 0 0 0 0 2.8526
+"hom 255" 1.3719 0.045675 0.081603 0 5.3137
+"hom 240" 1.6873 0.038402 0.077685 0 5.3137
+"hom 200" 1.7073 0.036448 0.076944 0 3.9378
+"hom 150" 1.654 0.030467 0.073337 0 3.7503
+"hom 100" 1.7816 0.034625 0.077053 0 3.2368
+"hom 50" 1.1545 0.027792 0.072455 0 3.2368
+"hom 0" 1.3752 0.034333 0.076412 0 3.2368
+"hom-conservative 255" 1.3022 0.02682 0.020999 0.036448 18.069
+"hom-conservative 240" 1.2061 0.017873 0.019577 0.033151 18.069
+"hom-conservative 200" 1.0647 0.016811 0.018484 0.028733 18.069
+"hom-conservative 150" 1.3308 0.019716 0.020919 0.030717 18.069
+"hom-conservative 100" 1.3001 0.015649 0.018925 0.024766 18.069
+"hom-conservative 50" 1.2494 0.014657 0.018475 0.026709 18.069
+"hom-conservative 0" 1.2629 0.01669 0.018775 0.026139 18.069
+"cpu-depth 64" 0.39751 0.002404 0.014967 0 5.0719
+"cpu-depth 128" 0.54332 0.007244 0.015179 0 9.4971
+"cpu-depth 256" 0.61782 0.022321 0.015208 0 7.7432
+"cpu-depth 640" 0.78317 0.15115 0.019176 0 4.938
+"gpu-hiz 640" 6.409 0.77935 0.28336 0.052297 4.938
+"gpu-hiz 160" 2.4651 0.059971 0.018144 0.044533 6.8209
+"occlusion-query stop-and-wait" 6.8385 16.968 0.017032 0 2.8526
+"occlusion-query previous-frame" 0.016931 6.7218 20.071 0 2.8526
 EOD
 $cost120 << EOD
-"draw-all" 0 0 0 0 13.176
-"oracle" 0 0 0 0 2.2054
-"oracle-occluders" 0 0 0 0 3.6413
-"hom 255" 1.6883 0.052498 0.080179 0 7.1062
-"hom 240" 1.5632 0.038071 0.073657 0 7.1062
-"hom 200" 1.7333 0.039354 0.075 0 2.6564
-"hom 150" 1.6145 0.037039 0.07528 0 2.6564
-"hom 100" 1.6269 0.034604 0.077765 0 2.6351
-"hom 50" 1.5145 0.031078 0.058399 0 2.6519
-"hom 0" 1.2193 0.030036 0.06431 0 2.6519
-"hom-conservative 255" 1.4254 0.021381 0.022612 0.034594 13.176
-"hom-conservative 240" 1.2852 0.01631 0.016411 0.026119 13.176
-"hom-conservative 200" 0.92612 0.014327 0.016161 0.022923 13.176
-"hom-conservative 150" 0.83489 0.013806 0.014537 0.024656 13.176
-"hom-conservative 100" 0.82528 0.013194 0.017232 0.025047 13.176
-"hom-conservative 50" 1.287 0.014207 0.017653 0.026209 13.176
-"hom-conservative 0" 1.0346 0.014697 0.019616 0.025838 13.176
-"cpu-depth 64" 0.4644 0.002204 0.012213 0 6.8589
-"cpu-depth 128" 0.54249 0.00545 0.014757 0 7.9788
-"cpu-depth 256" 0.75196 0.023995 0.017402 0 7.9788
-"cpu-depth 640" 1.1179 0.16211 0.021059 0 8.2439
-"gpu-hiz 640" 6.6986 0.82418 0.27144 0.055233 8.2439
-"gpu-hiz 160" 2.9434 0.060664 0.01587 0.043872 7.2138
-"occlusion-query stop-and-wait" 6.8533 18.562 0.013785 0 3.6413
-"occlusion-query previous-frame" 0.020489 6.2656 16.645 0 2.8216
+"draw-all" 0 0 0 0 13.412
+"oracle" 0 0 0 0 2.2291
+"oracle-occluders" 0 0 0 0 3.3381
+"hom 255" 1.4972 0.044513 0.067455 0 4.8407
+"hom 240" 1.2455 0.034885 0.061574 0 4.8407
+"hom 200" 1.5599 0.036879 0.075129 0 2.3279
+"hom 150" 1.6006 0.030166 0.067956 0 2.3279
+"hom 100" 1.0757 0.02652 0.055603 0 2.7019
+"hom 50" 1.6199 0.037921 0.063839 0 2.4562
+"hom 0" 1.6832 0.036758 0.063909 0 2.4562
+"hom-conservative 255" 0.99504 0.01568 0.018304 0.03207 13.412
+"hom-conservative 240" 0.9272 0.015368 0.015569 0.024115 13.412
+"hom-conservative 200" 0.91584 0.015188 0.017904 0.026028 13.412
+"hom-conservative 150" 1.0158 0.014487 0.016661 0.023754 13.412
+"hom-conservative 100" 0.86005 0.013114 0.014667 0.020559 13.412
+"hom-conservative 50" 0.89879 0.011832 0.015068 0.019857 13.412
+"hom-conservative 0" 0.82359 0.011572 0.015288 0.020459 13.412
+"cpu-depth 64" 0.40104 0.002094 0.012483 0 5.9787
+"cpu-depth 128" 0.47136 0.005 0.011471 0 9.4745
+"cpu-depth 256" 0.55656 0.018023 0.012273 0 9.4745
+"cpu-depth 640" 0.79381 0.11868 0.014186 0 10.723
+"gpu-hiz 640" 7.801 0.81394 0.28582 0.051616 10.723
+"gpu-hiz 160" 3.3071 0.044513 0.014567 0.036408 6.4725
+"occlusion-query stop-and-wait" 7.1603 17.371 0.014747 0 3.3381
+"occlusion-query previous-frame" 0.019366 6.5771 19.358 0 2.5455
 EOD
 $cost240 << EOD
-"draw-all" 0 0 0 0 12.638
-"oracle" 0 0 0 0 3.7251
-"oracle-occluders" 0 0 0 0 3.2832
-"hom 255" 1.587 0.054641 0.077284 0 6.9765
-"hom 240" 1.7364 0.041919 0.074298 0 6.9765
-"hom 200" 1.6197 0.042219 0.068167 0 3.8711
-"hom 150" 1.7293 0.039975 0.074519 0 3.8711
-"hom 100" 1.755 0.038051 0.073387 0 3.674
-"hom 50" 1.2781 0.029595 0.058779 0 2.7069
-"hom 0" 1.2304 0.035175 0.075641 0 2.6642
-"hom-conservative 255" 1.0163 0.019557 0.018705 0.028843 12.638
-"hom-conservative 240" 0.9682 0.016461 0.016641 0.027481 12.638
-"hom-conservative 200" 0.96681 0.014046 0.016982 0.03189 12.638
-"hom-conservative 150" 0.92357 0.014077 0.017252 0.024385 12.638
-"hom-conservative 100" 0.92808 0.014817 0.015529 0.022201 12.638
-"hom-conservative 50" 1.064 0.015218 0.018995 0.023724 12.638
-"hom-conservative 0" 1.0339 0.014767 0.019907 0.025688 12.638
-"cpu-depth 64" 0.29066 0.002545 0.016551 0 9.8799
-"cpu-depth 128" 0.4261 0.006953 0.012243 0 10.389
-"cpu-depth 256" 0.66192 0.027081 0.018003 0 10.389
-"cpu-depth 640" 0.95519 0.15107 0.020929 0 9.4208
-"gpu-hiz 640" 7.5541 0.50404 0.27761 0.055223 9.4208
-"gpu-hiz 160" 2.6429 0.059741 0.015378 0.045956 9.8537
-"occlusion-query stop-and-wait" 7.389 19.311 0.017542 0 3.2832
-"occlusion-query previous-frame" 0.019176 5.8143 19.784 0 3.7962
+"draw-all" 0 0 0 0 14.622
+"oracle" 0 0 0 0 2.4329
+"oracle-occluders" 0 0 0 0 4.4868
+"hom 255" 1.8264 0.047568 0.065862 0 8.4348
+"hom 240" 1.4956 0.037711 0.064039 0 8.4348
+"hom 200" 1.4838 0.036308 0.077174 0 4.8445
+"hom 150" 1.7914 0.03772 0.07523 0 4.8445
+"hom 100" 1.6392 0.033793 0.072746 0 5.0486
+"hom 50" 1.6639 0.034735 0.062747 0 3.0086
+"hom 0" 1.2849 0.031118 0.061104 0 2.6139
+"hom-conservative 255" 0.97396 0.018234 0.018935 0.030877 14.622
+"hom-conservative 240" 1.0021 0.015028 0.015509 0.025177 14.622
+"hom-conservative 200" 1.0291 0.015559 0.017102 0.023984 14.622
+"hom-conservative 150" 1.0182 0.013664 0.015018 0.022001 14.622
+"hom-conservative 100" 0.90652 0.014737 0.016371 0.02161 14.622
+"hom-conservative 50" 0.82247 0.011611 0.015328 0.020237 14.622
+"hom-conservative 0" 0.8672 0.013105 0.016491 0.02148 14.622
+"cpu-depth 64" 0.2817 0.002374 0.011802 0 11.193
+"cpu-depth 128" 0.39109 0.005791 0.011962 0 12.122
+"cpu-depth 256" 0.61166 0.025568 0.01622 0 12.122
+"cpu-depth 640" 0.80911 0.13068 0.015629 0 10.437
+"gpu-hiz 640" 4.9724 0.54922 0.27302 0.050003 10.437
+"gpu-hiz 160" 2.6055 0.03786 0.01641 0.041017 11.339
+"occlusion-query stop-and-wait" 5.1713 18.626 0.01563 0 4.4868
+"occlusion-query previous-frame" 0.02142 6.5971 20.405 0 4.2697
 EOD
 set terminal pngcairo size 1400,1140 font ',9'
 set output 'frame-cost.png'
@@ -302,9 +302,9 @@ set lmargin 9
 set rmargin 22
 set bmargin 9
 set title 'fake camera at 0 degrees'
-plot $cost0 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost0 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost0 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost0 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost0 using 6 lc rgb '#bbbbbb' title 'drawing', 2.966 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost0 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost0 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost0 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost0 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost0 using 6 lc rgb '#bbbbbb' title 'drawing', 3.2805 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 set title 'fake camera at 120 degrees'
-plot $cost120 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost120 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost120 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost120 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost120 using 6 lc rgb '#bbbbbb' title 'drawing', 4.1875 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost120 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost120 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost120 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost120 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost120 using 6 lc rgb '#bbbbbb' title 'drawing', 3.8388 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 set title 'fake camera at 240 degrees'
-plot $cost240 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost240 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost240 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost240 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost240 using 6 lc rgb '#bbbbbb' title 'drawing', 3.7756 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost240 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost240 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost240 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost240 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost240 using 6 lc rgb '#bbbbbb' title 'drawing', 5.1598 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 unset multiplot

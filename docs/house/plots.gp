@@ -1,26 +1,26 @@
 $pareto << EOD
-0 "255" 2.1779 3.5795 17.934
-0 "240" 2.0111 4.9129 18.686
-0 "200" 1.9133 5.7682 19.579
-0 "150" 2.1944 6.9241 19.748
-0 "100" 1.8016 7.1873 19.748
-0 "50" 1.9396 7.1873 22.248
-0 "0" 1.8593 7.1873 22.605
-1 "255" 1.3876 0 0
-1 "240" 1.6329 0 0
-1 "200" 1.4453 0 0
-1 "150" 1.398 0 0
-1 "100" 1.45 0 0
-1 "50" 1.4376 0 0
-1 "0" 1.5859 0 0
-2 "64" 0.49491 0 15.989
-2 "128" 0.54908 0 15.364
-2 "256" 0.66354 0 14.686
-2 "640" 1.2277 0 14.381
-3 "640" 13.15 0 14.381
-3 "160" 4.1772 0 15.319
-4 "stop-and-wait" 35.916 0 100
-4 "previous-frame" 36.433 52.662 73.787
+0 "255" 2.5027 3.5795 17.934
+0 "240" 2.3514 4.9129 18.686
+0 "200" 2.2662 5.7682 19.579
+0 "150" 2.2867 6.9241 19.748
+0 "100" 2.2583 7.1873 19.748
+0 "50" 2.2686 7.1873 22.248
+0 "0" 2.2643 7.1873 22.605
+1 "255" 1.8588 0 0
+1 "240" 1.8588 0 0
+1 "200" 1.8282 0 0
+1 "150" 1.8063 0 0
+1 "100" 1.7985 0 0
+1 "50" 1.8386 0 0
+1 "0" 1.8138 0 0
+2 "64" 0.60069 0 15.989
+2 "128" 0.67579 0 15.364
+2 "256" 0.82271 0 14.686
+2 "640" 1.5016 0 14.381
+3 "640" 12.741 0 14.381
+3 "160" 4.1379 0 15.319
+4 "stop-and-wait" 34.543 0 100
+4 "previous-frame" 34.97 52.662 73.787
 EOD
 set terminal pngcairo size 1400,620 font ',10'
 set output 'pareto.png'
@@ -203,85 +203,85 @@ set bmargin
 set autoscale y
 set datafile separator whitespace
 $cost0 << EOD
-"draw-all" 0 0 0 0 28.508
-"oracle" 0 0 0 0 20.167
-"oracle-occluders" 0 0 0 0 27.443
-"hom 255" 3.1618 0.056415 0.085158 0 27.876
-"hom 240" 3.1069 0.039945 0.078697 0 22.905
-"hom 200" 3.2074 0.039714 0.078686 0 23.923
-"hom 150" 2.796 0.038892 0.076983 0 23.923
-"hom 100" 2.5352 0.033242 0.060243 0 23.923
-"hom 50" 2.8921 0.040545 0.071844 0 23.923
-"hom 0" 2.3802 0.034344 0.060713 0 23.923
-"hom-conservative 255" 2.2242 0.024856 0.04822 0.028633 28.508
-"hom-conservative 240" 2.2679 0.022672 0.051747 0.027962 28.508
-"hom-conservative 200" 1.8294 0.019086 0.051697 0.024174 28.508
-"hom-conservative 150" 1.7913 0.016039 0.029726 0.020458 28.508
-"hom-conservative 100" 1.7269 0.015709 0.029495 0.018815 28.508
-"hom-conservative 50" 1.6677 0.014096 0.028313 0.019997 28.508
-"hom-conservative 0" 2.0721 0.015028 0.036768 0.023864 28.508
-"cpu-depth 64" 0.52748 0.001953 0.011151 0 25.29
-"cpu-depth 128" 0.58351 0.003656 0.012473 0 25.29
-"cpu-depth 256" 0.8484 0.012363 0.012584 0 25.29
-"cpu-depth 640" 1.2589 0.10515 0.01093 0 27.001
-"gpu-hiz 640" 20.069 0.72321 0.25501 0.058219 27.001
-"gpu-hiz 160" 6.1464 0.040866 0.013805 0.046346 27.001
-"occlusion-query stop-and-wait" 16.13 34.206 0.017292 0 27.443
-"occlusion-query previous-frame" 0.017262 19.89 38.159 0 7.1263
+"draw-all" 0 0 0 0 23.419
+"oracle" 0 0 0 0 17.084
+"oracle-occluders" 0 0 0 0 17.934
+"hom 255" 3.1169 0.055815 0.08609 0 20.285
+"hom 240" 2.9316 0.045614 0.083646 0 19.695
+"hom 200" 2.9475 0.046066 0.078246 0 19.236
+"hom 150" 2.9143 0.041057 0.0751 0 19.236
+"hom 100" 2.855 0.040305 0.07487 0 19.236
+"hom 50" 2.9224 0.039814 0.076262 0 19.236
+"hom 0" 2.8524 0.041437 0.077023 0 19.236
+"hom-conservative 255" 2.6007 0.026009 0.05393 0.032881 23.419
+"hom-conservative 240" 2.5266 0.022431 0.053319 0.032471 23.419
+"hom-conservative 200" 2.4734 0.018684 0.051195 0.028834 23.419
+"hom-conservative 150" 2.5098 0.018785 0.051376 0.029354 23.419
+"hom-conservative 100" 2.5606 0.022502 0.0534 0.029585 23.419
+"hom-conservative 50" 2.5214 0.02136 0.052177 0.028644 23.419
+"hom-conservative 0" 2.6251 0.020829 0.054111 0.028784 23.419
+"cpu-depth 64" 0.72538 0.002705 0.016701 0 21.45
+"cpu-depth 128" 0.80678 0.004508 0.015669 0 21.45
+"cpu-depth 256" 1.0052 0.015219 0.01646 0 21.45
+"cpu-depth 640" 1.747 0.097511 0.020078 0 21.895
+"gpu-hiz 640" 16.305 0.89287 0.32901 0.060573 21.895
+"gpu-hiz 160" 6.1097 0.061835 0.017863 0.052197 21.895
+"occlusion-query stop-and-wait" 17.183 37.555 0.02161 0 17.934
+"occlusion-query previous-frame" 0.012093 19.678 34.239 0 7.3243
 EOD
 $cost3 << EOD
-"draw-all" 0 0 0 0 15.776
-"oracle" 0 0 0 0 5.1421
-"oracle-occluders" 0 0 0 0 4.3224
-"hom 255" 1.8932 0.028723 0.050755 0 16.022
-"hom 240" 1.794 0.024586 0.045985 0 16.022
-"hom 200" 1.9906 0.0213 0.045775 0 16.022
-"hom 150" 1.6516 0.019937 0.04313 0 16.022
-"hom 100" 1.5714 0.020679 0.046707 0 16.022
-"hom 50" 2.2779 0.023423 0.044794 0 16.022
-"hom 0" 1.8097 0.027492 0.046827 0 16.022
-"hom-conservative 255" 1.494 0.019516 0.035987 0.022291 15.776
-"hom-conservative 240" 1.433 0.015069 0.03228 0.017162 15.776
-"hom-conservative 200" 1.3445 0.015619 0.030587 0.016701 15.776
-"hom-conservative 150" 1.2973 0.013666 0.030226 0.015619 15.776
-"hom-conservative 100" 1.3422 0.014918 0.030757 0.015789 15.776
-"hom-conservative 50" 1.751 0.020067 0.034695 0.018033 15.776
-"hom-conservative 0" 2.0293 0.018736 0.036088 0.019055 15.776
-"cpu-depth 64" 0.49967 0.002194 0.011041 0 13.9
-"cpu-depth 128" 0.66787 0.004869 0.01117 0 13.9
-"cpu-depth 256" 0.62453 0.013665 0.009247 0 13.9
-"cpu-depth 640" 1.1119 0.095217 0.011281 0 15.895
-"gpu-hiz 640" 15.023 0.63608 0.24268 0.056546 15.895
-"gpu-hiz 160" 5.3413 0.045445 0.014086 0.044423 15.895
-"occlusion-query stop-and-wait" 13.372 23.335 0.017082 0 5.1421
-"occlusion-query previous-frame" 0.017533 14.297 22.823 0 6.5296
+"draw-all" 0 0 0 0 18.141
+"oracle" 0 0 0 0 5.2358
+"oracle-occluders" 0 0 0 0 5.1848
+"hom 255" 2.6175 0.040155 0.067065 0 17.173
+"hom 240" 2.4901 0.03259 0.066133 0 17.173
+"hom 200" 2.4421 0.033703 0.065913 0 17.173
+"hom 150" 2.4168 0.031469 0.06457 0 17.173
+"hom 100" 2.4334 0.028383 0.062557 0 17.173
+"hom 50" 2.4794 0.03249 0.063328 0 17.173
+"hom 0" 2.5244 0.030126 0.063598 0 17.173
+"hom-conservative 255" 1.9943 0.022953 0.058179 0.025468 18.141
+"hom-conservative 240" 1.934 0.020548 0.055293 0.025638 18.141
+"hom-conservative 200" 2.0292 0.019717 0.056856 0.024525 18.141
+"hom-conservative 150" 1.9211 0.019556 0.055063 0.022652 18.141
+"hom-conservative 100" 1.9103 0.017883 0.055944 0.023284 18.141
+"hom-conservative 50" 1.8863 0.017131 0.054031 0.022853 18.141
+"hom-conservative 0" 1.9259 0.017973 0.055754 0.022662 18.141
+"cpu-depth 64" 0.66186 0.002815 0.015018 0 15.557
+"cpu-depth 128" 0.6939 0.00572 0.012083 0 15.557
+"cpu-depth 256" 0.81999 0.017403 0.011932 0 15.557
+"cpu-depth 640" 1.3912 0.10382 0.016059 0 15.174
+"gpu-hiz 640" 14.545 0.85512 0.2646 0.055373 15.174
+"gpu-hiz 160" 5.0059 0.067646 0.017803 0.047128 15.174
+"occlusion-query stop-and-wait" 13.588 22.826 0.018083 0 5.2358
+"occlusion-query previous-frame" 0.019236 14.603 23.165 0 6.2079
 EOD
 $cost6 << EOD
-"draw-all" 0 0 0 0 18.559
-"oracle" 0 0 0 0 14.905
-"oracle-occluders" 0 0 0 0 16.519
-"hom 255" 1.8655 0.038522 0.057628 0 18.559
-"hom 240" 1.9353 0.023574 0.042239 0 18.559
-"hom 200" 2.0324 0.02152 0.043992 0 18.559
-"hom 150" 1.5706 0.018134 0.040004 0 15.469
-"hom 100" 1.5251 0.022823 0.044633 0 15.469
-"hom 50" 1.6161 0.020018 0.042309 0 15.469
-"hom 0" 3.4928 0.024135 0.044172 0 15.469
-"hom-conservative 255" 1.2236 0.01608 0.028834 0.01621 18.559
-"hom-conservative 240" 1.3093 0.015077 0.02668 0.014587 18.559
-"hom-conservative 200" 1.7292 0.016211 0.029916 0.015979 18.559
-"hom-conservative 150" 1.7212 0.017753 0.042169 0.017853 18.559
-"hom-conservative 100" 1.4363 0.015358 0.027621 0.015258 18.559
-"hom-conservative 50" 1.3398 0.015268 0.026299 0.018625 18.559
-"hom-conservative 0" 1.6412 0.017362 0.050244 0.018014 18.559
-"cpu-depth 64" 0.61555 0.001833 0.008766 0 18.559
-"cpu-depth 128" 0.59964 0.003246 0.007464 0 18.559
-"cpu-depth 256" 0.83301 0.013024 0.008806 0 18.559
-"cpu-depth 640" 1.4766 0.10727 0.014978 0 18.559
-"gpu-hiz 640" 15.359 0.4929 0.22125 0.052017 18.559
-"gpu-hiz 160" 4.9613 0.044162 0.013465 0.041928 18.559
-"occlusion-query stop-and-wait" 17.543 23.974 0.015349 0 16.519
-"occlusion-query previous-frame" 0.016009 12.837 21.361 0 2.1005
+"draw-all" 0 0 0 0 17.599
+"oracle" 0 0 0 0 13.176
+"oracle-occluders" 0 0 0 0 13.946
+"hom 255" 2.4861 0.041097 0.065433 0 17.599
+"hom 240" 2.2607 0.034173 0.062957 0 17.599
+"hom 200" 2.2713 0.034204 0.061675 0 17.599
+"hom 150" 2.3337 0.033914 0.063338 0 16.082
+"hom 100" 2.2578 0.034575 0.061905 0 16.082
+"hom 50" 2.4098 0.032781 0.063459 0 16.082
+"hom 0" 2.4647 0.031358 0.059741 0 16.082
+"hom-conservative 255" 1.8303 0.024205 0.050765 0.026129 17.599
+"hom-conservative 240" 1.932 0.023974 0.052468 0.025998 17.599
+"hom-conservative 200" 1.9172 0.022614 0.051976 0.023404 17.599
+"hom-conservative 150" 1.8677 0.019156 0.0482 0.022763 17.599
+"hom-conservative 100" 1.7918 0.019386 0.050074 0.022221 17.599
+"hom-conservative 50" 1.8993 0.023244 0.053219 0.024996 17.599
+"hom-conservative 0" 1.9011 0.017762 0.052808 0.0214 17.599
+"cpu-depth 64" 0.66976 0.002174 0.014127 0 17.599
+"cpu-depth 128" 0.75805 0.00523 0.012173 0 17.599
+"cpu-depth 256" 0.90582 0.017492 0.014026 0 17.599
+"cpu-depth 640" 1.6703 0.10427 0.018545 0 17.599
+"gpu-hiz 640" 14.281 0.76553 0.30573 0.052628 17.599
+"gpu-hiz 160" 4.581 0.068118 0.018915 0.048651 17.599
+"occlusion-query stop-and-wait" 13.497 21.905 0.017092 0 13.946
+"occlusion-query previous-frame" 0.018645 13.753 21.949 0 2.7217
 EOD
 set terminal pngcairo size 1400,1140 font ',9'
 set output 'frame-cost.png'
@@ -300,9 +300,9 @@ set lmargin 9
 set rmargin 22
 set bmargin 9
 set title 'fake camera at viewpoint 0'
-plot $cost0 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost0 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost0 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost0 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost0 using 6 lc rgb '#bbbbbb' title 'drawing', 31.56 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost0 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost0 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost0 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost0 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost0 using 6 lc rgb '#bbbbbb' title 'drawing', 20.624 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 set title 'fake camera at viewpoint 3'
-plot $cost3 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost3 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost3 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost3 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost3 using 6 lc rgb '#bbbbbb' title 'drawing', 4.9708 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost3 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost3 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost3 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost3 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost3 using 6 lc rgb '#bbbbbb' title 'drawing', 5.9625 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 set title 'fake camera at viewpoint 6'
-plot $cost6 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost6 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost6 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost6 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost6 using 6 lc rgb '#bbbbbb' title 'drawing', 18.997 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost6 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost6 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost6 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost6 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost6 using 6 lc rgb '#bbbbbb' title 'drawing', 16.038 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 unset multiplot
