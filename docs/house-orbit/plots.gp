@@ -1,26 +1,26 @@
 $pareto << EOD
-0 "255" 1.7844 14.455 40.792
-0 "240" 1.6056 14.79 42.438
-0 "200" 1.5533 15.315 46.956
-0 "150" 1.5339 15.407 51.921
-0 "100" 1.5457 15.407 53.581
-0 "50" 1.5811 15.407 55.008
-0 "0" 1.5296 15.407 56.306
-1 "255" 1.1549 0 0
-1 "240" 1.1148 0 0
-1 "200" 1.1052 0 0
-1 "150" 1.1301 0 0
-1 "100" 1.1648 0 0
-1 "50" 1.1498 0 0
-1 "0" 1.1229 0 0
-2 "64" 0.37722 0 30.26
-2 "128" 0.47756 0 28.099
-2 "256" 0.60756 0 27.029
-2 "640" 1.027 0 27.003
-3 "640" 8.3737 0 27.021
-3 "160" 2.8203 0 28.274
-4 "stop-and-wait" 24.674 0 100
-4 "previous-frame" 25.717 3.4455 97.941
+0 "255" 1.9084 14.455 40.792
+0 "240" 1.7237 14.79 42.438
+0 "200" 1.6581 15.315 46.956
+0 "150" 1.6553 15.407 51.921
+0 "100" 1.6512 15.407 53.581
+0 "50" 1.6241 15.407 55.008
+0 "0" 1.6305 15.407 56.306
+1 "255" 1.2785 0 0
+1 "240" 1.2563 0 0
+1 "200" 1.2408 0 0
+1 "150" 1.2427 0 0
+1 "100" 1.2343 0 0
+1 "50" 1.2395 0 0
+1 "0" 1.2092 0 0
+2 "64" 0.42739 0 30.26
+2 "128" 0.55515 0 28.099
+2 "256" 0.69302 0 27.029
+2 "640" 1.1812 0 27.003
+3 "640" 7.2273 0 27.021
+3 "160" 2.7079 0 28.274
+4 "stop-and-wait" 21.749 0 100
+4 "previous-frame" 21.853 3.4455 97.941
 EOD
 set terminal pngcairo size 1400,620 font ',10'
 set output 'pareto.png'
@@ -205,85 +205,85 @@ set bmargin
 set autoscale y
 set datafile separator whitespace
 $cost0 << EOD
-"draw-all" 0 0 0 0 18.069
-"oracle" 0 0 0 0 2.056
-"oracle-occluders" 0 0 0 0 2.8526
-"hom 255" 1.3719 0.045675 0.081603 0 5.3137
-"hom 240" 1.6873 0.038402 0.077685 0 5.3137
-"hom 200" 1.7073 0.036448 0.076944 0 3.9378
-"hom 150" 1.654 0.030467 0.073337 0 3.7503
-"hom 100" 1.7816 0.034625 0.077053 0 3.2368
-"hom 50" 1.1545 0.027792 0.072455 0 3.2368
-"hom 0" 1.3752 0.034333 0.076412 0 3.2368
-"hom-conservative 255" 1.3022 0.02682 0.020999 0.036448 18.069
-"hom-conservative 240" 1.2061 0.017873 0.019577 0.033151 18.069
-"hom-conservative 200" 1.0647 0.016811 0.018484 0.028733 18.069
-"hom-conservative 150" 1.3308 0.019716 0.020919 0.030717 18.069
-"hom-conservative 100" 1.3001 0.015649 0.018925 0.024766 18.069
-"hom-conservative 50" 1.2494 0.014657 0.018475 0.026709 18.069
-"hom-conservative 0" 1.2629 0.01669 0.018775 0.026139 18.069
-"cpu-depth 64" 0.39751 0.002404 0.014967 0 5.0719
-"cpu-depth 128" 0.54332 0.007244 0.015179 0 9.4971
-"cpu-depth 256" 0.61782 0.022321 0.015208 0 7.7432
-"cpu-depth 640" 0.78317 0.15115 0.019176 0 4.938
-"gpu-hiz 640" 6.409 0.77935 0.28336 0.052297 4.938
-"gpu-hiz 160" 2.4651 0.059971 0.018144 0.044533 6.8209
-"occlusion-query stop-and-wait" 6.8385 16.968 0.017032 0 2.8526
-"occlusion-query previous-frame" 0.016931 6.7218 20.071 0 2.8526
+"draw-all" 0 0 0 0 12.456
+"oracle" 0 0 0 0 2.5089
+"oracle-occluders" 0 0 0 0 2.7439
+"hom 255" 1.9158 0.052048 0.082945 0 4.6703
+"hom 240" 1.6752 0.03773 0.082173 0 4.6703
+"hom 200" 1.7393 0.039063 0.08081 0 4.4888
+"hom 150" 1.6028 0.037149 0.081723 0 4.5568
+"hom 100" 1.6705 0.038111 0.078366 0 3.9744
+"hom 50" 1.5879 0.035917 0.077184 0 3.9744
+"hom 0" 1.6256 0.035345 0.077474 0 3.9744
+"hom-conservative 255" 1.2359 0.019356 0.017312 0.035495 12.456
+"hom-conservative 240" 0.87435 0.01644 0.016501 0.026509 12.456
+"hom-conservative 200" 0.90225 0.018966 0.018454 0.031188 12.456
+"hom-conservative 150" 1.2534 0.018965 0.019457 0.031239 12.456
+"hom-conservative 100" 1.2925 0.018976 0.018955 0.027802 12.456
+"hom-conservative 50" 1.3169 0.019366 0.019516 0.028203 12.456
+"hom-conservative 0" 1.2176 0.017232 0.018314 0.028073 12.456
+"cpu-depth 64" 0.40943 0.002415 0.013685 0 6.7564
+"cpu-depth 128" 0.52103 0.006933 0.0157 0 6.847
+"cpu-depth 256" 0.6138 0.023333 0.015739 0 6.8844
+"cpu-depth 640" 0.97415 0.16255 0.020658 0 6.4064
+"gpu-hiz 640" 5.5371 0.83259 0.28531 0.060243 6.4064
+"gpu-hiz 160" 2.3438 0.060202 0.059832 0.046316 6.0948
+"occlusion-query stop-and-wait" 5.5731 16.554 0.018004 0 2.7439
+"occlusion-query previous-frame" 0.026099 6.1326 15.64 0 2.7439
 EOD
 $cost120 << EOD
-"draw-all" 0 0 0 0 13.412
-"oracle" 0 0 0 0 2.2291
-"oracle-occluders" 0 0 0 0 3.3381
-"hom 255" 1.4972 0.044513 0.067455 0 4.8407
-"hom 240" 1.2455 0.034885 0.061574 0 4.8407
-"hom 200" 1.5599 0.036879 0.075129 0 2.3279
-"hom 150" 1.6006 0.030166 0.067956 0 2.3279
-"hom 100" 1.0757 0.02652 0.055603 0 2.7019
-"hom 50" 1.6199 0.037921 0.063839 0 2.4562
-"hom 0" 1.6832 0.036758 0.063909 0 2.4562
-"hom-conservative 255" 0.99504 0.01568 0.018304 0.03207 13.412
-"hom-conservative 240" 0.9272 0.015368 0.015569 0.024115 13.412
-"hom-conservative 200" 0.91584 0.015188 0.017904 0.026028 13.412
-"hom-conservative 150" 1.0158 0.014487 0.016661 0.023754 13.412
-"hom-conservative 100" 0.86005 0.013114 0.014667 0.020559 13.412
-"hom-conservative 50" 0.89879 0.011832 0.015068 0.019857 13.412
-"hom-conservative 0" 0.82359 0.011572 0.015288 0.020459 13.412
-"cpu-depth 64" 0.40104 0.002094 0.012483 0 5.9787
-"cpu-depth 128" 0.47136 0.005 0.011471 0 9.4745
-"cpu-depth 256" 0.55656 0.018023 0.012273 0 9.4745
-"cpu-depth 640" 0.79381 0.11868 0.014186 0 10.723
-"gpu-hiz 640" 7.801 0.81394 0.28582 0.051616 10.723
-"gpu-hiz 160" 3.3071 0.044513 0.014567 0.036408 6.4725
-"occlusion-query stop-and-wait" 7.1603 17.371 0.014747 0 3.3381
-"occlusion-query previous-frame" 0.019366 6.5771 19.358 0 2.5455
+"draw-all" 0 0 0 0 13.434
+"oracle" 0 0 0 0 2.1971
+"oracle-occluders" 0 0 0 0 4.1612
+"hom 255" 1.7895 0.047569 0.066043 0 5.6597
+"hom 240" 1.5157 0.039353 0.081933 0 5.6597
+"hom 200" 1.3886 0.03744 0.062196 0 2.4977
+"hom 150" 1.277 0.0321 0.068698 0 2.4977
+"hom 100" 1.3484 0.033713 0.079969 0 2.4226
+"hom 50" 1.387 0.035015 0.058088 0 2.1973
+"hom 0" 1.4112 0.034995 0.057998 0 2.1973
+"hom-conservative 255" 1.2884 0.018885 0.019426 0.028734 13.434
+"hom-conservative 240" 1.0564 0.016891 0.016601 0.025287 13.434
+"hom-conservative 200" 0.83705 0.012203 0.014297 0.022231 13.434
+"hom-conservative 150" 1.0726 0.014397 0.01597 0.023023 13.434
+"hom-conservative 100" 0.90319 0.014667 0.015489 0.020739 13.434
+"hom-conservative 50" 1.1235 0.01648 0.01587 0.022802 13.434
+"hom-conservative 0" 0.89629 0.013645 0.015389 0.020669 13.434
+"cpu-depth 64" 0.45821 0.002655 0.013155 0 6.3413
+"cpu-depth 128" 0.49893 0.005279 0.014717 0 7.4406
+"cpu-depth 256" 0.53374 0.018976 0.011882 0 7.4406
+"cpu-depth 640" 0.8659 0.11875 0.015709 0 8.1627
+"gpu-hiz 640" 5.6991 0.54548 0.24152 0.05405 8.1627
+"gpu-hiz 160" 3.0621 0.037881 0.049492 0.046146 7.9961
+"occlusion-query stop-and-wait" 6.2216 14.482 0.018254 0 4.1612
+"occlusion-query previous-frame" 0.020438 6.0858 15.96 0 3.2228
 EOD
 $cost240 << EOD
-"draw-all" 0 0 0 0 14.622
-"oracle" 0 0 0 0 2.4329
-"oracle-occluders" 0 0 0 0 4.4868
-"hom 255" 1.8264 0.047568 0.065862 0 8.4348
-"hom 240" 1.4956 0.037711 0.064039 0 8.4348
-"hom 200" 1.4838 0.036308 0.077174 0 4.8445
-"hom 150" 1.7914 0.03772 0.07523 0 4.8445
-"hom 100" 1.6392 0.033793 0.072746 0 5.0486
-"hom 50" 1.6639 0.034735 0.062747 0 3.0086
-"hom 0" 1.2849 0.031118 0.061104 0 2.6139
-"hom-conservative 255" 0.97396 0.018234 0.018935 0.030877 14.622
-"hom-conservative 240" 1.0021 0.015028 0.015509 0.025177 14.622
-"hom-conservative 200" 1.0291 0.015559 0.017102 0.023984 14.622
-"hom-conservative 150" 1.0182 0.013664 0.015018 0.022001 14.622
-"hom-conservative 100" 0.90652 0.014737 0.016371 0.02161 14.622
-"hom-conservative 50" 0.82247 0.011611 0.015328 0.020237 14.622
-"hom-conservative 0" 0.8672 0.013105 0.016491 0.02148 14.622
-"cpu-depth 64" 0.2817 0.002374 0.011802 0 11.193
-"cpu-depth 128" 0.39109 0.005791 0.011962 0 12.122
-"cpu-depth 256" 0.61166 0.025568 0.01622 0 12.122
-"cpu-depth 640" 0.80911 0.13068 0.015629 0 10.437
-"gpu-hiz 640" 4.9724 0.54922 0.27302 0.050003 10.437
-"gpu-hiz 160" 2.6055 0.03786 0.01641 0.041017 11.339
-"occlusion-query stop-and-wait" 5.1713 18.626 0.01563 0 4.4868
-"occlusion-query previous-frame" 0.02142 6.5971 20.405 0 4.2697
+"draw-all" 0 0 0 0 13.044
+"oracle" 0 0 0 0 3.2114
+"oracle-occluders" 0 0 0 0 3.5648
+"hom 255" 1.4001 0.052768 0.082253 0 5.6369
+"hom 240" 1.2621 0.032921 0.07517 0 5.6369
+"hom 200" 1.0733 0.027692 0.057187 0 3.5723
+"hom 150" 1.1984 0.040054 0.070972 0 3.5723
+"hom 100" 1.5681 0.039023 0.07514 0 3.6999
+"hom 50" 1.4761 0.039053 0.078065 0 2.5402
+"hom 0" 1.5902 0.03774 0.076121 0 2.4396
+"hom-conservative 255" 1.3125 0.018805 0.020248 0.034444 13.044
+"hom-conservative 240" 1.2658 0.01595 0.019015 0.03211 13.044
+"hom-conservative 200" 1.2771 0.016971 0.019225 0.030417 13.044
+"hom-conservative 150" 1.2506 0.016531 0.019416 0.030426 13.044
+"hom-conservative 100" 1.254 0.016561 0.018845 0.028082 13.044
+"hom-conservative 50" 1.2508 0.016581 0.018374 0.026599 13.044
+"hom-conservative 0" 1.1621 0.015499 0.017894 0.026589 13.044
+"cpu-depth 64" 0.36166 0.002715 0.016311 0 7.3382
+"cpu-depth 128" 0.39898 0.006993 0.014176 0 10.377
+"cpu-depth 256" 0.63299 0.023784 0.016251 0 10.377
+"cpu-depth 640" 1.0263 0.13773 0.019367 0 10.125
+"gpu-hiz 640" 6.524 0.72041 0.25122 0.056375 10.125
+"gpu-hiz 160" 1.984 0.046136 0.055484 0.041949 10.723
+"occlusion-query stop-and-wait" 5.1785 15.24 0.013966 0 3.5648
+"occlusion-query previous-frame" 0.025277 6.928 18.445 0 4.1611
 EOD
 set terminal pngcairo size 1400,1140 font ',9'
 set output 'frame-cost.png'
@@ -302,9 +302,9 @@ set lmargin 9
 set rmargin 22
 set bmargin 9
 set title 'fake camera at 0 degrees'
-plot $cost0 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost0 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost0 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost0 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost0 using 6 lc rgb '#bbbbbb' title 'drawing', 3.2805 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost0 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost0 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost0 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost0 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost0 using 6 lc rgb '#bbbbbb' title 'drawing', 3.1555 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 set title 'fake camera at 120 degrees'
-plot $cost120 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost120 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost120 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost120 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost120 using 6 lc rgb '#bbbbbb' title 'drawing', 3.8388 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost120 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost120 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost120 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost120 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost120 using 6 lc rgb '#bbbbbb' title 'drawing', 4.7854 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 set title 'fake camera at 240 degrees'
-plot $cost240 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost240 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost240 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost240 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost240 using 6 lc rgb '#bbbbbb' title 'drawing', 5.1598 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost240 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost240 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost240 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost240 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost240 using 6 lc rgb '#bbbbbb' title 'drawing', 4.0995 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 unset multiplot

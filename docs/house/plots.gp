@@ -1,26 +1,26 @@
 $pareto << EOD
-0 "255" 2.5027 3.5795 17.934
-0 "240" 2.3514 4.9129 18.686
-0 "200" 2.2662 5.7682 19.579
-0 "150" 2.2867 6.9241 19.748
-0 "100" 2.2583 7.1873 19.748
-0 "50" 2.2686 7.1873 22.248
-0 "0" 2.2643 7.1873 22.605
-1 "255" 1.8588 0 0
-1 "240" 1.8588 0 0
-1 "200" 1.8282 0 0
-1 "150" 1.8063 0 0
-1 "100" 1.7985 0 0
-1 "50" 1.8386 0 0
-1 "0" 1.8138 0 0
-2 "64" 0.60069 0 15.989
-2 "128" 0.67579 0 15.364
-2 "256" 0.82271 0 14.686
-2 "640" 1.5016 0 14.381
-3 "640" 12.741 0 14.381
-3 "160" 4.1379 0 15.319
-4 "stop-and-wait" 34.543 0 100
-4 "previous-frame" 34.97 52.662 73.787
+0 "255" 1.9213 3.5795 51.352
+0 "240" 1.6861 4.9129 52.104
+0 "200" 1.6879 5.7682 52.997
+0 "150" 1.9605 6.9241 53.167
+0 "100" 1.5852 7.1873 53.167
+0 "50" 1.541 7.1873 55.667
+0 "0" 1.5607 7.1873 56.024
+1 "255" 1.3583 0 33.418
+1 "240" 1.2876 0 33.418
+1 "200" 1.2712 0 33.418
+1 "150" 1.4051 0 33.418
+1 "100" 1.2526 0 33.418
+1 "50" 1.468 0 33.418
+1 "0" 1.3903 0 33.418
+2 "64" 0.43148 0 49.408
+2 "128" 0.47061 0 48.783
+2 "256" 0.57148 0 48.105
+2 "640" 1.1224 0 47.799
+3 "640" 11.417 0 47.799
+3 "160" 3.4028 0 48.738
+4 "stop-and-wait" 31.831 0 100
+4 "previous-frame" 33.593 52.662 81.003
 EOD
 set terminal pngcairo size 1400,620 font ',10'
 set output 'pareto.png'
@@ -203,85 +203,85 @@ set bmargin
 set autoscale y
 set datafile separator whitespace
 $cost0 << EOD
-"draw-all" 0 0 0 0 23.419
-"oracle" 0 0 0 0 17.084
-"oracle-occluders" 0 0 0 0 17.934
-"hom 255" 3.1169 0.055815 0.08609 0 20.285
-"hom 240" 2.9316 0.045614 0.083646 0 19.695
-"hom 200" 2.9475 0.046066 0.078246 0 19.236
-"hom 150" 2.9143 0.041057 0.0751 0 19.236
-"hom 100" 2.855 0.040305 0.07487 0 19.236
-"hom 50" 2.9224 0.039814 0.076262 0 19.236
-"hom 0" 2.8524 0.041437 0.077023 0 19.236
-"hom-conservative 255" 2.6007 0.026009 0.05393 0.032881 23.419
-"hom-conservative 240" 2.5266 0.022431 0.053319 0.032471 23.419
-"hom-conservative 200" 2.4734 0.018684 0.051195 0.028834 23.419
-"hom-conservative 150" 2.5098 0.018785 0.051376 0.029354 23.419
-"hom-conservative 100" 2.5606 0.022502 0.0534 0.029585 23.419
-"hom-conservative 50" 2.5214 0.02136 0.052177 0.028644 23.419
-"hom-conservative 0" 2.6251 0.020829 0.054111 0.028784 23.419
-"cpu-depth 64" 0.72538 0.002705 0.016701 0 21.45
-"cpu-depth 128" 0.80678 0.004508 0.015669 0 21.45
-"cpu-depth 256" 1.0052 0.015219 0.01646 0 21.45
-"cpu-depth 640" 1.747 0.097511 0.020078 0 21.895
-"gpu-hiz 640" 16.305 0.89287 0.32901 0.060573 21.895
-"gpu-hiz 160" 6.1097 0.061835 0.017863 0.052197 21.895
-"occlusion-query stop-and-wait" 17.183 37.555 0.02161 0 17.934
-"occlusion-query previous-frame" 0.012093 19.678 34.239 0 7.3243
+"draw-all" 0 0 0 0 20.011
+"oracle" 0 0 0 0 16.416
+"oracle-occluders" 0 0 0 0 16.615
+"hom 255" 3.2037 0.046236 0.062486 0 18.134
+"hom 240" 3.3996 0.03793 0.05903 0 20.015
+"hom 200" 2.6707 0.033382 0.057196 0 20.444
+"hom 150" 4.6392 0.039463 0.061744 0 20.444
+"hom 100" 2.2153 0.035867 0.061004 0 20.444
+"hom 50" 2.0155 0.031629 0.055984 0 20.444
+"hom 0" 2.5782 0.038191 0.063659 0 20.444
+"hom-conservative 255" 2.3172 0.024265 0.029765 0.025237 20.011
+"hom-conservative 240" 1.7185 0.01624 0.025567 0.020949 20.011
+"hom-conservative 200" 1.8923 0.016692 0.030076 0.02128 20.011
+"hom-conservative 150" 2.0809 0.01611 0.028874 0.02097 20.011
+"hom-conservative 100" 1.9336 0.01554 0.025378 0.019556 20.011
+"hom-conservative 50" 3.7068 0.020278 0.029525 0.021029 20.011
+"hom-conservative 0" 2.0162 0.014647 0.02642 0.019918 20.011
+"cpu-depth 64" 0.50137 0.001403 0.011 0 25.308
+"cpu-depth 128" 0.56367 0.003366 0.009999 0 25.308
+"cpu-depth 256" 0.65636 0.009117 0.01053 0 25.308
+"cpu-depth 640" 1.1767 0.088154 0.012684 0 26.776
+"gpu-hiz 640" 15.012 0.46828 0.22741 0.048631 26.776
+"gpu-hiz 160" 4.937 0.038011 0.013125 0.046456 26.776
+"occlusion-query stop-and-wait" 16.597 32.562 0.014888 0 16.615
+"occlusion-query previous-frame" 0.011502 17.604 29.479 0 8.3613
 EOD
 $cost3 << EOD
-"draw-all" 0 0 0 0 18.141
-"oracle" 0 0 0 0 5.2358
-"oracle-occluders" 0 0 0 0 5.1848
-"hom 255" 2.6175 0.040155 0.067065 0 17.173
-"hom 240" 2.4901 0.03259 0.066133 0 17.173
-"hom 200" 2.4421 0.033703 0.065913 0 17.173
-"hom 150" 2.4168 0.031469 0.06457 0 17.173
-"hom 100" 2.4334 0.028383 0.062557 0 17.173
-"hom 50" 2.4794 0.03249 0.063328 0 17.173
-"hom 0" 2.5244 0.030126 0.063598 0 17.173
-"hom-conservative 255" 1.9943 0.022953 0.058179 0.025468 18.141
-"hom-conservative 240" 1.934 0.020548 0.055293 0.025638 18.141
-"hom-conservative 200" 2.0292 0.019717 0.056856 0.024525 18.141
-"hom-conservative 150" 1.9211 0.019556 0.055063 0.022652 18.141
-"hom-conservative 100" 1.9103 0.017883 0.055944 0.023284 18.141
-"hom-conservative 50" 1.8863 0.017131 0.054031 0.022853 18.141
-"hom-conservative 0" 1.9259 0.017973 0.055754 0.022662 18.141
-"cpu-depth 64" 0.66186 0.002815 0.015018 0 15.557
-"cpu-depth 128" 0.6939 0.00572 0.012083 0 15.557
-"cpu-depth 256" 0.81999 0.017403 0.011932 0 15.557
-"cpu-depth 640" 1.3912 0.10382 0.016059 0 15.174
-"gpu-hiz 640" 14.545 0.85512 0.2646 0.055373 15.174
-"gpu-hiz 160" 5.0059 0.067646 0.017803 0.047128 15.174
-"occlusion-query stop-and-wait" 13.588 22.826 0.018083 0 5.2358
-"occlusion-query previous-frame" 0.019236 14.603 23.165 0 6.2079
+"draw-all" 0 0 0 0 16.347
+"oracle" 0 0 0 0 3.4996
+"oracle-occluders" 0 0 0 0 4.6282
+"hom 255" 1.7896 0.028482 0.050374 0 12.259
+"hom 240" 1.7563 0.022271 0.047188 0 12.259
+"hom 200" 1.7094 0.022762 0.045776 0 12.259
+"hom 150" 1.5628 0.022211 0.045475 0 12.259
+"hom 100" 1.6775 0.019938 0.044272 0 12.259
+"hom 50" 1.8314 0.022943 0.045535 0 12.259
+"hom 0" 1.6751 0.02122 0.04307 0 12.259
+"hom-conservative 255" 2.0788 0.018726 0.025898 0.018334 16.347
+"hom-conservative 240" 1.3587 0.014136 0.023413 0.016591 16.347
+"hom-conservative 200" 1.3316 0.013265 0.022532 0.015869 16.347
+"hom-conservative 150" 1.9238 0.014597 0.023694 0.01635 16.347
+"hom-conservative 100" 1.3699 0.014688 0.023003 0.016621 16.347
+"hom-conservative 50" 1.4835 0.016241 0.024165 0.01621 16.347
+"hom-conservative 0" 2.8463 0.016812 0.024636 0.018044 16.347
+"cpu-depth 64" 0.45201 0.001393 0.010129 0 13.929
+"cpu-depth 128" 0.4737 0.003546 0.008716 0 13.929
+"cpu-depth 256" 0.57906 0.012663 0.008896 0 13.929
+"cpu-depth 640" 1.004 0.084778 0.01096 0 11.927
+"gpu-hiz 640" 13.515 0.47565 0.27397 0.047007 11.927
+"gpu-hiz 160" 3.7862 0.040165 0.013675 0.037049 11.927
+"occlusion-query stop-and-wait" 12.788 23.159 0.013225 0 3.4996
+"occlusion-query previous-frame" 0.014968 12.886 22.276 0 4.0944
 EOD
 $cost6 << EOD
-"draw-all" 0 0 0 0 17.599
-"oracle" 0 0 0 0 13.176
-"oracle-occluders" 0 0 0 0 13.946
-"hom 255" 2.4861 0.041097 0.065433 0 17.599
-"hom 240" 2.2607 0.034173 0.062957 0 17.599
-"hom 200" 2.2713 0.034204 0.061675 0 17.599
-"hom 150" 2.3337 0.033914 0.063338 0 16.082
-"hom 100" 2.2578 0.034575 0.061905 0 16.082
-"hom 50" 2.4098 0.032781 0.063459 0 16.082
-"hom 0" 2.4647 0.031358 0.059741 0 16.082
-"hom-conservative 255" 1.8303 0.024205 0.050765 0.026129 17.599
-"hom-conservative 240" 1.932 0.023974 0.052468 0.025998 17.599
-"hom-conservative 200" 1.9172 0.022614 0.051976 0.023404 17.599
-"hom-conservative 150" 1.8677 0.019156 0.0482 0.022763 17.599
-"hom-conservative 100" 1.7918 0.019386 0.050074 0.022221 17.599
-"hom-conservative 50" 1.8993 0.023244 0.053219 0.024996 17.599
-"hom-conservative 0" 1.9011 0.017762 0.052808 0.0214 17.599
-"cpu-depth 64" 0.66976 0.002174 0.014127 0 17.599
-"cpu-depth 128" 0.75805 0.00523 0.012173 0 17.599
-"cpu-depth 256" 0.90582 0.017492 0.014026 0 17.599
-"cpu-depth 640" 1.6703 0.10427 0.018545 0 17.599
-"gpu-hiz 640" 14.281 0.76553 0.30573 0.052628 17.599
-"gpu-hiz 160" 4.581 0.068118 0.018915 0.048651 17.599
-"occlusion-query stop-and-wait" 13.497 21.905 0.017092 0 13.946
-"occlusion-query previous-frame" 0.018645 13.753 21.949 0 2.7217
+"draw-all" 0 0 0 0 13.864
+"oracle" 0 0 0 0 12.895
+"oracle-occluders" 0 0 0 0 13.183
+"hom 255" 1.9522 0.040405 0.060042 0 13.864
+"hom 240" 1.563 0.024025 0.045215 0 13.864
+"hom 200" 1.6823 0.024295 0.045224 0 13.864
+"hom 150" 1.4653 0.024846 0.044733 0 14.489
+"hom 100" 1.5136 0.020178 0.041748 0 14.489
+"hom 50" 1.4492 0.019386 0.040315 0 14.489
+"hom 0" 1.3812 0.018404 0.039805 0 14.489
+"hom-conservative 255" 1.2517 0.018165 0.022542 0.016191 13.864
+"hom-conservative 240" 1.2395 0.013574 0.020628 0.014917 13.864
+"hom-conservative 200" 1.2753 0.013616 0.020518 0.014447 13.864
+"hom-conservative 150" 1.2206 0.016661 0.020488 0.014557 13.864
+"hom-conservative 100" 1.1466 0.013065 0.019356 0.013405 13.864
+"hom-conservative 50" 1.1851 0.012122 0.019296 0.014096 13.864
+"hom-conservative 0" 1.1927 0.012873 0.019617 0.013576 13.864
+"cpu-depth 64" 0.49308 0.001302 0.008105 0 13.864
+"cpu-depth 128" 0.53189 0.003436 0.007574 0 13.864
+"cpu-depth 256" 0.64449 0.013304 0.007945 0 13.864
+"cpu-depth 640" 1.0606 0.079107 0.012723 0 13.864
+"gpu-hiz 640" 13.054 0.48888 0.23021 0.045726 13.864
+"gpu-hiz 160" 3.6384 0.039725 0.013475 0.036998 13.864
+"occlusion-query stop-and-wait" 10.47 21.753 0.013466 0 13.183
+"occlusion-query previous-frame" 0.014988 13.676 22.157 0 1.6093
 EOD
 set terminal pngcairo size 1400,1140 font ',9'
 set output 'frame-cost.png'
@@ -300,9 +300,9 @@ set lmargin 9
 set rmargin 22
 set bmargin 9
 set title 'fake camera at viewpoint 0'
-plot $cost0 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost0 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost0 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost0 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost0 using 6 lc rgb '#bbbbbb' title 'drawing', 20.624 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost0 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost0 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost0 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost0 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost0 using 6 lc rgb '#bbbbbb' title 'drawing', 19.107 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 set title 'fake camera at viewpoint 3'
-plot $cost3 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost3 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost3 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost3 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost3 using 6 lc rgb '#bbbbbb' title 'drawing', 5.9625 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost3 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost3 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost3 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost3 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost3 using 6 lc rgb '#bbbbbb' title 'drawing', 5.3224 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 set title 'fake camera at viewpoint 6'
-plot $cost6 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost6 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost6 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost6 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost6 using 6 lc rgb '#bbbbbb' title 'drawing', 16.038 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost6 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost6 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost6 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost6 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost6 using 6 lc rgb '#bbbbbb' title 'drawing', 15.16 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 unset multiplot
