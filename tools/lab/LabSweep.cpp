@@ -194,7 +194,7 @@ SweepPlan plannedOver(std::vector<OrbitCamera> cameras, bool orbit, const Frustu
         plan.repeats = 3;
         std::vector<int> keys = plan.pictureAngles;
         for (int extra : {1, count - 1})
-            if (extra > 0 && std::find(keys.begin(), keys.end(), extra * step) == keys.end())
+            if (extra > 0 && extra < count && std::find(keys.begin(), keys.end(), extra * step) == keys.end())
                 keys.push_back(extra * step);
         std::sort(keys.begin(), keys.end());
         plan.angles = keys;
@@ -267,7 +267,8 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
         }
 
         // Draw-all, the two floors, then every distinct set the methods cull.
-        a.outside = plan.axis.frustumFirst ? outsideView(scene, a.call.view) : std::vector<bool>(occludees, false);
+        a.outside =
+            plan.axis.frustumFirst ? outsideView(scene, a.call.view) : std::vector<bool>(occludees, false);
         a.sets = {a.outside, a.hidden, a.hideable};
         for (const CullingMethod& method : methods)
             for (std::size_t config = 0; config < method.configs.size(); ++config) {

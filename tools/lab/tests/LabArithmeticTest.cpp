@@ -160,3 +160,26 @@ TEST(OutsideView, OnlyBoxesWhollyBeyondOnePlane) {
     ASSERT_EQ(outside.size(), std::size(boxes));
     for (std::size_t i = 0; i < outside.size(); ++i) EXPECT_EQ(outside[i], boxes[i].outside) << i;
 }
+
+// Catches a sweep that visits a viewpoint twice or one that does not exist (a quick sweep of a
+// single viewpoint), and pictures taken where the sweep does not go.
+TEST(PlannedOver, VisitsEachViewpointOnceWithPicturesAmongThem) {
+    const struct {
+        std::size_t cameras;
+        bool orbit, quick;
+        std::vector<int> keys, pictures;
+    } cases[] = {
+        {10, false, false, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {0, 3, 6}},
+        {10, false, true, {0, 1, 3, 6, 9}, {0, 3, 6}},
+        {1, false, true, {0}, {0}},
+        {2, false, false, {0, 1}, {0, 1}},
+        {72, true, true, {0, 5, 120, 240, 355}, {0, 120, 240}},
+    };
+    for (const auto& c : cases) {
+        const SweepPlan plan = plannedOver(std::vector<OrbitCamera>(c.cameras), c.orbit, *frustumFor(640, 640), c.quick);
+        EXPECT_EQ(plan.angles, c.keys) << c.cameras << (c.quick ? " quick" : "");
+        EXPECT_EQ(plan.pictureAngles, c.pictures) << c.cameras;
+        EXPECT_TRUE(plan.axis.frustumFirst);
+    }
+    EXPECT_EQ(plannedOver(std::vector<OrbitCamera>(72), true, *frustumFor(640, 640), false).angles.back(), 355);
+}
