@@ -4,6 +4,7 @@
 
 #include "ExplorerMethods.h"
 #include "ExplorerOverlay.h"
+#include "ViewFrustum.h"
 #include "Ghosts.h"
 #include "GroundTruth.h"
 #include "SceneInstall.h"
@@ -111,6 +112,11 @@ void drawFrame() {
     const CullView view{fakeCamera, explorer.frustum};
     glMatrixMode(GL_MODELVIEW);
     CullOutcome outcome = method.run(scene, view, explorer.buffer >= 0);
+    if (!explorer.scene.viewerOrbit) { // as in the lab: frustum culling first, on any scene but the grid
+        const std::vector<bool> outside = outsideView(scene, view);
+        for (std::size_t i = 0; i < outside.size() && i < outcome.culled.size(); ++i)
+            if (outside[i]) outcome.culled[i] = true;
+    }
     explorer.lastPictureCount = outcome.pictures.size();
     explorer.timings.pass.push(passSeconds(outcome));
     judgeOccludees(occludeeIndices, outcome.culled, explorer.visible, explorer.occluderHidden,

@@ -4,6 +4,7 @@
 
 #include "LabMethods.h"
 #include "LabMetrics.h"
+#include "ViewFrustum.h"
 #include "app/Cameras.h"
 #include "app/Projection.h"
 
@@ -39,9 +40,7 @@ struct SweepPlan {
     Frustum frustum = *frustumFor(640, 640); // what the methods cull through
 };
 
-// Per tested object (CullScene::occludees order): its box (the first eight vertices) lies wholly
-// beyond one plane of the view's frustum. Plain arithmetic.
-std::vector<bool> outsideView(const CullScene& scene, const CullView& view);
+
 
 // Every angle 0..355 in steps of 5, pictures at 165, 180 and 225, nine repetitions.
 SweepPlan fullSweepPlan();
