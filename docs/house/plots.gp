@@ -1,30 +1,30 @@
 $pareto << EOD
-0 "255" 1.9213 3.5795 51.352
-0 "240" 1.6861 4.9129 52.104
-0 "200" 1.6879 5.7682 52.997
-0 "150" 1.9605 6.9241 53.167
-0 "100" 1.5852 7.1873 53.167
-0 "50" 1.541 7.1873 55.667
-0 "0" 1.5607 7.1873 56.024
-1 "255" 1.3583 0 33.418
-1 "240" 1.2876 0 33.418
-1 "200" 1.2712 0 33.418
-1 "150" 1.4051 0 33.418
-1 "100" 1.2526 0 33.418
-1 "50" 1.468 0 33.418
-1 "0" 1.3903 0 33.418
-2 "64" 0.43148 0 49.408
-2 "128" 0.47061 0 48.783
-2 "256" 0.57148 0 48.105
-2 "640" 1.1224 0 47.799
-3 "640" 11.417 0 47.799
-3 "160" 3.4028 0 48.738
-4 "stop-and-wait" 31.831 0 100
-4 "previous-frame" 33.593 52.662 81.003
+0 "255" 3.4661 3.5795 51.352
+0 "240" 2.4249 4.9129 52.104
+0 "200" 2.4816 5.7682 52.997
+0 "150" 2.6505 6.9241 53.167
+0 "100" 2.7012 7.1873 53.167
+0 "50" 2.3903 7.1873 55.667
+0 "0" 2.5618 7.1873 56.024
+1 "255" 1.8352 0 33.418
+1 "240" 1.74 0 33.418
+1 "200" 1.8185 0 33.418
+1 "150" 1.6244 0 33.418
+1 "100" 1.7211 0 33.418
+1 "50" 1.6488 0 33.418
+1 "0" 1.8683 0 33.418
+2 "64" 0.55175 0 49.408
+2 "128" 0.62051 0 48.783
+2 "256" 0.76974 0 48.105
+2 "640" 1.5107 0 47.799
+3 "640" 15.03 0 47.799
+3 "160" 4.9176 0 48.738
+4 "stop-and-wait" 41.589 0 100
+4 "previous-frame" 41.102 52.662 81.003
 EOD
 set terminal pngcairo size 1400,620 font ',10'
 set output 'pareto.png'
-set multiplot layout 1,2 title 'Culling-pass cost against what the pass gets wrong and what it removes (means over the angles; labels: configuration)'
+set multiplot layout 1,2 title 'Culling-pass cost against what the pass gets wrong and what it removes (means over the viewpoints; labels: configuration)'
 set logscale x
 set grid
 set xlabel 'mean culling-pass cost (ms, log scale)'
@@ -203,85 +203,85 @@ set bmargin
 set autoscale y
 set datafile separator whitespace
 $cost0 << EOD
-"draw-all" 0 0 0 0 20.011
-"oracle" 0 0 0 0 16.416
-"oracle-occluders" 0 0 0 0 16.615
-"hom 255" 3.2037 0.046236 0.062486 0 18.134
-"hom 240" 3.3996 0.03793 0.05903 0 20.015
-"hom 200" 2.6707 0.033382 0.057196 0 20.444
-"hom 150" 4.6392 0.039463 0.061744 0 20.444
-"hom 100" 2.2153 0.035867 0.061004 0 20.444
-"hom 50" 2.0155 0.031629 0.055984 0 20.444
-"hom 0" 2.5782 0.038191 0.063659 0 20.444
-"hom-conservative 255" 2.3172 0.024265 0.029765 0.025237 20.011
-"hom-conservative 240" 1.7185 0.01624 0.025567 0.020949 20.011
-"hom-conservative 200" 1.8923 0.016692 0.030076 0.02128 20.011
-"hom-conservative 150" 2.0809 0.01611 0.028874 0.02097 20.011
-"hom-conservative 100" 1.9336 0.01554 0.025378 0.019556 20.011
-"hom-conservative 50" 3.7068 0.020278 0.029525 0.021029 20.011
-"hom-conservative 0" 2.0162 0.014647 0.02642 0.019918 20.011
-"cpu-depth 64" 0.50137 0.001403 0.011 0 25.308
-"cpu-depth 128" 0.56367 0.003366 0.009999 0 25.308
-"cpu-depth 256" 0.65636 0.009117 0.01053 0 25.308
-"cpu-depth 640" 1.1767 0.088154 0.012684 0 26.776
-"gpu-hiz 640" 15.012 0.46828 0.22741 0.048631 26.776
-"gpu-hiz 160" 4.937 0.038011 0.013125 0.046456 26.776
-"occlusion-query stop-and-wait" 16.597 32.562 0.014888 0 16.615
-"occlusion-query previous-frame" 0.011502 17.604 29.479 0 8.3613
+"draw-all" 0 0 0 0 24.712
+"oracle" 0 0 0 0 19.8
+"oracle-occluders" 0 0 0 0 23.159
+"hom 255" 7.3962 0.059501 0.081542 0 24.81
+"hom 240" 2.7676 0.051125 0.077996 0 23.59
+"hom 200" 3.0029 0.054962 0.078677 0 24.143
+"hom 150" 3.0201 0.060924 0.082294 0 24.143
+"hom 100" 6.9195 0.067977 0.083065 0 24.143
+"hom 50" 3.1941 0.051646 0.08055 0 24.143
+"hom 0" 4.9715 0.057016 0.083787 0 24.143
+"hom-conservative 255" 2.7188 0.036358 0.046567 0.033693 24.712
+"hom-conservative 240" 2.5083 0.029977 0.045465 0.03207 24.712
+"hom-conservative 200" 2.9441 0.035215 0.046276 0.030758 24.712
+"hom-conservative 150" 1.7943 0.023854 0.045876 0.032029 24.712
+"hom-conservative 100" 2.5736 0.026399 0.046036 0.031989 24.712
+"hom-conservative 50" 2.3995 0.02718 0.041097 0.029405 24.712
+"hom-conservative 0" 2.5415 0.027181 0.043641 0.030577 24.712
+"cpu-depth 64" 0.69318 0.002505 0.017362 0 25.377
+"cpu-depth 128" 0.76012 0.004538 0.015148 0 25.377
+"cpu-depth 256" 0.92017 0.013866 0.016511 0 25.377
+"cpu-depth 640" 1.8914 0.098484 0.022843 0 26.075
+"gpu-hiz 640" 20.568 0.6452 0.26339 0.056936 26.075
+"gpu-hiz 160" 8.2486 0.059822 0.016039 0.052017 26.075
+"occlusion-query stop-and-wait" 19.673 40.336 0.018123 0 23.159
+"occlusion-query previous-frame" 0.01595 19.072 36.653 0 8.5976
 EOD
 $cost3 << EOD
-"draw-all" 0 0 0 0 16.347
-"oracle" 0 0 0 0 3.4996
-"oracle-occluders" 0 0 0 0 4.6282
-"hom 255" 1.7896 0.028482 0.050374 0 12.259
-"hom 240" 1.7563 0.022271 0.047188 0 12.259
-"hom 200" 1.7094 0.022762 0.045776 0 12.259
-"hom 150" 1.5628 0.022211 0.045475 0 12.259
-"hom 100" 1.6775 0.019938 0.044272 0 12.259
-"hom 50" 1.8314 0.022943 0.045535 0 12.259
-"hom 0" 1.6751 0.02122 0.04307 0 12.259
-"hom-conservative 255" 2.0788 0.018726 0.025898 0.018334 16.347
-"hom-conservative 240" 1.3587 0.014136 0.023413 0.016591 16.347
-"hom-conservative 200" 1.3316 0.013265 0.022532 0.015869 16.347
-"hom-conservative 150" 1.9238 0.014597 0.023694 0.01635 16.347
-"hom-conservative 100" 1.3699 0.014688 0.023003 0.016621 16.347
-"hom-conservative 50" 1.4835 0.016241 0.024165 0.01621 16.347
-"hom-conservative 0" 2.8463 0.016812 0.024636 0.018044 16.347
-"cpu-depth 64" 0.45201 0.001393 0.010129 0 13.929
-"cpu-depth 128" 0.4737 0.003546 0.008716 0 13.929
-"cpu-depth 256" 0.57906 0.012663 0.008896 0 13.929
-"cpu-depth 640" 1.004 0.084778 0.01096 0 11.927
-"gpu-hiz 640" 13.515 0.47565 0.27397 0.047007 11.927
-"gpu-hiz 160" 3.7862 0.040165 0.013675 0.037049 11.927
-"occlusion-query stop-and-wait" 12.788 23.159 0.013225 0 3.4996
-"occlusion-query previous-frame" 0.014968 12.886 22.276 0 4.0944
+"draw-all" 0 0 0 0 19.651
+"oracle" 0 0 0 0 5.5775
+"oracle-occluders" 0 0 0 0 4.4795
+"hom 255" 2.4996 0.049632 0.065452 0 15.801
+"hom 240" 2.2605 0.031719 0.052638 0 15.801
+"hom 200" 3.4408 0.032951 0.058158 0 15.801
+"hom 150" 2.6289 0.034925 0.057877 0 15.801
+"hom 100" 2.3778 0.031429 0.05877 0 15.801
+"hom 50" 2.6986 0.036187 0.057367 0 15.801
+"hom 0" 2.5981 0.034384 0.051536 0 15.801
+"hom-conservative 255" 2.0536 0.023053 0.039994 0.025989 19.651
+"hom-conservative 240" 1.7696 0.020888 0.03747 0.023414 19.651
+"hom-conservative 200" 2.1129 0.025608 0.036798 0.024395 19.651
+"hom-conservative 150" 1.8808 0.022572 0.038081 0.024776 19.651
+"hom-conservative 100" 1.9377 0.023453 0.038301 0.022502 19.651
+"hom-conservative 50" 2.1376 0.024645 0.03816 0.024676 19.651
+"hom-conservative 0" 2.7924 0.029525 0.040796 0.026489 19.651
+"cpu-depth 64" 0.65111 0.002675 0.019306 0 16.563
+"cpu-depth 128" 0.63701 0.00537 0.015098 0 16.563
+"cpu-depth 256" 0.75442 0.018484 0.014317 0 16.563
+"cpu-depth 640" 1.5018 0.10365 0.016852 0 13.557
+"gpu-hiz 640" 16.684 0.66209 0.27946 0.052709 13.557
+"gpu-hiz 160" 5.4479 0.050484 0.01586 0.048861 13.557
+"occlusion-query stop-and-wait" 14.634 25.265 0.018004 0 5.5775
+"occlusion-query previous-frame" 0.018154 18.525 26.64 0 8.115
 EOD
 $cost6 << EOD
-"draw-all" 0 0 0 0 13.864
-"oracle" 0 0 0 0 12.895
-"oracle-occluders" 0 0 0 0 13.183
-"hom 255" 1.9522 0.040405 0.060042 0 13.864
-"hom 240" 1.563 0.024025 0.045215 0 13.864
-"hom 200" 1.6823 0.024295 0.045224 0 13.864
-"hom 150" 1.4653 0.024846 0.044733 0 14.489
-"hom 100" 1.5136 0.020178 0.041748 0 14.489
-"hom 50" 1.4492 0.019386 0.040315 0 14.489
-"hom 0" 1.3812 0.018404 0.039805 0 14.489
-"hom-conservative 255" 1.2517 0.018165 0.022542 0.016191 13.864
-"hom-conservative 240" 1.2395 0.013574 0.020628 0.014917 13.864
-"hom-conservative 200" 1.2753 0.013616 0.020518 0.014447 13.864
-"hom-conservative 150" 1.2206 0.016661 0.020488 0.014557 13.864
-"hom-conservative 100" 1.1466 0.013065 0.019356 0.013405 13.864
-"hom-conservative 50" 1.1851 0.012122 0.019296 0.014096 13.864
-"hom-conservative 0" 1.1927 0.012873 0.019617 0.013576 13.864
-"cpu-depth 64" 0.49308 0.001302 0.008105 0 13.864
-"cpu-depth 128" 0.53189 0.003436 0.007574 0 13.864
-"cpu-depth 256" 0.64449 0.013304 0.007945 0 13.864
-"cpu-depth 640" 1.0606 0.079107 0.012723 0 13.864
-"gpu-hiz 640" 13.054 0.48888 0.23021 0.045726 13.864
-"gpu-hiz 160" 3.6384 0.039725 0.013475 0.036998 13.864
-"occlusion-query stop-and-wait" 10.47 21.753 0.013466 0 13.183
-"occlusion-query previous-frame" 0.014988 13.676 22.157 0 1.6093
+"draw-all" 0 0 0 0 20.424
+"oracle" 0 0 0 0 19.079
+"oracle-occluders" 0 0 0 0 19.951
+"hom 255" 2.0972 0.041438 0.051166 0 20.424
+"hom 240" 1.9242 0.03231 0.053049 0 20.424
+"hom 200" 2.2258 0.031378 0.05344 0 20.424
+"hom 150" 2.2144 0.028313 0.053069 0 17.189
+"hom 100" 2.1482 0.02717 0.045394 0 17.189
+"hom 50" 2.1912 0.026209 0.046707 0 17.189
+"hom 0" 1.833 0.035365 0.049272 0 17.189
+"hom-conservative 255" 1.6858 0.02169 0.025958 0.020709 20.424
+"hom-conservative 240" 1.6861 0.023483 0.035136 0.020618 20.424
+"hom-conservative 200" 1.8276 0.023193 0.034745 0.022432 20.424
+"hom-conservative 150" 1.9001 0.027681 0.036638 0.024866 20.424
+"hom-conservative 100" 1.3859 0.01663 0.028573 0.019646 20.424
+"hom-conservative 50" 1.5397 0.020598 0.036368 0.021209 20.424
+"hom-conservative 0" 1.8345 0.022543 0.035467 0.02146 20.424
+"cpu-depth 64" 0.6152 0.002144 0.01052 0 20.424
+"cpu-depth 128" 0.77942 0.00538 0.012463 0 20.424
+"cpu-depth 256" 1.0562 0.016701 0.016371 0 20.424
+"cpu-depth 640" 1.7324 0.097923 0.017383 0 20.424
+"gpu-hiz 640" 17.26 0.62016 0.29124 0.05405 20.424
+"gpu-hiz 160" 7.8693 0.060343 0.016852 0.050925 20.424
+"occlusion-query stop-and-wait" 14.405 23.975 0.018925 0 19.951
+"occlusion-query previous-frame" 0.017833 14.6 27.693 0 3.9272
 EOD
 set terminal pngcairo size 1400,1140 font ',9'
 set output 'frame-cost.png'
@@ -300,9 +300,9 @@ set lmargin 9
 set rmargin 22
 set bmargin 9
 set title 'fake camera at viewpoint 0'
-plot $cost0 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost0 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost0 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost0 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost0 using 6 lc rgb '#bbbbbb' title 'drawing', 19.107 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost0 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost0 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost0 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost0 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost0 using 6 lc rgb '#bbbbbb' title 'drawing', 26.632 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 set title 'fake camera at viewpoint 3'
-plot $cost3 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost3 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost3 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost3 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost3 using 6 lc rgb '#bbbbbb' title 'drawing', 5.3224 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost3 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost3 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost3 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost3 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost3 using 6 lc rgb '#bbbbbb' title 'drawing', 5.1514 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 set title 'fake camera at viewpoint 6'
-plot $cost6 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost6 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost6 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost6 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost6 using 6 lc rgb '#bbbbbb' title 'drawing', 15.16 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost6 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost6 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost6 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost6 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost6 using 6 lc rgb '#bbbbbb' title 'drawing', 22.944 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 unset multiplot
