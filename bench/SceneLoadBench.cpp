@@ -12,7 +12,8 @@ namespace {
 
 // A strip of 500 quads per object, 1000 objects on a 10 x 100 grid.
 std::string writeMillionTriangles() {
-    const std::string path = (std::filesystem::temp_directory_path() / "brisel-million-triangles.obj").string();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "brisel-million-triangles.obj").string();
     std::ofstream out(path);
     char line[96];
     long base = 1;
@@ -20,12 +21,14 @@ std::string writeMillionTriangles() {
         out << "o part" << object << "\n";
         const double x = object % 10 * 12.0, z = object / 10 * 3.0;
         for (int i = 0; i <= 500; ++i) {
-            std::snprintf(line, sizeof line, "v %.3f 0 %.3f\nv %.3f 1 %.3f\n", x + i * 0.02, z, x + i * 0.02, z);
+            std::snprintf(line, sizeof line, "v %.3f 0 %.3f\nv %.3f 1 %.3f\n", x + i * 0.02, z, x + i * 0.02,
+                          z);
             out << line;
         }
         for (int i = 0; i < 500; ++i) {
             const long a = base + 2 * i;
-            std::snprintf(line, sizeof line, "f %ld %ld %ld\nf %ld %ld %ld\n", a, a + 2, a + 3, a, a + 3, a + 1);
+            std::snprintf(line, sizeof line, "f %ld %ld %ld\nf %ld %ld %ld\n", a, a + 2, a + 3, a, a + 3,
+                          a + 1);
             out << line;
         }
         base += 1002;
@@ -44,7 +47,11 @@ void loadMillionTriangles(benchmark::State& state) {
     }
     state.counters["objectBytes"] = sizeof(Scenes::SceneModelObject);
 }
-BENCHMARK(loadMillionTriangles)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(loadMillionTriangles)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 
