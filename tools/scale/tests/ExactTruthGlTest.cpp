@@ -1,0 +1,109 @@
+// The one-frame truth against the one-object-at-a-time truths it replaces, on the viewer's grid
+// from several fake-camera angles and on hand-made boxes at equal depth. Needs an X server.
+#include "ExactTruth.h"
+#include "GroundTruth.h"
+#include "LabWindow.h"
+#include "app/Viewer.h"
+#include "methods/OccluderTruth.h"
+#include "scene/Scene.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+class ExactTruthGl : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        ASSERT_TRUE(openLabWindow(640));
+        reshape(640, 640);
+        glMatrixMode(GL_MODELVIEW);
+        std::string error;
+        ASSERT_TRUE(buildGpuPrograms(error)) << error;
+    }
+    void TearDown() override {
+        releaseGpuScene(gpu);
+        releaseTruthTarget(target);
+    }
+    GpuScene gpu;
+    TruthTarget target;
+};
+
+OrbitCamera orbitAt(int angle) {
+    resetCameras();
+    OrbitCamera camera = fakeCamera;
+    camera.angle = angle;
+    updateEye(camera);
+    return camera;
+}
+
+// Catches any pixel or flag that differs from the slow truths: a vertex transform that rounds
+// differently from fixed function, an ID colour off by one, objects drawn out of order (ties
+// between equal depths), a flag bit in the wrong word, a depth test that is not early.
+TEST_F(ExactTruthGl, GridEqualsTheOneByOneTruthsPixelForPixel) {
+    if (sceneObjects.empty()) {
+        std::ostringstream errors;
+        buildScene(BRISEL_SOURCE_DIR "/data/cube.geo", errors);
+        ASSERT_EQ(errors.str(), "");
+    }
+    uploadGpuScene(instancedFromObjects(sceneObjects, occluderIndices), gpu);
+    IdScene ids = makeIdScene(sceneObjects);
+    const CullScene scene{&sceneObjects, &occluderIndices, &occludeeIndices};
+    for (int angle : {0, 45, 165, 180, 225, 270, 300}) {
+        SCOPED_TRACE(angle);
+        const CullView view{orbitAt(angle), *frustumFor(640, 640)};
+        const ExactTruth truth = takeExactTruth(gpu, target, view, 640);
+        const IdCoverage slow = renderIdFrame(ids, view.camera, 640);
+        ASSERT_EQ(target.frame.size(), ids.frame.size() / 3 * 4);
+        std::size_t differing = 0;
+        for (std::size_t p = 0; p < ids.frame.size() / 3; ++p)
+            for (std::size_t c = 0; c < 3; ++c) differing += target.frame[4 * p + c] != ids.frame[3 * p + c];
+        EXPECT_EQ(differing, 0u);
+        EXPECT_EQ(truth.coverage.pixels, slow.pixels);
+        EXPECT_EQ(truth.coverage.unknownPixels, 0u);
+
+        const std::vector<bool> hidden = hiddenByOccluders(occluderOnlyPixels(scene, view, 640));
+        std::size_t hiddenCount = 0;
+        for (std::size_t i = 0; i < occludeeIndices.size(); ++i) {
+            EXPECT_EQ(!truth.passed[occludeeIndices[i]], hidden[i]) << "occludee " << occludeeIndices[i];
+            hiddenCount += hidden[i];
+        }
+        for (std::uint32_t index : occluderIndices) {
+            if (slow.pixels[index] > 0) {
+                EXPECT_TRUE(truth.passed[index]) << "occluder " << index;
+            }
+        }
+        if (angle == 225) {
+            EXPECT_GT(hiddenCount, 300u); // the walls hide most of the block there
+        }
+    }
+}
+
+// A box behind a wall, one exactly on the wall's front face, one in front: equal depth passes, so
+// an occluder never hides itself nor a twin. Catches GL_LESS in the flag pass and a flag pass that
+// leaves depth writes on (an object would then hide the ones drawn after it).
+TEST_F(ExactTruthGl, EqualDepthPassesAndObjectsDoNotHideEachOther) {
+    auto box = [](double z, double half) {
+        SceneObject object;
+        for (int i = 0; i < 8; ++i)
+            object.vertices.push_back(
+                {(i & 1) ? half : -half, 10 + ((i & 2) ? half : -half), z + ((i & 4) ? half : -half)});
+        const std::uint32_t faces[12][3] = {{0, 2, 3}, {0, 3, 1}, {4, 5, 7}, {4, 7, 6}, {0, 1, 5}, {0, 5, 4},
+                                            {2, 6, 7}, {2, 7, 3}, {0, 4, 6}, {0, 6, 2}, {1, 3, 7}, {1, 7, 5}};
+        for (const auto& f : faces) object.faces.push_back({{f[0], f[1], f[2]}, {}, {}});
+        return object;
+    };
+    // 0: wall; 1: a box in front that fills the view; 2: behind the wall; 3: the wall's twin, drawn
+    // after box 1, which would hide it with depth writes on.
+    std::vector<SceneObject> objects = {box(-50, 5), box(-30, 10), box(-80, 2), box(-50, 5)};
+    uploadGpuScene(instancedFromObjects(objects, {0}), gpu);
+    OrbitCamera camera;
+    camera.eye = {0, 0, 0};
+    camera.target = {0, 0, -1};
+    const ExactTruth truth = takeExactTruth(gpu, target, {camera, *frustumFor(640, 640)}, 640);
+    EXPECT_EQ(truth.passed, (std::vector<bool>{true, true, false, true}));
+    EXPECT_EQ(truth.coverage.pixels[1], 640u * 640u);
+}
+
+} // namespace
