@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     # build
     g++ cmake make clang libclang-rt-14-dev freeglut3-dev libglu1-mesa-dev libgtest-dev libbenchmark-dev
-    libpng-dev
+    libpng-dev libassimp-dev
     # run and test: a virtual X server, input and screenshots, plots
     xvfb xauth xdotool imagemagick x11-utils gnuplot-nox
 )

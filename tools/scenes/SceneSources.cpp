@@ -1,0 +1,105 @@
+#include "SceneSources.h"
+
+#include "SceneFile.h"
+#include "scene/Scene.h"
+
+#include <algorithm>
+#include <sstream>
+
+namespace Scenes {
+
+std::vector<SceneSource>& sceneSources() {
+    static std::vector<SceneSource> sources = {
+        {"grid", false,
+         [](const std::string&, const LoadSettings& settings, SceneModel& scene, std::string& error) {
+             return buildGridScene(settings.gridMesh, scene, error);
+         }},
+    };
+    return sources;
+}
+
+std::optional<SceneSpec> parseSceneSpec(const std::string& text, std::string& error) {
+    if (text.empty()) {
+        error = "empty scene: give grid or a scene file";
+        return std::nullopt;
+    }
+    const std::size_t colon = text.find(':');
+    const std::string name = text.substr(0, colon);
+    for (const SceneSource& source : sceneSources()) {
+        if (source.name != name) continue;
+        SceneSpec spec;
+        spec.source = name;
+        if (colon != std::string::npos) spec.argument = text.substr(colon + 1);
+        if (source.needsArgument && spec.argument.empty()) {
+            error = "scene " + text + ": " + name + " needs an argument (" + name + ":...)";
+            return std::nullopt;
+        }
+        if (!source.needsArgument && colon != std::string::npos) {
+            error = "scene " + text + ": " + name + " takes no argument";
+            return std::nullopt;
+        }
+        return spec;
+    }
+    SceneSpec spec;
+    spec.kind = SceneSpec::Kind::File;
+    spec.path = text;
+    return spec;
+}
+
+bool loadScene(const SceneSpec& spec, const LoadSettings& settings, SceneModel& scene, std::string& error) {
+    scene = SceneModel{};
+    if (spec.kind == SceneSpec::Kind::File) return loadSceneFile(spec.path, scene, error);
+    for (const SceneSource& source : sceneSources())
+        if (source.name == spec.source) {
+            scene.source = spec.argument.empty() ? spec.source : spec.source + ":" + spec.argument;
+            return source.build(spec.argument, settings, scene, error);
+        }
+    error = "scene " + spec.source + ": no such source";
+    return false;
+}
+
+bool buildGridScene(const std::string& meshPath, SceneModel& scene, std::string& error) {
+    std::ostringstream messages;
+    sceneObjects.clear();
+    occluderIndices.clear();
+    occludeeIndices.clear();
+    buildScene(meshPath, messages);
+    const bool empty = sceneObjects.empty() || sceneObjects.front().faces.empty();
+    if (!empty) {
+        // Every copy is object 0 moved by its grid offset (see scene/Scene.cpp), so object 0's
+        // world-space vertices are the shared mesh.
+        Mesh mesh;
+        mesh.name = "cube";
+        for (const Geometry::Vector& v : sceneObjects.front().vertices)
+            mesh.positions.push_back(
+                {static_cast<float>(v.x), static_cast<float>(v.y), static_cast<float>(v.z)});
+        for (const Face& face : sceneObjects.front().faces)
+            mesh.indices.insert(mesh.indices.end(), std::begin(face.vertexIndices),
+                                std::end(face.vertexIndices));
+        computeBox(mesh);
+        scene.meshes.push_back(std::move(mesh));
+        scene.source = "grid";
+        scene.orbitOfGrid = true;
+        for (std::size_t n = 0; n < sceneObjects.size(); ++n) {
+            const int i = static_cast<int>(n) / (gridSize * gridSize),
+                      j = static_cast<int>(n) / gridSize % gridSize, k = static_cast<int>(n) % gridSize;
+            const auto index = static_cast<std::uint32_t>(n);
+            const bool occluder = std::binary_search(occluderIndices.begin(), occluderIndices.end(), index);
+            const Float3 offset{static_cast<float>(gridSpacing * i), static_cast<float>(gridSpacing * j),
+                                static_cast<float>(gridSpacing * k)};
+            addObject(scene, 0, translation(offset), occluder ? Occludes : Tested, sceneObjects[n].name);
+        }
+    }
+    sceneObjects.clear();
+    occluderIndices.clear();
+    occludeeIndices.clear();
+    if (empty) {
+        std::string reason = messages.str();
+        reason.erase(std::remove(reason.begin(), reason.end(), '\n'), reason.end());
+        error = "scene grid: " + meshPath + ": no triangles" + (reason.empty() ? "" : " (" + reason + ")");
+        return false;
+    }
+    return true;
+}
+
+} // namespace Scenes
