@@ -188,9 +188,9 @@ std::optional<std::uint32_t> parseCitySpec(const std::string& spec, std::string&
     return n;
 }
 
-std::vector<Viewpoint> cityViewpoints(const City& city, int steps) {
+std::vector<Scenes::Viewpoint> cityWalk(const City& city, int steps) {
     assert(steps >= 4);
-    std::vector<Viewpoint> views;
+    std::vector<Scenes::Viewpoint> views;
     // The ring of streets around the central block (or blocks), walked anticlockwise seen from above.
     const double pitch = cityBlockSide + cityStreetWidth;
     const double ring = (city.blocksPerSide % 2 ? 0.5 : 1.0) * pitch;
@@ -208,17 +208,16 @@ std::vector<Viewpoint> cityViewpoints(const City& city, int steps) {
     const double high = 150.0, out = city.halfExtent * 0.9;
     for (int k = 0; k < 4; ++k) {
         const double sx = (k & 1) ? 1.0 : -1.0, sz = (k & 2) ? 1.0 : -1.0;
-        views.push_back({{sx * out, high, sz * out}, {-sx * out, -high, -sz * out}});
+        views.push_back({{sx * out, high, sz * out}, {-sx * out, -high, -sz * out}, -1});
     }
     return views;
 }
 
-CullView cityView(const City& city, const Viewpoint& viewpoint) {
+CullView cityView(const City& city, const Scenes::Viewpoint& viewpoint) {
     CullView view;
     view.camera.eye = viewpoint.eye;
     view.camera.target = {viewpoint.eye.x + viewpoint.direction.x, viewpoint.eye.y + viewpoint.direction.y,
                           viewpoint.eye.z + viewpoint.direction.z};
-    const double nearPlane = 0.25;
-    view.frustum = {-nearPlane, nearPlane, -nearPlane, nearPlane, nearPlane, 4.0 * city.halfExtent + 400.0};
+    view.frustum = Scenes::frustumOf(90.0, {0.25, 4.0 * city.halfExtent + 400.0});
     return view;
 }

@@ -8,6 +8,7 @@
 
 #include "BoxHierarchy.h"
 #include "InstancedScene.h"
+#include "Viewpoints.h"
 #include "methods/CullMethod.h"
 
 #include <cstdint>
@@ -38,14 +39,12 @@ City generateCity(std::uint32_t smallObjects, std::uint64_t seed = 1);
 // the reason in `error`, for anything else that starts with "city".
 std::optional<std::uint32_t> parseCitySpec(const std::string& spec, std::string& error);
 
-struct Viewpoint {
-    Geometry::Vector eye;
-    Geometry::Vector direction; // not necessarily unit length; up is +y
-};
+// A closed walk at eye height along the ring of streets around the city's centre, `steps`
+// viewpoints (at least 4) each looking along the way.
+std::vector<Scenes::Viewpoint> cityWalk(const City& city, int steps = 24);
 
-// A closed walk at eye height along the streets around the city's centre (`steps` viewpoints,
-// each looking along the way), then four views from above the roofs looking over the city.
-std::vector<Viewpoint> cityViewpoints(const City& city, int steps = 24);
+// Four views from above the roofs, from the corners toward the centre.
+std::vector<Scenes::Viewpoint> cityRoofViews(const City& city);
 
 // The culling view of a viewpoint: 90 degrees vertical, square, near 0.25, far beyond the city.
-CullView cityView(const City& city, const Viewpoint& viewpoint);
+CullView cityView(const City& city, const Scenes::Viewpoint& viewpoint);

@@ -3,26 +3,20 @@
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
+#include <algorithm>
 #include <cassert>
 
 namespace {
 
-enum Binding : GLuint { positionBinding = 0, placementBinding = 1, listBinding = 2, flagBinding = 3 };
+constexpr GLuint flagBinding = 3;
 
 const char* vertexSource = R"(#version 430 compatibility
-struct Placement { float ox, oy, oz, sx, sy, sz; uint mesh, unused; };
-layout(std430, binding = 0) readonly buffer Positions { float positions[]; };
-layout(std430, binding = 1) readonly buffer Placements { Placement placements[]; };
-layout(std430, binding = 2) readonly buffer List { uint list[]; };
-uniform uint listStart;
+layout(location = 0) in vec3 position;
+layout(location = 1) in uint object;
 flat out uint objectId;
 void main() {
-    objectId = list[listStart + uint(gl_InstanceID)];
-    Placement p = placements[objectId];
-    uint v = uint(gl_VertexID) * 3u;
-    vec3 local = vec3(positions[v], positions[v + 1u], positions[v + 2u]);
-    vec4 world = vec4(local * vec3(p.sx, p.sy, p.sz) + vec3(p.ox, p.oy, p.oz), 1.0);
-    gl_Position = gl_ModelViewProjectionMatrix * world;
+    objectId = object;
+    gl_Position = gl_ModelViewProjectionMatrix * vec4(position, 1.0);
 }
 )";
 
@@ -61,7 +55,6 @@ void main() {
 )";
 
 GLuint programs[4] = {0, 0, 0, 0};
-GLint listStartLocations[4] = {-1, -1, -1, -1};
 
 GLuint compile(GLenum type, const char* source, std::string& error) {
     const GLuint shader = glCreateShader(type);
@@ -104,28 +97,14 @@ GLuint link(const char* fragmentSource, std::string& error) {
     return program;
 }
 
-GLuint makeBuffer(GLenum target, std::size_t bytes, const void* data, GLenum usage, std::size_t& total) {
-    GLuint buffer = 0;
-    glGenBuffers(1, &buffer);
-    glBindBuffer(target, buffer);
-    // An empty buffer still gets a word, so that binding it is valid.
-    glBufferData(target, static_cast<GLsizeiptr>(bytes > 0 ? bytes : 4), data, usage);
-    glBindBuffer(target, 0);
-    total += bytes;
-    return buffer;
-}
-
 // Saves and restores what a draw changes outside the attribute stack.
 class DrawBindings {
   public:
-    DrawBindings(const GpuScene& gpu, GpuPass pass, GLuint list) {
+    DrawBindings(const GpuScene& gpu, GpuPass pass) {
         glGetIntegerv(GL_CURRENT_PROGRAM, &program_);
         glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &vertexArray_);
         glUseProgram(programs[static_cast<int>(pass)]);
         glBindVertexArray(gpu.vertexArray);
-        glBindBufferBase(GL_SHADER_STORAGE_BUFFER, positionBinding, gpu.positions);
-        glBindBufferBase(GL_SHADER_STORAGE_BUFFER, placementBinding, gpu.placements);
-        glBindBufferBase(GL_SHADER_STORAGE_BUFFER, listBinding, list);
         glBindBufferBase(GL_SHADER_STORAGE_BUFFER, flagBinding, gpu.flags);
     }
     ~DrawBindings() {
@@ -140,18 +119,25 @@ class DrawBindings {
     GLint vertexArray_ = 0;
 };
 
-void drawRuns(const GpuScene& gpu, GpuPass pass, GLuint list, const std::vector<MeshRun>& runs,
-              std::uint32_t listOffset) {
-    const DrawBindings bindings(gpu, pass, list);
-    const GLint start = listStartLocations[static_cast<int>(pass)];
-    for (const MeshRun& run : runs) {
-        glUniform1ui(start, listOffset + run.first);
-        const std::uintptr_t offset = gpu.meshFirstIndex[run.mesh] * sizeof(std::uint32_t);
-        glDrawElementsInstancedBaseVertex(GL_TRIANGLES, static_cast<GLsizei>(gpu.meshIndexCount[run.mesh]),
-                                          GL_UNSIGNED_INT, reinterpret_cast<const void*>(offset),
-                                          static_cast<GLsizei>(run.count),
-                                          static_cast<GLint>(gpu.meshFirstVertex[run.mesh]));
+// One draw per stretch of consecutive listed objects.
+void drawStretches(GpuScene& gpu, GpuPass pass, const std::vector<std::uint32_t>& list) {
+    gpu.counts.clear();
+    gpu.offsets.clear();
+    for (std::size_t i = 0; i < list.size();) {
+        std::size_t j = i + 1;
+        while (j < list.size() && list[j] == list[j - 1] + 1) ++j;
+        const std::uint32_t first = gpu.firstIndex[list[i]], end = gpu.firstIndex[list[j - 1] + 1];
+        if (end > first) {
+            gpu.counts.push_back(static_cast<int>(end - first));
+            gpu.offsets.push_back(
+                reinterpret_cast<const void*>(std::uintptr_t{first} * sizeof(std::uint32_t)));
+        }
+        i = j;
     }
+    if (gpu.counts.empty()) return;
+    const DrawBindings bindings(gpu, pass);
+    glMultiDrawElements(GL_TRIANGLES, gpu.counts.data(), GL_UNSIGNED_INT, gpu.offsets.data(),
+                        static_cast<GLsizei>(gpu.counts.size()));
     if (pass == GpuPass::flags) glMemoryBarrier(GL_BUFFER_UPDATE_BARRIER_BIT | GL_SHADER_STORAGE_BARRIER_BIT);
 }
 
@@ -174,7 +160,6 @@ bool buildGpuPrograms(std::string& error) {
             releaseGpuPrograms();
             return false;
         }
-        listStartLocations[i] = glGetUniformLocation(programs[i], "listStart");
     }
     return true;
 }
@@ -189,45 +174,80 @@ void releaseGpuPrograms() {
 void uploadGpuScene(const InstancedScene& scene, GpuScene& gpu) {
     assert(isWellFormed(scene));
     releaseGpuScene(gpu);
-    std::vector<float> positions;
-    std::vector<std::uint32_t> indices;
-    for (const SharedMesh& mesh : scene.meshes) {
-        gpu.meshFirstVertex.push_back(static_cast<std::uint32_t>(positions.size() / 3));
-        gpu.meshFirstIndex.push_back(static_cast<std::uint32_t>(indices.size()));
-        gpu.meshIndexCount.push_back(static_cast<std::uint32_t>(mesh.indices.size()));
-        positions.insert(positions.end(), mesh.positions.begin(), mesh.positions.end());
-        indices.insert(indices.end(), mesh.indices.begin(), mesh.indices.end());
-    }
     gpu.objectCount = static_cast<std::uint32_t>(scene.objects.size());
-    std::vector<std::uint32_t> lists(scene.objects.size());
-    for (std::uint32_t i = 0; i < lists.size(); ++i) lists[i] = i;
-    gpu.allRuns = meshRuns(scene, lists);
-    gpu.occluderRuns = meshRuns(scene, scene.occluders);
-    lists.insert(lists.end(), scene.occluders.begin(), scene.occluders.end());
+    gpu.occluders = scene.occluders;
+    std::uint64_t vertexCount = 0, indexCount = 0;
+    gpu.firstIndex.reserve(scene.objects.size() + 1);
+    for (const Placement& p : scene.objects) {
+        gpu.firstIndex.push_back(static_cast<std::uint32_t>(indexCount));
+        vertexCount += scene.meshes[p.mesh].positions.size() / 3;
+        indexCount += scene.meshes[p.mesh].indices.size();
+    }
+    assert(vertexCount < 0xFFFFFFFFull && indexCount < 0xFFFFFFFFull);
+    gpu.firstIndex.push_back(static_cast<std::uint32_t>(indexCount));
 
-    GLint vertexArray = 0;
+    GLint vertexArray = 0, arrayBuffer = 0;
     glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &vertexArray);
+    glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &arrayBuffer);
     glGenVertexArrays(1, &gpu.vertexArray);
     glBindVertexArray(gpu.vertexArray);
+    glGenBuffers(1, &gpu.vertices);
     glGenBuffers(1, &gpu.indices);
+    glBindBuffer(GL_ARRAY_BUFFER, gpu.vertices);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, gpu.indices); // kept by the vertex array
-    glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indices.size() * 4 + 4), nullptr,
+    struct Vertex {
+        float x, y, z;
+        std::uint32_t object;
+    };
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertexCount * sizeof(Vertex) + 4), nullptr,
                  GL_STATIC_DRAW);
-    glBufferSubData(GL_ELEMENT_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(indices.size() * 4), indices.data());
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indexCount * 4 + 4), nullptr,
+                 GL_STATIC_DRAW);
+    gpu.bytes = vertexCount * sizeof(Vertex) + indexCount * 4;
+    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, sizeof(Vertex), nullptr);
+    glVertexAttribIPointer(1, 1, GL_UNSIGNED_INT, sizeof(Vertex), reinterpret_cast<const void*>(12));
+    glEnableVertexAttribArray(0);
+    glEnableVertexAttribArray(1);
+
+    // In pieces, so that no second copy of the whole scene is ever held.
+    std::vector<Vertex> vertices;
+    std::vector<std::uint32_t> indices;
+    std::uint64_t vertexOffset = 0, indexOffset = 0;
+    const auto flush = [&] {
+        glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(vertexOffset * sizeof(Vertex)),
+                        static_cast<GLsizeiptr>(vertices.size() * sizeof(Vertex)), vertices.data());
+        glBufferSubData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLintptr>(indexOffset * 4),
+                        static_cast<GLsizeiptr>(indices.size() * 4), indices.data());
+        vertexOffset += vertices.size();
+        indexOffset += indices.size();
+        vertices.clear();
+        indices.clear();
+    };
+    for (std::uint32_t i = 0; i < scene.objects.size(); ++i) {
+        const Placement& p = scene.objects[i];
+        const SharedMesh& mesh = scene.meshes[p.mesh];
+        const auto base = static_cast<std::uint32_t>(vertexOffset + vertices.size());
+        for (std::uint32_t index : mesh.indices) indices.push_back(base + index);
+        for (std::size_t v = 0; v < mesh.positions.size(); v += 3)
+            vertices.push_back({mesh.positions[v] * p.scale[0] + p.offset[0],
+                                mesh.positions[v + 1] * p.scale[1] + p.offset[1],
+                                mesh.positions[v + 2] * p.scale[2] + p.offset[2], i});
+        if (vertices.size() > 65536) flush();
+    }
+    flush();
     glBindVertexArray(static_cast<GLuint>(vertexArray));
-    gpu.bytes = indices.size() * 4;
-    const GLenum ssbo = GL_SHADER_STORAGE_BUFFER;
-    gpu.positions = makeBuffer(ssbo, positions.size() * 4, positions.data(), GL_STATIC_DRAW, gpu.bytes);
-    gpu.placements = makeBuffer(ssbo, scene.objects.size() * sizeof(Placement), scene.objects.data(),
-                                GL_STATIC_DRAW, gpu.bytes);
-    gpu.staticLists = makeBuffer(ssbo, lists.size() * 4, lists.data(), GL_STATIC_DRAW, gpu.bytes);
-    gpu.flags = makeBuffer(ssbo, (scene.objects.size() + 31) / 32 * 4, nullptr, GL_DYNAMIC_READ, gpu.bytes);
-    glGenBuffers(1, &gpu.frameList);
+    glBindBuffer(GL_ARRAY_BUFFER, static_cast<GLuint>(arrayBuffer));
+
+    glGenBuffers(1, &gpu.flags);
+    glBindBuffer(GL_SHADER_STORAGE_BUFFER, gpu.flags);
+    const std::size_t flagBytes = (scene.objects.size() + 31) / 32 * 4;
+    glBufferData(GL_SHADER_STORAGE_BUFFER, static_cast<GLsizeiptr>(flagBytes + 4), nullptr, GL_DYNAMIC_READ);
+    glBindBuffer(GL_SHADER_STORAGE_BUFFER, 0);
+    gpu.bytes += flagBytes;
 }
 
 void releaseGpuScene(GpuScene& gpu) {
-    const GLuint buffers[] = {gpu.positions,   gpu.indices,   gpu.placements,
-                              gpu.staticLists, gpu.frameList, gpu.flags};
+    const GLuint buffers[] = {gpu.vertices, gpu.indices, gpu.flags};
     for (GLuint buffer : buffers)
         if (buffer) glDeleteBuffers(1, &buffer);
     if (gpu.vertexArray) glDeleteVertexArrays(1, &gpu.vertexArray);
@@ -235,25 +255,18 @@ void releaseGpuScene(GpuScene& gpu) {
 }
 
 void drawAll(GpuScene& gpu, GpuPass pass, bool occludersOnly) {
-    if (occludersOnly)
-        drawRuns(gpu, pass, gpu.staticLists, gpu.occluderRuns, gpu.objectCount);
-    else
-        drawRuns(gpu, pass, gpu.staticLists, gpu.allRuns, 0);
+    if (occludersOnly) {
+        drawStretches(gpu, pass, gpu.occluders);
+        return;
+    }
+    if (gpu.objectCount == 0 || gpu.firstIndex.back() == 0) return;
+    const DrawBindings bindings(gpu, pass);
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(gpu.firstIndex.back()), GL_UNSIGNED_INT, nullptr);
+    if (pass == GpuPass::flags) glMemoryBarrier(GL_BUFFER_UPDATE_BARRIER_BIT | GL_SHADER_STORAGE_BARRIER_BIT);
 }
 
-void drawList(GpuScene& gpu, GpuPass pass, const InstancedScene& scene,
-              const std::vector<std::uint32_t>& list) {
-    if (list.empty()) return;
-    glBindBuffer(GL_SHADER_STORAGE_BUFFER, gpu.frameList);
-    if (list.size() > gpu.frameListCapacity) {
-        glBufferData(GL_SHADER_STORAGE_BUFFER, static_cast<GLsizeiptr>(list.size() * 4), list.data(),
-                     GL_STREAM_DRAW);
-        gpu.frameListCapacity = list.size();
-    } else {
-        glBufferSubData(GL_SHADER_STORAGE_BUFFER, 0, static_cast<GLsizeiptr>(list.size() * 4), list.data());
-    }
-    glBindBuffer(GL_SHADER_STORAGE_BUFFER, 0);
-    drawRuns(gpu, pass, gpu.frameList, meshRuns(scene, list), 0);
+void drawList(GpuScene& gpu, GpuPass pass, const std::vector<std::uint32_t>& list) {
+    drawStretches(gpu, pass, list);
 }
 
 void clearFlags(GpuScene& gpu) {

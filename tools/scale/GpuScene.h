@@ -1,9 +1,12 @@
 #pragma once
-// An InstancedScene in GL buffers, drawn one mesh at a time with instancing. The vertex shader
-// fetches each vertex from a storage buffer (world = local * scale + offset) and transforms it with
-// the fixed-function model-view-projection matrix, so the same floats land on the same pixels and
-// depths as glVertex would put them. Needs OpenGL 4.3 (storage buffers) in a compatibility context.
-// Every draw leaves the program, vertex array, buffer bindings and frame buffer as it found them.
+// An InstancedScene in GL buffers: every object's vertices placed in world space once, at upload
+// (local * scale + offset in float, the same sum whatever draws it), each vertex carrying its
+// object's index, and the objects' triangles one after the other in index order. A draw is one
+// call per stretch of consecutive objects, so equal depths resolve as in a one-by-one draw, and the
+// fixed-function model-view-projection matrix transforms the same floats to the same pixels and
+// depths as glVertex would. Storage: 16 bytes a vertex and 4 an index, in the GL's memory.
+// Needs OpenGL 4.3 (storage buffers for the flags) in a compatibility context. Every draw leaves the
+// program, vertex array and buffer bindings as it found them.
 
 #include "InstancedScene.h"
 
@@ -13,17 +16,16 @@
 
 struct GpuScene {
     unsigned vertexArray = 0;
-    unsigned positions = 0;   // every mesh's vertices, one after the other
-    unsigned indices = 0;     // every mesh's indices, one after the other
-    unsigned placements = 0;  // per object
-    unsigned staticLists = 0; // every object in order, then the occluders
-    unsigned frameList = 0;   // the last list passed to drawList
-    unsigned flags = 0;       // one bit per object
-    std::vector<std::uint32_t> meshFirstVertex, meshFirstIndex, meshIndexCount;
-    std::vector<MeshRun> allRuns, occluderRuns; // occluderRuns' first counts from the objects' end
+    unsigned vertices = 0;                 // x, y, z as floats and the object index, per vertex
+    unsigned indices = 0;                  // every object's triangles in object order
+    unsigned flags = 0;                    // one bit per object
+    std::vector<std::uint32_t> firstIndex; // per object, and the total at the end
+    std::vector<std::uint32_t> occluders;
     std::uint32_t objectCount = 0;
-    std::size_t frameListCapacity = 0;
     std::size_t bytes = 0; // buffer storage held
+    // Scratch of drawList, kept between calls.
+    std::vector<int> counts;
+    std::vector<const void*> offsets;
 };
 
 // The shaders of the passes; once per context. False, with the log in `error`, when they do not
@@ -32,6 +34,7 @@ bool buildGpuPrograms(std::string& error);
 void releaseGpuPrograms();
 
 // Uploads the scene. Asserts isWellFormed.
+// Asserts isWellFormed and at most 2^32 - 1 vertices and indices in all.
 void uploadGpuScene(const InstancedScene& scene, GpuScene& gpu);
 void releaseGpuScene(GpuScene& gpu);
 
@@ -47,8 +50,7 @@ enum class GpuPass {
 void drawAll(GpuScene& gpu, GpuPass pass, bool occludersOnly);
 
 // Draws the listed objects (ascending indices keep runs long).
-void drawList(GpuScene& gpu, GpuPass pass, const InstancedScene& scene,
-              const std::vector<std::uint32_t>& list);
+void drawList(GpuScene& gpu, GpuPass pass, const std::vector<std::uint32_t>& list);
 
 // Zeroes the per-object flags; reads them back as one bool per object.
 void clearFlags(GpuScene& gpu);
