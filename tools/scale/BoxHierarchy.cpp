@@ -79,6 +79,27 @@ bool rectHidden(const DepthPyramid& pyramid, Rect r) {
     return isRectangleHidden(pyramid, r.x0, r.y0, r.x1, r.y1, r.z0);
 }
 
+// Bits of the planes a clip-space point lies beyond, with the margin.
+unsigned outsidePlanes(double x, double y, double z, double w) {
+    const double limit = w * 1.001 + 1e-9 * std::fabs(w);
+    return (x > limit) | (x < -limit) << 1 | (y > limit) << 2 | (y < -limit) << 3 | (z > limit) << 4 |
+           (z < -limit) << 5;
+}
+
+// The planes that every corner lies beyond (0: the box may reach in), and whether every corner is
+// well inside all of them.
+unsigned commonOutside(const Corners& c, bool& allInside) {
+    unsigned common = 0x3F;
+    allInside = true;
+    for (int i = 0; i < 8; ++i) {
+        common &= outsidePlanes(c.x[i], c.y[i], c.z[i], c.w[i]);
+        const double inner = c.w[i] * 0.999;
+        allInside = allInside && c.w[i] > 0.0 && std::fabs(c.x[i]) < inner && std::fabs(c.y[i]) < inner &&
+                    std::fabs(c.z[i]) < inner;
+    }
+    return common;
+}
+
 enum class NodeCall { cull, keep, open };
 
 NodeCall judgeNode(const DepthPyramid& pyramid, const Geometry::Matrix& clip, const Box& box) {
@@ -143,6 +164,36 @@ bool boxHidden(const DepthPyramid& pyramid, const Geometry::Matrix& clip, const 
     if (pyramid.sides.empty()) return false;
     const Rect r = windowRect(clipCorners(clip, box), pyramid.sides[0]);
     return !r.crossesNear && rectHidden(pyramid, r);
+}
+
+bool boxOutsideView(const Geometry::Matrix& clip, const Box& box) {
+    bool allInside = false;
+    return commonOutside(clipCorners(clip, box), allInside) != 0;
+}
+
+void frustumCandidates(const BoxHierarchy& h, const std::vector<Box>& boxes, const Geometry::Matrix& clip,
+                       std::vector<std::uint32_t>& out) {
+    out.clear();
+    if (h.nodes.empty()) return;
+    std::uint32_t stack[128];
+    int top = 0;
+    stack[top++] = 0;
+    while (top > 0) {
+        const BoxHierarchy::Node& node = h.nodes[stack[--top]];
+        bool allInside = false;
+        if (commonOutside(clipCorners(clip, node.box), allInside) != 0) continue;
+        if (allInside) {
+            out.insert(out.end(), h.order.begin() + node.first, h.order.begin() + node.first + node.count);
+        } else if (node.children == 0) {
+            for (std::uint32_t i = node.first; i < node.first + node.count; ++i)
+                if (!boxOutsideView(clip, boxes[h.order[i]])) out.push_back(h.order[i]);
+        } else {
+            assert(top + 2 <= 128);
+            stack[top++] = node.children + 1;
+            stack[top++] = node.children;
+        }
+    }
+    std::sort(out.begin(), out.end());
 }
 
 HierarchyStats cullThroughHierarchy(const BoxHierarchy& h, const std::vector<Box>& boxes,

@@ -40,6 +40,16 @@ BoxHierarchy buildHierarchy(const std::vector<Box>& boxes, std::uint32_t leafSiz
 // rectangle it nearly is rather than never culled: a hidden node must cull every box inside it.
 bool boxHidden(const DepthPyramid& pyramid, const Geometry::Matrix& clip, const Box& box);
 
+// Every box that may reach into the view volume of `clip` (-w <= x, y, z <= w), in ascending
+// order: a box is left out only when all eight corners lie beyond one of the six planes by more
+// than a thousandth of w, so that nothing it could draw is lost to rounding. What is left out
+// draws no pixel at all.
+void frustumCandidates(const BoxHierarchy& hierarchy, const std::vector<Box>& boxes,
+                       const Geometry::Matrix& clip, std::vector<std::uint32_t>& out);
+
+// The per-box form of that test.
+bool boxOutsideView(const Geometry::Matrix& clip, const Box& box);
+
 struct HierarchyStats {
     std::uint32_t nodesVisited = 0;
     std::uint32_t boxesTested = 0;

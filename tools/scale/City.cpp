@@ -203,8 +203,14 @@ std::vector<Scenes::Viewpoint> cityWalk(const City& city, int steps) {
             const double z = corners[side][1] + t * (corners[side + 1][1] - corners[side][1]);
             views.push_back({{x, 1.7, z},
                              {corners[side + 1][0] - corners[side][0], -0.05 * ring,
-                              corners[side + 1][1] - corners[side][1]}});
+                              corners[side + 1][1] - corners[side][1]},
+                             -1});
         }
+    return views;
+}
+
+std::vector<Scenes::Viewpoint> cityRoofViews(const City& city) {
+    std::vector<Scenes::Viewpoint> views;
     const double high = 150.0, out = city.halfExtent * 0.9;
     for (int k = 0; k < 4; ++k) {
         const double sx = (k & 1) ? 1.0 : -1.0, sz = (k & 2) ? 1.0 : -1.0;

@@ -26,5 +26,8 @@ struct ExactTruth {
     std::vector<StageCost> stages; // "occluders", "flags", "ids", "read back"
 };
 
-ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& view, int side);
+// `inView`, when given: every object that may draw a pixel from the view, ascending (for instance
+// frustumCandidates); the others are known to pass no sample and show no pixel, and are not drawn.
+ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& view, int side,
+                          const std::vector<std::uint32_t>* inView = nullptr);
 void releaseTruthTarget(TruthTarget& target);

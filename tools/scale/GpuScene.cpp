@@ -119,13 +119,14 @@ class DrawBindings {
     GLint vertexArray_ = 0;
 };
 
-// One draw per stretch of consecutive listed objects.
-void drawStretches(GpuScene& gpu, GpuPass pass, const std::vector<std::uint32_t>& list) {
+// One draw per stretch of listed objects no more than `bridge` apart.
+void drawStretches(GpuScene& gpu, GpuPass pass, const std::vector<std::uint32_t>& list,
+                   std::uint32_t bridge) {
     gpu.counts.clear();
     gpu.offsets.clear();
     for (std::size_t i = 0; i < list.size();) {
         std::size_t j = i + 1;
-        while (j < list.size() && list[j] == list[j - 1] + 1) ++j;
+        while (j < list.size() && list[j] > list[j - 1] && list[j] - list[j - 1] <= bridge + 1) ++j;
         const std::uint32_t first = gpu.firstIndex[list[i]], end = gpu.firstIndex[list[j - 1] + 1];
         if (end > first) {
             gpu.counts.push_back(static_cast<int>(end - first));
@@ -256,7 +257,7 @@ void releaseGpuScene(GpuScene& gpu) {
 
 void drawAll(GpuScene& gpu, GpuPass pass, bool occludersOnly) {
     if (occludersOnly) {
-        drawStretches(gpu, pass, gpu.occluders);
+        drawStretches(gpu, pass, gpu.occluders, 0);
         return;
     }
     if (gpu.objectCount == 0 || gpu.firstIndex.back() == 0) return;
@@ -265,8 +266,8 @@ void drawAll(GpuScene& gpu, GpuPass pass, bool occludersOnly) {
     if (pass == GpuPass::flags) glMemoryBarrier(GL_BUFFER_UPDATE_BARRIER_BIT | GL_SHADER_STORAGE_BARRIER_BIT);
 }
 
-void drawList(GpuScene& gpu, GpuPass pass, const std::vector<std::uint32_t>& list) {
-    drawStretches(gpu, pass, list);
+void drawList(GpuScene& gpu, GpuPass pass, const std::vector<std::uint32_t>& list, std::uint32_t bridge) {
+    drawStretches(gpu, pass, list, bridge);
 }
 
 void clearFlags(GpuScene& gpu) {

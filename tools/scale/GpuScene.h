@@ -49,8 +49,9 @@ enum class GpuPass {
 // depth state.
 void drawAll(GpuScene& gpu, GpuPass pass, bool occludersOnly);
 
-// Draws the listed objects (ascending indices keep runs long).
-void drawList(GpuScene& gpu, GpuPass pass, const std::vector<std::uint32_t>& list);
+// Draws the listed objects, ascending. Up to `bridge` unlisted objects between two listed ones are
+// drawn too, to save a draw call: for passes where an extra object cannot change the outcome.
+void drawList(GpuScene& gpu, GpuPass pass, const std::vector<std::uint32_t>& list, std::uint32_t bridge = 0);
 
 // Zeroes the per-object flags; reads them back as one bool per object.
 void clearFlags(GpuScene& gpu);
