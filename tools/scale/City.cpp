@@ -152,6 +152,28 @@ City generateCity(std::uint32_t smallObjects, std::uint64_t seed) {
         }
     }
 
+    // Neighbours in space next to each other in the order too: the objects in one view then form a
+    // few long stretches, and a view's draw skips the rest of the city in a few calls.
+    const auto spatially = [&](std::vector<Placement>::iterator first,
+                               std::vector<Placement>::iterator last) {
+        const auto key = [&](const Placement& p) {
+            const auto cell = [&](float v) {
+                return static_cast<std::uint32_t>(std::clamp((v + city.halfExtent) / 8.0, 0.0, 65535.0));
+            };
+            std::uint64_t code = 0;
+            const std::uint32_t x = cell(p.offset[0]), z = cell(p.offset[2]);
+            for (int bit = 0; bit < 16; ++bit)
+                code |= static_cast<std::uint64_t>((x >> bit) & 1u) << (2 * bit) |
+                        static_cast<std::uint64_t>((z >> bit) & 1u) << (2 * bit + 1);
+            return code;
+        };
+        std::stable_sort(first, last,
+                         [&](const Placement& a, const Placement& b) { return key(a) < key(b); });
+    };
+    spatially(boxes.begin() + city.buildings, boxes.end());
+    spatially(cars.begin(), cars.end());
+    spatially(trees.begin(), trees.end());
+
     city.scene.meshes = cityMeshes();
     std::vector<Placement>& objects = city.scene.objects;
     objects.reserve(boxes.size() + cars.size() + trees.size());

@@ -188,6 +188,7 @@ SizeResult runScaleSize(std::uint32_t smallObjects, const ScalePlan& plan, std::
         const double frustumSeconds = since(start);
         const ExactTruth truth = takeExactTruth(gpu, truthTarget, view, plan.gpuSide, &inView);
         result.seconds.push_back({"truth frustum", frustumSeconds});
+        result.counts.push_back({"in view", static_cast<double>(inView.size())});
         double truthSeconds = frustumSeconds;
         for (const StageCost& s : truth.stages) {
             result.seconds.push_back({"truth " + s.name, s.seconds});
