@@ -75,15 +75,6 @@ int main(int argc, char** argv) {
     }
     if (!sizes.empty()) plan.sizes = sizes;
 
-    const std::filesystem::path chosen =
-        folder.empty() ? "scale-results/" + localTime("%Y%m%d-%H%M%S") : folder;
-    std::error_code made;
-    std::filesystem::create_directories(chosen, made);
-    const std::string out = std::filesystem::absolute(chosen).lexically_normal().string();
-    if (made) {
-        std::cerr << "culling-scale: cannot create " << out << ": " << made.message() << "\n";
-        return 2;
-    }
     if (!openLabWindow(640)) return 2;
     std::string error;
     if (!buildGpuPrograms(error)) {
@@ -92,6 +83,15 @@ int main(int argc, char** argv) {
     }
     if (colourChannelBits() < 8) {
         std::cerr << "culling-scale: the ID pass needs 8 bits per colour channel (run X at depth 24)\n";
+        return 2;
+    }
+    const std::filesystem::path chosen =
+        folder.empty() ? "scale-results/" + localTime("%Y%m%d-%H%M%S") : folder;
+    std::error_code made;
+    std::filesystem::create_directories(chosen, made);
+    const std::string out = std::filesystem::absolute(chosen).lexically_normal().string();
+    if (made) {
+        std::cerr << "culling-scale: cannot create " << out << ": " << made.message() << "\n";
         return 2;
     }
     std::cout << "culling-scale: writing to " << out << std::endl;
