@@ -11,13 +11,13 @@ namespace {
 // The timed series in the order of the plots and tables.
 const char* const timedSeries[] = {"cpu-depth rasterize",
                                    "cpu-depth pyramid",
-                                   "cpu-depth tests, each object",
-                                   "cpu-depth tests, hierarchy",
+                                   "cpu-depth tests (each object)",
+                                   "cpu-depth tests (hierarchy)",
                                    "gpu-hiz render",
                                    "gpu-hiz read-back",
                                    "gpu-hiz pyramid",
-                                   "gpu-hiz tests, each object",
-                                   "gpu-hiz tests, hierarchy",
+                                   "gpu-hiz tests (each object)",
+                                   "gpu-hiz tests (hierarchy)",
                                    "truth",
                                    "draw all",
                                    "draw after cpu-depth"};
@@ -96,15 +96,16 @@ void writeSummaryCsv(std::ostream& out, const std::vector<SizeResult>& sizes) {
 void writePlotScript(std::ostream& out) {
     out << "# Reads summary.csv: n,objects,series,median,p10,p90 (milliseconds; memory rows in MB).\n"
            "set datafile separator ','\n"
-           "set terminal pngcairo size 1000,640 font 'sans,10'\n"
+           "set terminal pngcairo size 1100,680 font 'sans,10'\n"
            "set logscale xy\n"
+           "set xrange [700:1.5e6]\n"
            "set grid\n"
            "set key outside right\n"
            "set xlabel 'objects in the city'\n"
            "set output 'scaling.png'\n"
            "set ylabel 'median over the walk, ms (bars: 10 % to 90 %)'\n"
            "set title 'Pass stages and the truth against the city size'\n"
-           "s(name) = sprintf(\"< grep ',%s,' summary.csv\", name)\n"
+           "s(name) = sprintf(\"< grep -F ',%s,' summary.csv\", name)\n"
            "plot ";
     bool first = true;
     int style = 1;
@@ -147,18 +148,18 @@ void writeScaleIndex(std::ostream& out, const std::vector<SizeResult>& sizes, co
         << "![pass stages and the truth against N](scaling.png)\n\n"
         << "![memory and build time against N](memory.png)\n\n";
 
-    out << "| objects (buildings) | build s | resident MB | cpu-depth pass | its tests, each object | its "
+    out << "| objects (buildings) | build s | resident MB | cpu-depth pass | its tests (each object) | its "
            "tests, "
            "hierarchy | hierarchy / each | gpu-hiz pass (hierarchy) | truth | draw all | draw after "
            "cpu-depth |\n"
            "|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n";
     for (const SizeResult& size : sizes) {
-        const Spread each = seriesSpread(size, "cpu-depth tests, each object");
-        const Spread through = seriesSpread(size, "cpu-depth tests, hierarchy");
+        const Spread each = seriesSpread(size, "cpu-depth tests (each object)");
+        const Spread through = seriesSpread(size, "cpu-depth tests (hierarchy)");
         const double cpuPass =
-            sumOf(size, {"cpu-depth rasterize", "cpu-depth pyramid", "cpu-depth tests, hierarchy"});
+            sumOf(size, {"cpu-depth rasterize", "cpu-depth pyramid", "cpu-depth tests (hierarchy)"});
         const double hizPass = sumOf(
-            size, {"gpu-hiz render", "gpu-hiz read-back", "gpu-hiz pyramid", "gpu-hiz tests, hierarchy"});
+            size, {"gpu-hiz render", "gpu-hiz read-back", "gpu-hiz pyramid", "gpu-hiz tests (hierarchy)"});
         out << "| " << size.objects << " (" << size.buildings << ") | "
             << fixed(size.generateSeconds + size.hierarchySeconds + size.uploadSeconds, 2) << " | "
             << fixed(size.residentMegabytes, 0) << " | " << fixed(cpuPass * 1e3, 3) << " | " << msSpread(each)

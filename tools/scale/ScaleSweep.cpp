@@ -60,10 +60,10 @@ void testBoxes(const City& city, const BoxHierarchy& hierarchy, const DepthPyram
     d.through.assign(n, false);
     Clock::time_point start = Clock::now();
     for (std::size_t i = 0; i < n; ++i) d.alone[i] = boxHidden(pyramid, clip, city.boxes[i]);
-    result.seconds.push_back({method + " tests, each object", since(start)});
+    result.seconds.push_back({method + " tests (each object)", since(start)});
     start = Clock::now();
     const HierarchyStats stats = cullThroughHierarchy(hierarchy, city.boxes, pyramid, clip, d.through);
-    result.seconds.push_back({method + " tests, hierarchy", since(start)});
+    result.seconds.push_back({method + " tests (hierarchy)", since(start)});
     result.counts.push_back({method + " nodes visited", static_cast<double>(stats.nodesVisited)});
     result.counts.push_back({method + " boxes tested", static_cast<double>(stats.boxesTested)});
     result.sameDecisions = result.sameDecisions && d.alone == d.through;
