@@ -80,7 +80,8 @@ std::vector<std::string> overlayLines(const OverlayValues& v) {
         v.method + ": " + v.configuration,
         counts(v),
         times,
-        format("main cam %g    fake cam %g", v.mainAngle, v.fakeAngle) +
+        (v.fakeView < 0 ? format("main cam %g    fake cam %g", v.mainAngle, v.fakeAngle)
+                        : format("main cam %g    fake cam viewpoint %g", v.mainAngle, v.fakeView)) +
             (v.locked ? "    view: fake cam" : "    view: main cam") +
             (v.ghosts ? "    ghosts on" : "    ghosts off"),
     };
@@ -88,7 +89,7 @@ std::vector<std::string> overlayLines(const OverlayValues& v) {
 
 std::vector<std::string> helpLines() {
     return {"m method   g ghosts (magenta: falsely culled, green: culled correctly)   b buffer   t truth",
-            ". , main cam   ' ; fake cam   = - opacity   5 reset   c lock to fake cam   p print   Esc quit"};
+            ". , main cam   ' ; [ ] fake cam   = - opacity   5 reset   c lock to fake cam   p print   Esc quit"};
 }
 
 std::string stateLine(const OverlayValues& v) {
@@ -98,12 +99,12 @@ std::string stateLine(const OverlayValues& v) {
     std::snprintf(text, sizeof text,
                   "state keys=%u method=%s threshold=%d main=%g fake=%g locked=%d ghosts=%d truth=%d "
                   "buffer=%d culled=%u false=%d missed=%d pass_ms=%.3f truth_ms=%.3f frames=%zu "
-                  "frame_ms=%.2f frame_p10_ms=%.2f frame_p90_ms=%.2f",
+                  "frame_ms=%.2f frame_p10_ms=%.2f frame_p90_ms=%.2f view=%d",
                   v.keys, v.method.c_str(), v.threshold, v.mainAngle, v.fakeAngle, v.locked, v.ghosts,
                   v.truth, v.buffer, v.culled, v.truth ? static_cast<int>(v.falseCulls) : -1,
                   v.truth ? static_cast<int>(v.missedCulls) : -1, t.pass.quantile(0.5) * 1e3,
                   t.truth.quantile(0.5) * 1e3, t.frame.size(), t.frame.quantile(0.5) * 1e3,
-                  t.frame.quantile(0.1) * 1e3, t.frame.quantile(0.9) * 1e3);
+                  t.frame.quantile(0.1) * 1e3, t.frame.quantile(0.9) * 1e3, v.fakeView);
     return text;
 }
 

@@ -37,6 +37,7 @@ struct OverlayValues {
     std::string configuration;
     double mainAngle = 0.0;
     double fakeAngle = 0.0;
+    int fakeView = -1; // the fake camera's viewpoint on a scene of viewpoints; -1 on the viewer's orbit
     int threshold = 255;
     bool locked = false;
     bool ghosts = true;

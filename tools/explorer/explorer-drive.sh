@@ -2,10 +2,10 @@
 # end-to-end test. Every key the explorer gets is followed, after the next frame, by a line
 # "state keys=N ..." on its standard output: that is how a driver knows a key has taken effect.
 
-# Starts the explorer with its output in $1/stdout and $1/stderr; sets `pid` and `window`.
-startExplorer() { # binary, work folder
+# Starts the explorer with its output in $2/stdout and $2/stderr; sets `pid` and `window`.
+startExplorer() { # binary, work folder, explorer options...
     work=$2
-    "$1" > "$work/stdout" 2> "$work/stderr" &
+    "$1" "${@:3}" > "$work/stdout" 2> "$work/stderr" &
     pid=$!
     sent=0
     window=

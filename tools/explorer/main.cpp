@@ -7,6 +7,8 @@
 #include "ExplorerOverlay.h"
 #include "Ghosts.h"
 #include "GroundTruth.h"
+#include "SceneInstall.h"
+#include "SceneSetup.h"
 #include "app/Cameras.h"
 #include "app/Projection.h"
 #include "app/Viewer.h"
@@ -49,6 +51,11 @@ struct Explorer {
     bool framed = false; // lastFrame holds the previous frame's start
     Clock::time_point lastFrame;
     std::size_t lastPictureCount = 0;
+
+    Scenes::SceneSetup scene;
+    std::vector<std::uint32_t> untested; // drawn whatever the method decides
+    std::vector<OrbitCamera> mainOrbit;  // on a scene of viewpoints: the main camera's, 5 degrees apart
+    std::size_t view = 0;                // the fake camera's viewpoint there
 };
 
 Explorer explorer;
@@ -151,7 +158,7 @@ void drawFrame() {
     visibleIndices.clear();
     for (std::size_t i = 0; i < occludeeIndices.size(); ++i)
         if (i >= outcome.culled.size() || !outcome.culled[i]) visibleIndices.push_back(occludeeIndices[i]);
-    visibleIndices.insert(visibleIndices.end(), occluderIndices.begin(), occluderIndices.end());
+    visibleIndices.insert(visibleIndices.end(), explorer.untested.begin(), explorer.untested.end());
     drawVisibleObjects();
     if (explorer.ghosts) drawGhosts(explorer.judgement);
 
@@ -160,6 +167,7 @@ void drawFrame() {
     values.configuration = method.configuration();
     values.mainAngle = mainCamera.angle;
     values.fakeAngle = fakeCamera.angle;
+    values.fakeView = explorer.scene.viewerOrbit ? -1 : static_cast<int>(explorer.view);
     values.threshold = opacityThreshold;
     values.locked = lockToFakeCamera;
     values.ghosts = explorer.ghosts;
@@ -185,7 +193,33 @@ void drawFrame() {
 
 void reshapeWindow(int width, int height) {
     reshape(width, height);
-    if (const std::optional<Frustum> frustum = frustumFor(width, height)) explorer.frustum = *frustum;
+    if (!explorer.scene.viewerOrbit) { // the scene's own projection, whatever the window's shape
+        const Frustum& f = explorer.frustum;
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glFrustum(f.left, f.right, f.bottom, f.top, f.nearPlane, f.farPlane);
+        glMatrixMode(GL_MODELVIEW);
+    } else if (const std::optional<Frustum> frustum = frustumFor(width, height)) {
+        explorer.frustum = *frustum;
+    }
+}
+
+// On a scene of viewpoints the keys move the cameras there: the main camera round the scene's box
+// by its angle, the fake camera from viewpoint to viewpoint.
+void placeCameras() {
+    if (explorer.scene.viewerOrbit) return;
+    const int step = static_cast<int>(mainCamera.angle) / 5;
+    mainCamera = explorer.mainOrbit[static_cast<std::size_t>(step) % explorer.mainOrbit.size()];
+    fakeCamera = explorer.scene.cameras[explorer.view];
+}
+
+void stepView(int by) {
+    const std::size_t count = explorer.scene.cameras.size();
+    if (explorer.scene.viewerOrbit) {
+        handleKey(by > 0 ? '\'' : ';');
+        return;
+    }
+    explorer.view = (explorer.view + (by > 0 ? 1 : count - 1)) % count;
 }
 
 void pressKey(unsigned char key, int /*x*/, int /*y*/) {
@@ -210,8 +244,17 @@ void pressKey(unsigned char key, int /*x*/, int /*y*/) {
                               : -1;
         break;
     case 'p': changed = false; break;
+    case ']':
+    case '\'': stepView(1); break;
+    case '[':
+    case ';': stepView(-1); break;
+    case '5':
+        explorer.view = 0;
+        handleKey(key);
+        break;
     default: handleKey(key); break;
     }
+    placeCameras();
     if (changed) { // the frame times describe one configuration at a time
         explorer.timings.clear();
         explorer.framed = false;
@@ -220,7 +263,27 @@ void pressKey(unsigned char key, int /*x*/, int /*y*/) {
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    Scenes::SceneChoice choice;
+    choice.settings.gridMesh = BRISEL_EXPLORER_MESH;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string error;
+        if (Scenes::takeSceneOption(args, i, choice, error) && error.empty()) continue;
+        if (args[i] == "--help" || args[i] == "-h") {
+            std::cout
+                << "usage: culling-explorer [--scene SPEC] [--views FILE] [--fov DEG] [--near D] [--far D]\n"
+                << Scenes::sceneOptionsUsage;
+            return 0;
+        }
+        std::cerr << "culling-explorer: " << (error.empty() ? "unknown option " + args[i] : error) << "\n";
+        return 2;
+    }
+    std::string error;
+    if (!Scenes::setUpScene(choice, explorer.scene, error)) {
+        std::cerr << "culling-explorer: " << error << "\n";
+        return 2;
+    }
     const char* display = std::getenv("DISPLAY");
     if (!display || !*display) {
         std::cerr << "culling-explorer: no X display (DISPLAY is unset); run it under xvfb-run, or "
@@ -228,16 +291,23 @@ int main() {
         return 2;
     }
     resetCameras();
-    buildScene(BRISEL_EXPLORER_MESH, std::cerr);
+    explorer.untested = Scenes::installScene(explorer.scene.model);
+    if (!explorer.scene.viewerOrbit) {
+        explorer.frustum = explorer.scene.frustum;
+        for (const Scenes::Viewpoint& view :
+             Scenes::orbitViews(explorer.scene.model.bounds, Scenes::orbitViewCount))
+            explorer.mainOrbit.push_back(Scenes::cameraOf(view));
+        placeCameras();
+    }
     allocateOcclusionMap();
     explorer.idScene = makeIdScene(sceneObjects);
     explorer.falseGhosts = painted(sceneObjects, Outcome::FalseCull);
     explorer.correctGhosts = painted(sceneObjects, Outcome::CulledCorrectly);
 
-    int argc = 1;
+    int glutArgc = 1;
     char name[] = "culling-explorer";
-    char* argv[] = {name, nullptr};
-    glutInit(&argc, argv);
+    char* glutArgv[] = {name, nullptr};
+    glutInit(&glutArgc, glutArgv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(windowSide, windowSide);
     glutCreateWindow(windowTitle);

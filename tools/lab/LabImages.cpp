@@ -168,7 +168,15 @@ RgbImage textStrip(const std::string& text, int width, int height) {
 
 RgbImage outcomeView(std::vector<SceneObject>& painted, const std::vector<Outcome>& outcomes, int side) {
     assert(painted.size() == sceneObjects.size() && outcomes.size() == occludeeIndices.size());
-    for (std::size_t i = 0; i < occludeeIndices.size(); ++i) painted[occludeeIndices[i]].setColor(outcomeColour(outcomes[i]));
+    // An occluder that is tested too shows its outcome in the see-through layer instead of red.
+    std::vector<const Outcome*> outcomeOf(sceneObjects.size(), nullptr);
+    std::vector<std::uint32_t> plain; // tested objects that do not occlude
+    for (std::size_t i = 0; i < occludeeIndices.size(); ++i) {
+        painted[occludeeIndices[i]].setColor(outcomeColour(outcomes[i]));
+        outcomeOf[occludeeIndices[i]] = &outcomes[i];
+        if (!std::binary_search(occluderIndices.begin(), occluderIndices.end(), occludeeIndices[i]))
+            plain.push_back(occludeeIndices[i]);
+    }
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
@@ -179,7 +187,7 @@ RgbImage outcomeView(std::vector<SceneObject>& painted, const std::vector<Outcom
     setupLighting();
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_CULL_FACE);
-    drawObjects(painted, occludeeIndices);
+    drawObjects(painted, plain);
     // The occluders' nearest surface, then that surface alone blended once over what lies behind.
     glDisable(GL_LIGHTING);
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
@@ -190,9 +198,11 @@ RgbImage outcomeView(std::vector<SceneObject>& painted, const std::vector<Outcom
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     for (std::uint32_t index : occluderIndices) {
+        const Geometry::Vector tint = outcomeOf[index] ? outcomeColour(*outcomeOf[index])
+                                                       : Geometry::Vector{occluderTint[0], occluderTint[1], occluderTint[2]};
         glBegin(GL_TRIANGLES);
         for (const Face& face : sceneObjects[index].faces) {
-            glColor4d(occluderTint[0], occluderTint[1], occluderTint[2], occluderOpacity);
+            glColor4d(tint.x, tint.y, tint.z, occluderOpacity);
             for (std::uint32_t v : face.vertexIndices) glVertex3dv(&sceneObjects[index].vertices[v].x);
         }
         glEnd();

@@ -34,8 +34,9 @@ RgbImage readBackRgb(int x, int y, int width, int height);
 
 // GL: the scene from the fake camera into the bottom-left side x side pixels, lit as the viewer
 // lights it, each occludee painted in its outcome's colour; the occluders over them dim red and
-// see-through, so that the culled and missed occludees behind them show. `painted` is a copy of
-// the scene whose face colours this changes.
+// see-through, so that the culled and missed occludees behind them show (an occluder that is
+// tested too is see-through in its outcome's colour). `painted` is a copy of the scene whose face
+// colours this changes.
 RgbImage outcomeView(std::vector<SceneObject>& painted, const std::vector<Outcome>& outcomes, int side);
 
 // The view with the buffers in a grid beside it, each under its caption, a grey key (0 to 255)

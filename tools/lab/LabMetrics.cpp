@@ -97,9 +97,12 @@ ConfigSummary summarize(const std::vector<MethodRow>& rows, const std::string& m
     return s;
 }
 
+int viewNumber(const MethodRow& row) { return row.orbit ? row.angle / 5 : row.angle; }
+
 std::string csvHeader() {
-    std::string header = "method,config,angle,occludees,culled,visible,hideable,hideableCulled,falseCulls,"
-                         "falseCullPixels,coarseFalseCulls,missedCulls,extraCulls,passedHom,passedDeb,stageNames";
+    std::string header =
+        "method,config,angle,view,occludees,culled,visible,hideable,hideableCulled,falseCulls,"
+        "falseCullPixels,coarseFalseCulls,missedCulls,extraCulls,passedHom,passedDeb,stageNames";
     for (std::size_t i = 1; i <= maxStages; ++i)
         header += ",stage" + std::to_string(i) + "Ms,stage" + std::to_string(i) + "IqrMs";
     return header + ",passMs,passIqrMs,drawMs,drawIqrMs,frameMs,frameIqrMs,drawAllMs,oracleMs,"
@@ -114,18 +117,20 @@ std::string csvLine(const MethodRow& row) {
     };
     const auto ms = [&](double seconds) { return number(seconds * 1e3); };
     const Judgement& c = row.counts;
-    std::string line = row.method + "," + row.config + "," + std::to_string(row.angle) + "," +
-                       std::to_string(c.occludees) + "," + std::to_string(c.culled) + "," +
-                       std::to_string(c.visible) + "," + std::to_string(c.hideable) + "," +
-                       std::to_string(c.hideableCulled) + "," + std::to_string(c.falseCulls) + "," +
-                       std::to_string(c.falseCullPixels) + "," + std::to_string(c.coarseFalseCulls) + "," +
-                       std::to_string(c.missedCulls) + "," +
+    std::string line = row.method + "," + row.config + "," + (row.orbit ? std::to_string(row.angle) : "") +
+                       "," + std::to_string(viewNumber(row)) + "," + std::to_string(c.occludees) + "," +
+                       std::to_string(c.culled) + "," + std::to_string(c.visible) + "," +
+                       std::to_string(c.hideable) + "," + std::to_string(c.hideableCulled) + "," +
+                       std::to_string(c.falseCulls) + "," + std::to_string(c.falseCullPixels) + "," +
+                       std::to_string(c.coarseFalseCulls) + "," + std::to_string(c.missedCulls) + "," +
                        std::to_string(c.extraCulls) + ",";
-    line += row.homCounters ? std::to_string(row.passedHom) + "," + std::to_string(row.passedDeb) + "," : ",,";
+    line +=
+        row.homCounters ? std::to_string(row.passedHom) + "," + std::to_string(row.passedDeb) + "," : ",,";
     for (std::size_t i = 0; i < row.stageNames.size(); ++i) line += (i ? ";" : "") + row.stageNames[i];
     for (std::size_t i = 0; i < maxStages; ++i)
         line += i < row.stages.size() ? "," + ms(row.stages[i].median) + "," + ms(row.stages[i].iqr()) : ",,";
-    for (const Spread* s : {&row.pass, &row.draw, &row.frame}) line += "," + ms(s->median) + "," + ms(s->iqr());
+    for (const Spread* s : {&row.pass, &row.draw, &row.frame})
+        line += "," + ms(s->median) + "," + ms(s->iqr());
     line += "," + ms(row.drawAll) + "," + ms(row.oracle) + "," + ms(row.oracleOccluders);
     for (double floor : {row.drawAll, row.oracle, row.oracleOccluders})
         line += "," + number(share(row.frame.median, floor));

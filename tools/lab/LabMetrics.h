@@ -46,7 +46,8 @@ constexpr std::size_t maxStages = 4;
 struct MethodRow {
     std::string method;
     std::string config;
-    int angle = 0;
+    int angle = 0;     // the sweep's key: degrees on an orbit, else the viewpoint's number
+    bool orbit = true; // angle is an angle; viewpoints then lie every 5 degrees from 0
     Judgement counts;
     bool homCounters = false; // passedHom and passedDeb mean something
     std::uint32_t passedHom = 0;
@@ -93,6 +94,10 @@ ConfigSummary summarize(const std::vector<MethodRow>& rows, const std::string& m
 const MethodRow* findRow(const std::vector<MethodRow>& rows, const std::string& method,
                          const std::string& config, int angle);
 
-// CSV: one header line, then one line per row; times in milliseconds.
+// The viewpoint's number: angle / 5 on an orbit, else the key itself.
+int viewNumber(const MethodRow& row);
+
+// CSV: one header line, then one line per row; times in milliseconds. The angle is empty for
+// viewpoints that are not on an orbit.
 std::string csvHeader();
 std::string csvLine(const MethodRow& row);

@@ -3,14 +3,18 @@
 #include <cstdlib>
 
 std::string labUsage() {
-    return "usage: culling-lab [--help] [--quick] [--repeats N] [--mesh PATH] [--no-plots] [OUTPUT-FOLDER]\n"
-           "Compares the culling methods over the fake camera's angles and writes a CSV, plots, pictures\n"
-           "and an index page (index.md) into OUTPUT-FOLDER.\n"
-           "  --help       this text\n"
-           "  --quick      a few angles and three repetitions (for the test suite)\n"
-           "  --repeats N  repetitions behind every median (1 to 99)\n"
-           "  --mesh PATH  the mesh to build the scene from (default: the source tree's data/cube.geo)\n"
-           "  --no-plots   skip gnuplot\n"
+    return std::string(
+               "usage: culling-lab [--help] [--quick] [--repeats N] [--mesh PATH] [--no-plots]\n"
+               "                   [--scene SPEC] [--views FILE] [--fov DEG] [--near D] [--far D] "
+               "[OUTPUT-FOLDER]\n"
+               "Compares the culling methods over the fake camera's viewpoints and writes a CSV, plots,\n"
+               "pictures and an index page (index.md) into OUTPUT-FOLDER.\n"
+               "  --help       this text\n"
+               "  --quick      a few angles and three repetitions (for the test suite)\n"
+               "  --repeats N  repetitions behind every median (1 to 99)\n"
+               "  --mesh PATH  the mesh the grid is built from (default: the source tree's data/cube.geo)\n"
+               "  --no-plots   skip gnuplot\n") +
+           Scenes::sceneOptionsUsage +
            "  OUTPUT-FOLDER  default: lab-results/<date>-<time> under the working directory\n";
 }
 
@@ -19,7 +23,9 @@ std::optional<LabOptions> parseLabOptions(const std::vector<std::string>& args, 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (arg == "--help" || arg == "-h") {
+        if (Scenes::takeSceneOption(args, i, options.scene, error)) {
+            if (!error.empty()) return std::nullopt;
+        } else if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--quick") {
             options.quick = true;

@@ -1,6 +1,9 @@
 #pragma once
 // Command line of culling-lab:
-//   culling-lab [--help] [--quick] [--repeats N] [--mesh PATH] [--no-plots] [OUTPUT-FOLDER]
+//   culling-lab [--help] [--quick] [--repeats N] [--mesh PATH] [--no-plots]
+//               [--scene SPEC] [--views FILE] [--fov DEG] [--near D] [--far D] [OUTPUT-FOLDER]
+
+#include "SceneSetup.h"
 
 #include <optional>
 #include <string>
@@ -12,7 +15,8 @@ struct LabOptions {
     int repeats = 0; // 0: the plan's own count
     std::string meshPath;
     bool plots = true;
-    std::string folder; // empty: lab-results/<timestamp>
+    Scenes::SceneChoice scene; // its grid mesh is meshPath's
+    std::string folder;        // empty: lab-results/<timestamp>
 };
 
 // None, with a reason in `error`, for an unknown option, a missing or bad value, or a second folder.

@@ -30,15 +30,16 @@ std::string number(double value) {
 
 // The column of the CSV rows of one method and configuration, NaN elsewhere.
 std::string only(const std::string& method, const std::string& config, const std::string& column) {
-    return "(strcol('method') eq '" + method + "' && strcol('config') eq '" + config + "' ? column('" + column +
-           "') : NaN)";
+    return "(strcol('method') eq '" + method + "' && strcol('config') eq '" + config + "' ? column('" +
+           column + "') : NaN)";
 }
 
-void paretoPlot(std::ostream& gp, const std::vector<MethodRow>& rows, const std::vector<CullingMethod>& methods) {
+void paretoPlot(std::ostream& gp, const std::vector<MethodRow>& rows,
+                const std::vector<CullingMethod>& methods, const SweepAxis& axis) {
     gp << "$pareto << EOD\n";
     for (std::size_t m = 0; m < methods.size(); ++m)
         for (const std::string& config : methods[m].configs) {
-            const ConfigSummary s = summarize(rows, methods[m].name, config, wallsFacingFrom, wallsFacingTo);
+            const ConfigSummary s = summarize(rows, methods[m].name, config, axis.from, axis.to);
             if (s.angles == 0) continue;
             gp << m << " \"" << config << "\" " << number(s.meanPass * 1e3) << " "
                << number(s.meanFalseCullShare * 100) << " " << number(s.meanHideableCulled * 100) << "\n";
@@ -63,15 +64,23 @@ void paretoPlot(std::ostream& gp, const std::vector<MethodRow>& rows, const std:
 }
 
 void cullingPlot(std::ostream& gp, const std::string& data, const std::vector<MethodRow>& rows,
-                 const std::vector<CullingMethod>& methods) {
+                 const std::vector<CullingMethod>& methods, const SweepAxis& axis) {
+    std::uint32_t tested = 0;
+    for (const MethodRow& row : rows) tested = std::max(tested, row.counts.occludees);
+    // On an orbit the x axis is the angle; else the viewpoint's number.
+    const std::string x = axis.orbit ? "'angle'" : "'view'";
     std::uint32_t worstFalse = 0;
     for (const MethodRow& row : rows) worstFalse = std::max(worstFalse, row.counts.falseCulls);
     const double width = 1.0 / static_cast<double>(std::max<std::size_t>(methods.size(), 1));
     gp << "set terminal pngcairo size " << 380 * methods.size() << ",720 font ',9'\n"
        << "set output '" << cullingPlotName << "'\n"
-       << "set multiplot title 'Occludees culled (top, of 640) and falsely culled (bottom, own axis) by fake camera "
-          "angle'\n"
-       << "set xrange [0:355]\nset xtics 0,90,360\nset mxtics 2\nset grid\n"
+       << "set multiplot title 'Occludees culled (top, of " << tested
+       << ") and falsely culled (bottom, own axis) by fake camera " << (axis.orbit ? "angle" : "viewpoint")
+       << "'\n"
+       << (axis.orbit ? "set xrange [0:355]\nset xtics 0,90,360\nset mxtics 2\n"
+                      : "set xrange [" + std::to_string(axis.from) + ":" +
+                            std::to_string(std::max(axis.to, 1)) + "]\n")
+       << "set grid\n"
        << "set key inside top left vertical opaque font ',7' samplen 1.5 spacing 0.85\n";
     for (std::size_t m = 0; m < methods.size(); ++m) {
         const CullingMethod& method = methods[m];
@@ -81,29 +90,34 @@ void cullingPlot(std::ostream& gp, const std::string& data, const std::vector<Me
            << "set rmargin at screen " << number(left + width - 8 * pixel) << "\n";
         // Culled, beside what the two floors cull.
         gp << "set tmargin at screen 0.90\nset bmargin at screen 0.52\nset title '" << method.name << "'\n"
-           << "set xlabel ''\nset format x ''\nset yrange [0:660]\nset ylabel " << (m == 0 ? "'occludees'" : "''")
-           << "\nplot " << data << " using 'angle':" << only(oracleName, "-", "culled")
-           << " with lines lw 1 lc rgb '#999999' title 'hidden', \\\n     " << data
-           << " using 'angle':" << only(oracleOccludersName, "-", "culled")
+           << "set xlabel ''\nset format x ''\nset yrange [0:" << tested + tested / 32 + 1 << "]\nset ylabel "
+           << (m == 0 ? "'occludees'" : "''") << "\nplot " << data << " using " << x << ":"
+           << only(oracleName, "-", "culled") << " with lines lw 1 lc rgb '#999999' title 'hidden', \\\n     "
+           << data << " using " << x << ":" << only(oracleOccludersName, "-", "culled")
            << " with lines lw 2 lc rgb '#555555' title 'hideable'";
         for (std::size_t c = 0; c < method.configs.size(); ++c)
-            gp << ", \\\n     " << data << " using 'angle':" << only(method.name, method.configs[c], "culled")
-               << " with lines lw 1.5 lc rgb '" << colour(c) << "' title '" << method.configs[c] << "'";
+            gp << ", \\\n     " << data << " using " << x << ":"
+               << only(method.name, method.configs[c], "culled") << " with lines lw 1.5 lc rgb '" << colour(c)
+               << "' title '" << method.configs[c] << "'";
         gp << "\n";
         gp << "set tmargin at screen 0.46\nset bmargin at screen 0.08\nset title ''\n"
-           << "set xlabel 'angle (degrees)'\nset format x '%g'\nset yrange [0:" << worstFalse + 1 << "]\nset ylabel "
+           << "set xlabel '" << (axis.orbit ? "angle (degrees)" : "viewpoint")
+           << "'\nset format x '%g'\nset yrange [0:" << worstFalse + 1 << "]\nset ylabel "
            << (m == 0 ? "'false culls'" : "''") << "\nplot ";
         for (std::size_t c = 0; c < method.configs.size(); ++c)
-            gp << (c ? ", \\\n     " : "") << data << " using 'angle':" << only(method.name, method.configs[c], "falseCulls")
-               << " with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '" << colour(c) << "' title '" << method.configs[c] << "'";
+            gp << (c ? ", \\\n     " : "") << data << " using " << x << ":"
+               << only(method.name, method.configs[c], "falseCulls")
+               << " with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '" << colour(c) << "' title '"
+               << method.configs[c] << "'";
         gp << "\n";
     }
     gp << "unset multiplot\nunset title\nset format x '%g'\nunset xrange\nset xtics autofreq\n"
           "set lmargin\nset rmargin\nset tmargin\nset bmargin\nset autoscale y\n";
 }
 
-void costPlot(std::ostream& gp, const std::vector<MethodRow>& rows, const std::vector<CullingMethod>& methods) {
-    const std::vector<int>& angles = costPlotAngles();
+void costPlot(std::ostream& gp, const std::vector<MethodRow>& rows, const std::vector<CullingMethod>& methods,
+              const SweepAxis& axis) {
+    const std::vector<int>& angles = axis.costKeys;
     for (int angle : angles) {
         gp << "$cost" << angle << " << EOD\n";
         const auto line = [&](const std::string& label, const MethodRow* row) {
@@ -126,15 +140,17 @@ void costPlot(std::ostream& gp, const std::vector<MethodRow>& rows, const std::v
        << ",1 title 'Culled frame: the culling pass stage by stage, then drawing the survivors and occluders "
           "(medians)'\n"
        << "set style data histograms\nset style histogram rowstacked\nset style fill solid 0.85 border -1\n"
-       << "set boxwidth 0.75\nunset xlabel\nset grid ytics\nset xtics rotate by -35 font ',8'\nset yrange [0:*]\n"
-       << "set ylabel 'milliseconds'\nset key outside right top vertical\nset lmargin 9\nset rmargin 22\nset bmargin 9\n";
+       << "set boxwidth 0.75\nunset xlabel\nset grid ytics\nset xtics rotate by -35 font ',8'\nset yrange "
+          "[0:*]\n"
+       << "set ylabel 'milliseconds'\nset key outside right top vertical\nset lmargin 9\nset rmargin 22\nset "
+          "bmargin 9\n";
     const char* const shades[] = {"#1f618d", "#5dade2", "#a9cce3", "#d6eaf8"};
     for (int angle : angles) {
         const MethodRow* floor = findRow(rows, oracleOccludersName, "-", angle);
-        gp << "set title 'fake camera at " << angle << " degrees'\nplot ";
+        gp << "set title 'fake camera at " << keyLabel(axis, angle) << "'\nplot ";
         for (std::size_t s = 0; s < maxStages; ++s)
-            gp << "$cost" << angle << " using " << s + 2 << (s == 0 ? ":xtic(1)" : "") << " lc rgb '" << shades[s]
-               << "' title 'pass stage " << s + 1 << "', ";
+            gp << "$cost" << angle << " using " << s + 2 << (s == 0 ? ":xtic(1)" : "") << " lc rgb '"
+               << shades[s] << "' title 'pass stage " << s + 1 << "', ";
         gp << "$cost" << angle << " using " << maxStages + 2 << " lc rgb '#bbbbbb' title 'drawing'";
         if (floor)
             gp << ", " << number(floor->draw.median * 1.15e3)
@@ -146,27 +162,22 @@ void costPlot(std::ostream& gp, const std::vector<MethodRow>& rows, const std::v
 
 } // namespace
 
-const std::vector<int>& costPlotAngles() {
-    static const std::vector<int> angles = {180, 225, 270};
-    return angles;
-}
-
 std::string plotScript(const std::string& csvName, const std::vector<MethodRow>& rows,
-                       const std::vector<CullingMethod>& methods) {
+                       const std::vector<CullingMethod>& methods, const SweepAxis& axis) {
     std::ostringstream gp;
-    paretoPlot(gp, rows, methods);
+    paretoPlot(gp, rows, methods, axis);
     gp << "set datafile separator ','\n";
-    cullingPlot(gp, "'" + csvName + "'", rows, methods);
+    cullingPlot(gp, "'" + csvName + "'", rows, methods, axis);
     gp << "set datafile separator whitespace\n";
-    costPlot(gp, rows, methods);
+    costPlot(gp, rows, methods, axis);
     return gp.str();
 }
 
 bool drawPlots(const std::string& folder, const std::string& csvName, const std::vector<MethodRow>& rows,
-               const std::vector<CullingMethod>& methods) {
+               const std::vector<CullingMethod>& methods, const SweepAxis& axis) {
     {
         std::ofstream script(folder + "/plots.gp");
-        script << plotScript(csvName, rows, methods);
+        script << plotScript(csvName, rows, methods, axis);
         if (!script) {
             std::cerr << "culling-lab: cannot write " << folder << "/plots.gp\n";
             return false;

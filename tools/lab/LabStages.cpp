@@ -6,12 +6,13 @@
 #include "culling/OcclusionMap.h"
 #include "scene/Scene.h"
 
-std::vector<std::uint32_t> drawListOf(const std::vector<bool>& culled) {
+std::vector<std::uint32_t> drawListOf(const std::vector<bool>& culled,
+                                      const std::vector<std::uint32_t>& untested) {
     std::vector<std::uint32_t> list;
     list.reserve(sceneObjects.size());
     for (std::size_t i = 0; i < occludeeIndices.size(); ++i)
         if (i >= culled.size() || !culled[i]) list.push_back(occludeeIndices[i]);
-    list.insert(list.end(), occluderIndices.begin(), occluderIndices.end());
+    list.insert(list.end(), untested.begin(), untested.end());
     return list;
 }
 

@@ -17,9 +17,11 @@ template <typename Work> double timed(Work&& work) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// The occludees not culled (flags in occludeeIndices order), in list order, then every occluder:
-// what cullOccludees leaves in visibleIndices for the same decisions.
-std::vector<std::uint32_t> drawListOf(const std::vector<bool>& culled);
+// The tested objects not culled (flags in occludeeIndices order), in list order, then `untested`
+// (the objects no method decides on): for the grid, whose occluders are the untested objects, what
+// cullOccludees leaves in visibleIndices for the same decisions.
+std::vector<std::uint32_t> drawListOf(const std::vector<bool>& culled,
+                                      const std::vector<std::uint32_t>& untested);
 
 // The viewer's frame preamble (main camera view, clears, lighting, depth test), then its final
 // pass (drawVisibleObjects) over `list` from the fake camera.

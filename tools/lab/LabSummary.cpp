@@ -2,11 +2,17 @@
 
 #include "LabPlots.h"
 
+#include "scene/Scene.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <ostream>
+#include <sstream>
 
 namespace {
+
+SweepAxis axis; // of the sweep being written
+std::size_t sceneObjectCount = 0;
 
 std::string format(const char* pattern, double value) {
     char text[64];
@@ -52,47 +58,61 @@ void writeMethodTables(std::ostream& out, const std::vector<MethodRow>& rows, co
                 out << (s ? ", " : " ") << s + 1 << " " << sample->stageNames[s];
             out << ".\n\n";
         }
-        out << "| config | mean false-cull share | worst false-cull share (angle) | false culls, all angles | "
-               "hideable culled | median pass ms (IQR over angles) | best frame / draw-all " << wallsFacingFrom << "-"
-            << wallsFacingTo << " (angle) | worst (angle) | worst frame / oracle-occluders (angle) |\n"
+        out << "| config | mean false-cull share | worst false-cull share (angle) | false culls, all angles "
+               "| "
+               "hideable culled | median pass ms (IQR over angles) | best frame / draw-all "
+            << axis.from << "-" << axis.to
+            << " (angle) | worst (angle) | worst frame / oracle-occluders (angle) |\n"
             << "|---|---:|---:|---:|---:|---:|---:|---:|---:|\n";
         for (const std::string& config : method.configs) {
-            const ConfigSummary s = summarize(rows, method.name, config, wallsFacingFrom, wallsFacingTo);
+            const ConfigSummary s = summarize(rows, method.name, config, axis.from, axis.to);
             if (s.angles == 0) continue;
             const Spread pass = passSpread(rows, method.name, config);
-            out << "| " << config << " | " << percent(s.meanFalseCullShare) << " | " << worstFalse(s)
-                << " | " << s.totalFalseCulls << " | " << percent(s.meanHideableCulled) << " | " << ms(pass.median)
-                << " (" << ms(pass.iqr()) << ") | " << at(s.bestRatio, ratio) << " | " << at(s.worstRatio, ratio)
-                << " | " << at(s.worstFloorRatio, ratio) << " |\n";
+            out << "| " << config << " | " << percent(s.meanFalseCullShare) << " | " << worstFalse(s) << " | "
+                << s.totalFalseCulls << " | " << percent(s.meanHideableCulled) << " | " << ms(pass.median)
+                << " (" << ms(pass.iqr()) << ") | " << at(s.bestRatio, ratio) << " | "
+                << at(s.worstRatio, ratio) << " | " << at(s.worstFloorRatio, ratio) << " |\n";
         }
         out << "\n";
     }
 }
 
-void writeHeadline(std::ostream& out, const std::vector<MethodRow>& rows, const std::vector<CullingMethod>& methods) {
-    out << "| method (default configuration) | mean false-cull share | worst (angle) | hideable culled | median pass ms | "
-           "frame / draw-all at " << wallsFacingFrom << "-" << wallsFacingTo << ", best - worst | worst frame / "
+void writeHeadline(std::ostream& out, const std::vector<MethodRow>& rows,
+                   const std::vector<CullingMethod>& methods) {
+    out << "| method (default configuration) | mean false-cull share | worst (angle) | hideable culled | "
+           "median pass ms | "
+           "frame / draw-all at "
+        << axis.from << "-" << axis.to
+        << ", best - worst | worst frame / "
            "oracle-occluders (angle) |\n|---|---:|---:|---:|---:|---:|---:|\n";
     for (const CullingMethod& method : methods) {
         const std::string& config = method.configs[method.defaultConfig];
-        const ConfigSummary s = summarize(rows, method.name, config, wallsFacingFrom, wallsFacingTo);
+        const ConfigSummary s = summarize(rows, method.name, config, axis.from, axis.to);
         if (s.angles == 0) continue;
         out << "| " << method.name << " " << config << " | " << percent(s.meanFalseCullShare) << " | "
-            << worstFalse(s) << " | " << percent(s.meanHideableCulled) << " | " << ms(s.medianPass)
-            << " | " << ratio(s.bestRatio.value) << " - " << ratio(s.worstRatio.value) << " | "
+            << worstFalse(s) << " | " << percent(s.meanHideableCulled) << " | " << ms(s.medianPass) << " | "
+            << ratio(s.bestRatio.value) << " - " << ratio(s.worstRatio.value) << " | "
             << at(s.worstFloorRatio, ratio) << " |\n";
     }
     out << "\n";
 }
 
 void writeBaselines(std::ostream& out, const std::vector<MethodRow>& rows) {
-    out << "| baseline | occludees culled at 180 / 225 / 270 | frame ms at 180 | 225 | 270 |\n|---|---:|---:|---:|---:|\n";
+    out << "| baseline | occludees culled at";
+    for (std::size_t i = 0; i < axis.costKeys.size(); ++i) out << (i ? " / " : " ") << axis.costKeys[i];
+    for (std::size_t i = 0; i < axis.costKeys.size(); ++i)
+        out << " | " << (i ? "" : "frame ms at ") << axis.costKeys[i];
+    out << " |\n|---|---:|";
+    for (std::size_t i = 0; i < axis.costKeys.size(); ++i) out << "---:|";
+    out << "\n";
     for (const char* name : {drawAllName, oracleName, oracleOccludersName}) {
         std::string culled, frames;
-        for (int angle : costPlotAngles()) {
+        for (int angle : axis.costKeys) {
             const MethodRow* row = findRow(rows, name, "-", angle);
-            culled += (culled.empty() ? "" : " / ") + (row ? std::to_string(row->counts.culled) : std::string("-"));
-            frames += " | " + (row ? ms(row->frame.median) + " (IQR " + ms(row->frame.iqr()) + ")" : std::string("-"));
+            culled +=
+                (culled.empty() ? "" : " / ") + (row ? std::to_string(row->counts.culled) : std::string("-"));
+            frames += " | " + (row ? ms(row->frame.median) + " (IQR " + ms(row->frame.iqr()) + ")"
+                                   : std::string("-"));
         }
         out << "| " << name << " | " << culled << frames << " |\n";
     }
@@ -114,7 +134,7 @@ std::pair<std::size_t, std::size_t> hideableSetMatches(const std::vector<MethodR
 void writeTargets(std::ostream& out, const std::vector<MethodRow>& rows, const std::vector<CullingMethod>& methods) {
     out << "## Targets\n\n";
     const auto summaryOf = [&](const std::string& method, const std::string& config) {
-        return summarize(rows, method, config, wallsFacingFrom, wallsFacingTo);
+        return summarize(rows, method, config, axis.from, axis.to);
     };
     if (methodNamed(methods, "occlusion-query")) {
         const ConfigSummary s = summaryOf("occlusion-query", "stop-and-wait");
@@ -182,72 +202,129 @@ void writeTargets(std::ostream& out, const std::vector<MethodRow>& rows, const s
         return;
     }
     const MethodRow* worst = findRow(rows, best->method, best->config, best->worstFloorRatio.angle);
-    const MethodRow* at225 = findRow(rows, best->method, best->config, 225);
+    const MethodRow* at225 = findRow(rows, best->method, best->config, axis.frameKey);
     out << "- Best configuration with no false cull at any angle: " << best->method << " " << best->config
-        << ". Culled frame against the oracle-occluders floor at " << wallsFacingFrom << "-" << wallsFacingTo
-        << ": worst " << ratio(best->worstFloorRatio.value) << " at " << best->worstFloorRatio.angle
-        << " degrees (target at most 1.15: "
-        << (best->worstFloorRatio.value <= 1.15 ? "met" : "missed by " + ratio(best->worstFloorRatio.value - 1.15))
+        << ". Culled frame against the oracle-occluders floor at " << axis.from << "-" << axis.to
+        << ": worst " << ratio(best->worstFloorRatio.value) << " at "
+        << keyLabel(axis, best->worstFloorRatio.angle) << " (target at most 1.15: "
+        << (best->worstFloorRatio.value <= 1.15 ? "met"
+                                                : "missed by " + ratio(best->worstFloorRatio.value - 1.15))
         << ")";
     if (worst)
         out << "; there the frame is " << ms(worst->frame.median) << " ms = pass " << ms(worst->pass.median)
-            << " ms + drawing " << ms(worst->draw.median) << " ms, against the floor's " << ms(worst->oracleOccluders)
-            << " ms, with " << worst->counts.missedCulls << " hideable occludees drawn that the floor culls";
+            << " ms + drawing " << ms(worst->draw.median) << " ms, against the floor's "
+            << ms(worst->oracleOccluders) << " ms, with " << worst->counts.missedCulls
+            << " hideable occludees drawn that the floor culls";
     out << ".";
     if (at225) {
         const double r = share(at225->frame.median, at225->drawAll);
-        out << " At 225 degrees: " << ratio(r) << " of draw-all (" << ms(at225->frame.median) << " ms against "
-            << ms(at225->drawAll) << " ms; target at most 0.65: " << (r <= 0.65 ? "met" : "missed by " + ratio(r - 0.65))
-            << ").";
+        out << " At " << keyLabel(axis, axis.frameKey) << ": " << ratio(r) << " of draw-all ("
+            << ms(at225->frame.median) << " ms against " << ms(at225->drawAll)
+            << " ms; target at most 0.65: " << (r <= 0.65 ? "met" : "missed by " + ratio(r - 0.65)) << ").";
     }
     out << "\n\n";
 }
 
 } // namespace
 
-void writeIndex(std::ostream& out, const std::vector<MethodRow>& rows, const std::vector<CullingMethod>& methods,
-                const std::vector<SweepPicture>& pictures, const LabRunInfo& info) {
+namespace {
+
+// Every occurrence of `from` in `text` replaced by `to`.
+void replaceAll(std::string& text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+}
+
+void writeIndexText(std::ostream& out, const std::vector<MethodRow>& rows,
+                    const std::vector<CullingMethod>& methods, const std::vector<SweepPicture>& pictures,
+                    const LabRunInfo& info);
+
+} // namespace
+
+void writeIndex(std::ostream& out, const std::vector<MethodRow>& rows,
+                const std::vector<CullingMethod>& methods, const std::vector<SweepPicture>& pictures,
+                const LabRunInfo& info) {
+    std::ostringstream text;
+    writeIndexText(text, rows, methods, pictures, info);
+    std::string page = text.str();
+    if (!info.axis.orbit) { // the keys are viewpoints, not angles
+        replaceAll(page, "(angle)", "(viewpoint)");
+        replaceAll(page, " angles", " viewpoints");
+        replaceAll(page, " any angle", " any viewpoint");
+        replaceAll(page, "the camera turning 5 degrees a frame", "the camera moving on to the next viewpoint");
+    }
+    out << page;
+}
+
+namespace {
+
+void writeIndexText(std::ostream& out, const std::vector<MethodRow>& rows,
+                    const std::vector<CullingMethod>& methods, const std::vector<SweepPicture>& pictures,
+                    const LabRunInfo& info) {
+    axis = info.axis;
+    sceneObjectCount = sceneObjects.size();
     std::size_t angles = 0;
     for (const MethodRow& row : rows) angles += row.method == drawAllName;
     out << "# Culling lab: " << methods.size() << " methods compared\n\n"
-        << "Run " << info.started << " on " << info.renderer << (info.load.empty() ? "" : "; " + info.load) << ". "
-        << angles << " fake-camera angles, " << rows.size() << " rows (results.csv), medians of " << info.repeats
-        << " repetitions with glFinish around GL work; sweep " << format("%.0f", info.sweepSeconds) << " s.\n\n"
-        << "- visible: an occludee showing at least one pixel when all 1000 objects are drawn, depth-tested, in ID "
-           "colours at 640 x 640 from the fake camera. hideable: hidden by the occluders alone (their depth at 640 x "
+        << "Run " << info.started << " on " << info.renderer << (info.load.empty() ? "" : "; " + info.load)
+        << ". " << angles << (axis.orbit ? " fake-camera angles, " : " viewpoints, ") << rows.size()
+        << " rows (results.csv), medians of " << info.repeats
+        << " repetitions with glFinish around GL work; sweep " << format("%.0f", info.sweepSeconds)
+        << " s.\n\n"
+        << (axis.scene.empty() ? ""
+                               : "- scene: " + axis.scene +
+                                     ". Every method that bounds an object takes its world-space box; the "
+                                     "viewer's own pass reads it as the object's first eight vertices, which are "
+                                     "the box's corners.\n")
+        << "- visible: an occludee showing at least one pixel when all " << sceneObjectCount
+        << " objects are drawn, depth-tested, in ID "
+           "colours at 640 x 640 from the fake camera. hideable: hidden by the occluders alone (their depth "
+           "at 640 x "
            "640): all that a culler knowing only the occluders can remove.\n"
-        << "- false cull: culled but visible; false-cull share = false culls / visible occludees. Missed cull: "
+        << "- false cull: culled but visible; false-cull share = false culls / visible occludees. Missed "
+           "cull: "
            "hideable but drawn.\n"
-        << "- culled frame = the culling pass + drawing the survivors and every occluder, lit from the fake camera, "
-           "with the frame's clears. Baselines cost no pass: draw-all culls nothing, oracle culls every occludee "
-           "that does not show, oracle-occluders every hideable one. Frame ratios are medians of culled frames over "
+        << "- culled frame = the culling pass + drawing the survivors and every occluder, lit from the fake "
+           "camera, "
+           "with the frame's clears. Baselines cost no pass: draw-all culls nothing, oracle culls every "
+           "occludee "
+           "that does not show, oracle-occluders every hideable one. Frame ratios are medians of culled "
+           "frames over "
            "the baseline's.\n\n";
     out << "## Headline\n\n";
     writeHeadline(out, rows, methods);
     writeTargets(out, rows, methods);
     if (info.plots)
         out << "## Choosing a method\n\n![Pareto plot](" << paretoPlotName
-            << ")\n\n*Mean culling-pass cost (log scale) against the mean false-cull share (left) and the share of "
+            << ")\n\n*Mean culling-pass cost (log scale) against the mean false-cull share (left) and the "
+               "share of "
                "hideable occludees culled (right), one point per method and configuration.*\n\n";
     out << "## Per method\n\n";
     writeMethodTables(out, rows, methods);
     out << "## Baselines\n\n";
     writeBaselines(out, rows);
     if (info.plots)
-        out << "## By angle\n\n![Culled and false culls by angle](" << cullingPlotName
-            << ")\n\n*Per method, one line per configuration: occludees culled (top; grey: what the oracle and the "
+        out << (axis.orbit ? "## By angle\n\n" : "## By viewpoint\n\n")
+            << "![Culled and false culls by angle](" << cullingPlotName
+            << ")\n\n*Per method, one line per configuration: occludees culled (top; grey: what the oracle "
+               "and the "
                "oracle-occluders floor cull) and false culls (bottom, on an axis of their own).*\n\n"
-            << "![Frame cost at 180, 225 and 270 degrees](" << costPlotName
-            << ")\n\n*Culled frame per method and configuration, stacked: the pass's stages (named in the tables "
-               "above) and drawing; beside them the baselines and, dashed, 1.15 x the oracle-occluders floor.*\n\n";
+            << "![Frame cost at " << keyLabel(axis, axis.costKeys.front()) << " and others](" << costPlotName
+            << ")\n\n*Culled frame per method and configuration, stacked: the pass's stages (named in the "
+               "tables "
+               "above) and drawing; beside them the baselines and, dashed, 1.15 x the oracle-occluders "
+               "floor.*\n\n";
     out << "## Pictures\n\n"
         << "Left: the fake camera's view, occludees painted by outcome (blue drawn and visible, green culled "
-           "correctly, magenta falsely culled, orange missed cull, grey drawn but hidden by other occludees only), the "
-           "occluders a see-through dim red over them. Right: the method's buffers, each captioned with its level "
-           "and resolution; grey key under them: 0 black (empty, or farthest) to 255 white (covered, or nearest).\n\n";
+           "correctly, magenta falsely culled, orange missed cull, grey drawn but hidden by other occludees "
+           "only), the "
+           "occluders a see-through dim red over them. Right: the method's buffers, each captioned with its "
+           "level "
+           "and resolution; grey key under them: 0 black (empty, or farthest) to 255 white (covered, or "
+           "nearest).\n\n";
     for (const SweepPicture& p : pictures) {
-        out << "![" << p.method << " at " << p.angle << " degrees](" << p.file << ")\n\n*" << p.method << " "
-            << p.config << " at " << p.angle << " degrees";
+        out << "![" << p.method << " at " << keyLabel(axis, p.angle) << "](" << p.file << ")\n\n*" << p.method
+            << " " << p.config << " at " << keyLabel(axis, p.angle);
         const MethodRow* row = findRow(rows, p.method, p.config, p.angle);
         if (row)
             out << ": " << row->counts.culled << " culled, " << row->counts.falseCulls << " falsely ("
@@ -262,3 +339,5 @@ void writeIndex(std::ostream& out, const std::vector<MethodRow>& rows, const std
         for (const std::string& problem : info.problems) out << "- " << problem << "\n";
     }
 }
+
+} // namespace

@@ -18,11 +18,8 @@ struct LabRunInfo {
     std::string load;                  // the machine's load while the sweep ran, in words; empty if unknown
     bool plots = true;                 // the plots were drawn
     std::vector<std::string> problems; // consistency failures found during the sweep
+    SweepAxis axis;                    // what the keys are; on the grid 180-270 faces the two walls
 };
-
-// Angles at which the fake camera faces the two occluder walls.
-constexpr int wallsFacingFrom = 180;
-constexpr int wallsFacingTo = 270;
 
 void writeIndex(std::ostream& out, const std::vector<MethodRow>& rows, const std::vector<CullingMethod>& methods,
                 const std::vector<SweepPicture>& pictures, const LabRunInfo& info);

@@ -19,17 +19,42 @@ namespace {
 
 constexpr int frameSide = 640;
 
-OrbitCamera cameraAt(int angle) {
-    OrbitCamera camera = fakeCamera;
-    camera.angle = (angle % 360 + 360) % 360;
-    updateEye(camera);
-    return camera;
+const SweepPlan* activePlan = nullptr; // the plan runSweep works through
+
+OrbitCamera cameraAt(int key) {
+    const SweepPlan& plan = *activePlan;
+    if (plan.cameras.empty()) {
+        OrbitCamera camera = fakeCamera;
+        camera.angle = (key % 360 + 360) % 360;
+        updateEye(camera);
+        return camera;
+    }
+    const int count = static_cast<int>(plan.cameras.size());
+    const int view = plan.axis.orbit ? (key % 360 + 360) % 360 / 5 : key;
+    return plan.cameras[static_cast<std::size_t>((view % count + count) % count)];
 }
+
+// The frame before: 5 degrees back on an orbit, else the viewpoint before (the last for the first).
+int previousKey(const SweepPlan& plan, int key) { return plan.axis.orbit ? key - 5 : key - 1; }
 
 void aimFakeCamera(int angle) {
     fakeCamera = cameraAt(angle);
     mainCamera = fakeCamera; // the frame is drawn from the fake camera, lit as the viewer lights it
     lockToFakeCamera = true;
+}
+
+// Every object that is not tested, ascending: drawn whatever a method decides.
+std::vector<std::uint32_t> untestedObjects() {
+    std::vector<std::uint32_t> untested;
+    std::size_t next = 0;
+    for (std::uint32_t i = 0; i < sceneObjects.size(); ++i) {
+        if (next < occludeeIndices.size() && occludeeIndices[next] == i) {
+            ++next;
+            continue;
+        }
+        untested.push_back(i);
+    }
+    return untested;
 }
 
 // `work` with the GL state around it kept, so that no method leaves its settings to the frames or
@@ -94,8 +119,8 @@ void drawEachSet(AngleWork& a) {
     for (std::size_t s = 0; s < a.sets.size(); ++s) a.drawSamples[s].push_back(timed([&] { drawFrame(a.lists[s]); }));
 }
 
-std::string where(const Run& run, int angle) {
-    return run.method->name + " " + run.method->configs[run.config] + ", angle " + std::to_string(angle);
+std::string where(const Run& run, const SweepAxis& axis, int angle) {
+    return run.method->name + " " + run.method->configs[run.config] + ", " + keyLabel(axis, angle);
 }
 
 } // namespace
@@ -112,6 +137,37 @@ SweepPlan quickSweepPlan() {
     SweepPlan plan = fullSweepPlan();
     plan.angles = {0, 165, 180, 225, 270};
     plan.repeats = 3;
+    return plan;
+}
+
+std::string keyLabel(const SweepAxis& axis, int key) {
+    return axis.orbit ? std::to_string(key) + " degrees" : "viewpoint " + std::to_string(key);
+}
+
+SweepPlan plannedOver(std::vector<OrbitCamera> cameras, bool orbit, const Frustum& frustum, bool quick) {
+    SweepPlan plan;
+    const int count = static_cast<int>(cameras.size());
+    plan.cameras = std::move(cameras);
+    plan.frustum = frustum;
+    plan.axis.orbit = orbit;
+    const int step = orbit ? 5 : 1;
+    for (int i = 0; i < count; ++i) plan.angles.push_back(i * step);
+    plan.pictureAngles = {0};
+    for (int third : {count / 3, 2 * count / 3})
+        if (third > plan.pictureAngles.back() / step) plan.pictureAngles.push_back(third * step);
+    plan.axis.from = 0;
+    plan.axis.to = (count - 1) * step;
+    plan.axis.costKeys = plan.pictureAngles;
+    plan.axis.frameKey = plan.pictureAngles.back();
+    if (quick) {
+        plan.repeats = 3;
+        std::vector<int> keys = plan.pictureAngles;
+        for (int extra : {1, count - 1})
+            if (extra > 0 && std::find(keys.begin(), keys.end(), extra * step) == keys.end())
+                keys.push_back(extra * step);
+        std::sort(keys.begin(), keys.end());
+        plan.angles = keys;
+    }
     return plan;
 }
 
@@ -134,16 +190,18 @@ std::vector<MethodRow> methodMajor(std::vector<MethodRow> rows, const std::vecto
 SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& methods, const std::string& folder,
                      std::ostream& progress) {
     SweepResult sweep;
+    activePlan = &plan;
+    const std::vector<std::uint32_t> untested = untestedObjects();
     IdScene idScene = makeIdScene(sceneObjects);
     std::vector<SceneObject> painted = sceneObjects;
     const CullScene scene{&sceneObjects, &occluderIndices, &occludeeIndices};
-    const Frustum frustum = *frustumFor(frameSide, frameSide);
+    const Frustum frustum = plan.frustum;
     const std::size_t occludees = occludeeIndices.size();
 
     // One frame first, as the viewer's steady state has it: from the second frame on, face
     // culling stays enabled for the occlusion map render too.
     aimFakeCamera(plan.angles.empty() ? 0 : plan.angles.front());
-    drawFrame(drawListOf({}));
+    drawFrame(drawListOf({}, untested));
     cullAndDrawFrame();
 
     // Truths, decisions and the first repetition, angle after angle.
@@ -153,11 +211,12 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
         aimFakeCamera(angle);
         AngleWork a;
         a.angle = angle;
-        a.call = {&scene, {fakeCamera, frustum}, {cameraAt(angle - 5), frustum}, 0, false};
+        a.call = {&scene, {fakeCamera, frustum}, {cameraAt(previousKey(plan, angle)), frustum}, 0, false};
 
         const IdCoverage coverage = renderIdFrame(idScene, fakeCamera, frameSide);
         if (coverage.unknownPixels > 0)
-            sweep.problems.push_back("angle " + std::to_string(angle) + ": " + std::to_string(coverage.unknownPixels) +
+            sweep.problems.push_back(keyLabel(plan.axis, angle) + ": " +
+                                     std::to_string(coverage.unknownPixels) +
                                      " pixels of the ID frame name no object");
         // The same frame at the map's resolution: a false cull that shows even there is not one
         // of resolution.
@@ -171,7 +230,7 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
             a.visible.push_back(a.idPixels[i] > 0);
             a.hidden.push_back(a.idPixels[i] == 0);
             if (a.visible[i] && a.hideable[i])
-                sweep.problems.push_back("angle " + std::to_string(angle) + ": occludee " +
+                sweep.problems.push_back(keyLabel(plan.axis, angle) + ": object " +
                                          std::to_string(occludeeIndices[i]) +
                                          " shows in the full scene but is hidden by the occluders alone");
         }
@@ -186,21 +245,24 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
                 run.drawnSet = setIndex(a.sets, run.first.culled);
                 run.stageSamples.resize(run.first.stages.size());
                 if (run.first.culled.size() != occludees)
-                    sweep.problems.push_back(where(run, angle) + ": no decision for every occludee");
+                    sweep.problems.push_back(where(run, plan.axis, angle) +
+                                             ": no decision for every occludee");
                 keepSample(run, run.first);
                 a.runs.push_back(std::move(run));
             }
-        for (const std::vector<bool>& set : a.sets) a.lists.push_back(drawListOf(set));
+        for (const std::vector<bool>& set : a.sets) a.lists.push_back(drawListOf(set, untested));
         a.drawSamples.resize(a.sets.size());
         drawEachSet(a);
         work.push_back(std::move(a));
 
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         const AngleWork& w = work.back();
-        progress << "[" << work.size() << "/" << plan.angles.size() << "] angle " << angle << ": "
-                 << std::count(w.hidden.begin(), w.hidden.end(), true) << " hidden, "
+        progress << "[" << work.size() << "/" << plan.angles.size() << "] " << keyLabel(plan.axis, angle)
+                 << ": " << std::count(w.hidden.begin(), w.hidden.end(), true) << " hidden, "
                  << std::count(w.hideable.begin(), w.hideable.end(), true) << " by the occluders alone; "
-                 << w.sets.size() << " distinct frames (" << static_cast<int>(seconds * 1e3) << " ms)" << std::endl;
+                 << w.sets.size() << " distinct frames (" << static_cast<int>(seconds * 1e3) << " ms)"
+                 << std::endl;
     }
 
     // The other repetitions sweep every angle again, so that a burst of load elsewhere on the
@@ -214,14 +276,15 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
             for (Run& run : a.runs) {
                 const CullOutcome again = runGuarded(*run.method, a.call, run.config);
                 if (again.culled != run.first.culled || again.stages.size() != run.stageSamples.size())
-                    sweep.problems.push_back(where(run, a.angle) + ": repetition " + std::to_string(round) +
-                                             " decided differently");
+                    sweep.problems.push_back(where(run, plan.axis, a.angle) + ": repetition " +
+                                             std::to_string(round) + " decided differently");
                 else
                     keepSample(run, again);
             }
             drawEachSet(a);
         }
-        progress << "repetition " << round + 1 << "/" << plan.repeats << " of every angle ("
+        progress << "repetition " << round + 1 << "/" << plan.repeats << " of every "
+                 << (plan.axis.orbit ? "angle" : "viewpoint") << " ("
                  << static_cast<int>(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count())
                  << " s)" << std::endl;
     }
@@ -235,6 +298,7 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
             r.method = method;
             r.config = config;
             r.angle = a.angle;
+            r.orbit = plan.axis.orbit;
             r.counts = judge(culled, a.idPixels, a.hideable, a.coarsePixels);
             r.draw = r.frame = spreadOf(a.drawSamples[set]);
             r.drawAll = drawAll;
@@ -252,7 +316,8 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
                 r.stages.push_back(spreadOf(run.stageSamples[s]));
             }
             if (r.stages.size() > maxStages)
-                sweep.problems.push_back(where(run, a.angle) + ": more stages than the CSV has columns");
+                sweep.problems.push_back(where(run, plan.axis, a.angle) +
+                                         ": more stages than the CSV has columns");
             r.pass = spreadOf(run.passSamples);
             r.coverageAgreement = run.mapAgreement;
             // A repetition's culled frame is its pass and the same repetition's drawing of the set.
@@ -265,18 +330,21 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
                 return std::find(configs.begin(), configs.end(), r.config) != configs.end();
             };
             if (r.counts.falseCulls > 0 && listed(run.method->exact))
-                sweep.problems.push_back(where(run, a.angle) + ": " + std::to_string(r.counts.falseCulls) +
+                sweep.problems.push_back(where(run, plan.axis, a.angle) + ": " +
+                                         std::to_string(r.counts.falseCulls) +
                                          " false culls from a configuration meant to have none");
             if (r.counts.coarseFalseCulls > 0 && listed(run.method->coarseExact))
-                sweep.problems.push_back(where(run, a.angle) + ": " + std::to_string(r.counts.coarseFalseCulls) +
-                                         " false culls that show even at 64 x 64, from a configuration meant to have none");
+                sweep.problems.push_back(
+                    where(run, plan.axis, a.angle) + ": " + std::to_string(r.counts.coarseFalseCulls) +
+                    " false culls that show even at 64 x 64, from a configuration meant to have none");
             sweep.rows.push_back(std::move(r));
         }
         sweep.rows.push_back(row(drawAllName, "-", a.sets[0], 0));
         sweep.rows.push_back(row(oracleName, "-", a.sets[1], 1));
         sweep.rows.push_back(row(oracleOccludersName, "-", a.sets[2], 2));
 
-        if (std::find(plan.pictureAngles.begin(), plan.pictureAngles.end(), a.angle) == plan.pictureAngles.end())
+        if (std::find(plan.pictureAngles.begin(), plan.pictureAngles.end(), a.angle) ==
+            plan.pictureAngles.end())
             continue;
         aimFakeCamera(a.angle);
         for (const CullingMethod& method : methods) {
@@ -286,16 +354,21 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
             const CullOutcome outcome = runGuarded(method, withPictures, method.defaultConfig);
             std::vector<Outcome> outcomes;
             for (std::size_t i = 0; i < occludees; ++i)
-                outcomes.push_back(
-                    classifyOutcome(i < outcome.culled.size() && outcome.culled[i], a.visible[i], a.hideable[i]));
-            SweepPicture picture{method.name, method.configs[method.defaultConfig], a.angle,
-                                 "outcomes-" + method.name + "-" + std::to_string(a.angle) + ".png", {}};
+                outcomes.push_back(classifyOutcome(i < outcome.culled.size() && outcome.culled[i],
+                                                   a.visible[i], a.hideable[i]));
+            SweepPicture picture{method.name,
+                                 method.configs[method.defaultConfig],
+                                 a.angle,
+                                 "outcomes-" + method.name + "-" + (plan.axis.orbit ? "" : "view") +
+                                     std::to_string(a.angle) + ".png",
+                                 {}};
             for (const BufferPicture& buffer : outcome.pictures) picture.captions.push_back(buffer.caption);
             if (!writeRgbPng(folder + "/" + picture.file,
                              outcomeSheet(outcomeView(painted, outcomes, frameSide), outcome.pictures)))
-                sweep.problems.push_back("angle " + std::to_string(a.angle) + ": " + picture.file + " not written");
+                sweep.problems.push_back(keyLabel(plan.axis, a.angle) + ": " + picture.file + " not written");
             sweep.pictures.push_back(std::move(picture));
         }
     }
+    activePlan = nullptr;
     return sweep;
 }

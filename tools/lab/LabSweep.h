@@ -4,21 +4,46 @@
 
 #include "LabMethods.h"
 #include "LabMetrics.h"
+#include "app/Cameras.h"
+#include "app/Projection.h"
 
 #include <iosfwd>
 #include <string>
 #include <vector>
 
+// How the sweep's keys read. On an orbit a key is an angle in degrees (a multiple of 5); else it
+// is a viewpoint's number (from 0, in the order of the views file).
+struct SweepAxis {
+    bool orbit = true;
+    int from = 180, to = 270;                    // the keys the frame ratios are taken over
+    std::vector<int> costKeys = {180, 225, 270}; // keys whose frame costs are drawn as bars
+    int frameKey = 225;                          // the key of the frame-against-draw-all figure
+    std::string scene;                           // the scene in words, for the index
+};
+
+// "225 degrees" on an orbit, "viewpoint 3" else.
+std::string keyLabel(const SweepAxis& axis, int key);
+
 struct SweepPlan {
-    std::vector<int> angles;        // fake camera angles, degrees, in steps of 5
-    std::vector<int> pictureAngles; // angles whose outcome pictures are written
+    std::vector<int> angles;        // the keys visited (see SweepAxis), in order
+    std::vector<int> pictureAngles; // keys whose outcome pictures are written
     int repeats = 9;                // repetitions behind every median
+    SweepAxis axis;
+    // One fake camera per viewpoint (by number; on an orbit, viewpoint n is at 5n degrees). Empty:
+    // the viewer's own fake camera turned to each angle.
+    std::vector<OrbitCamera> cameras;
+    Frustum frustum = *frustumFor(640, 640); // what the methods cull through
 };
 
 // Every angle 0..355 in steps of 5, pictures at 165, 180 and 225, nine repetitions.
 SweepPlan fullSweepPlan();
 // The picture angles and a few more, three repetitions.
 SweepPlan quickSweepPlan();
+
+// A plan over the given cameras: on an orbit (72 of them, 5 degrees apart) like the full plan
+// with pictures at 0, 120 and 240 degrees; else every viewpoint with pictures at the first, one a
+// third in and one two thirds in. `quick` keeps the picture keys and two more, three repetitions.
+SweepPlan plannedOver(std::vector<OrbitCamera> cameras, bool orbit, const Frustum& frustum, bool quick);
 
 struct SweepPicture {
     std::string method;

@@ -7,6 +7,8 @@
 #include "LabSummary.h"
 #include "LabSweep.h"
 #include "LabWindow.h"
+#include "SceneInstall.h"
+#include "SceneSetup.h"
 #include "app/Cameras.h"
 #include "app/Viewer.h"
 #include "culling/OcclusionMap.h"
@@ -39,9 +41,7 @@ std::string loadAverage() {
     return first;
 }
 
-bool sceneLoaded() {
-    return !sceneObjects.empty() && !sceneObjects.front().vertices.empty() && !occludeeIndices.empty();
-}
+bool sceneLoaded() { return !sceneObjects.empty() && !occludeeIndices.empty(); }
 
 } // namespace
 
@@ -56,8 +56,29 @@ int main(int argc, char** argv) {
         std::cout << labUsage();
         return 0;
     }
-    SweepPlan plan = options->quick ? quickSweepPlan() : fullSweepPlan();
+    // Every input is read and checked before the window opens and the folder is made: a bad one
+    // leaves nothing behind.
+    Scenes::SceneChoice choice = options->scene;
+    choice.settings.gridMesh = options->meshPath.empty() ? BRISEL_LAB_DEFAULT_MESH : options->meshPath;
+    Scenes::SceneSetup setup;
+    if (!Scenes::setUpScene(choice, setup, error)) {
+        std::cerr << "culling-lab: " << error << "\n";
+        return 2;
+    }
+    Scenes::installScene(setup.model);
+    if (!sceneLoaded()) {
+        std::cerr << "culling-lab: " << setup.model.source << ": no object to test\n";
+        return 2;
+    }
+    SweepPlan plan = setup.viewerOrbit
+                         ? (options->quick ? quickSweepPlan() : fullSweepPlan())
+                         : plannedOver(setup.cameras, setup.orbit, setup.frustum, options->quick);
     if (options->repeats > 0) plan.repeats = options->repeats;
+    plan.axis.scene = setup.description;
+
+    resetCameras();
+    allocateOcclusionMap();
+    if (!openLabWindow(windowSide)) return 2;
 
     const std::filesystem::path chosen =
         options->folder.empty() ? "lab-results/" + localTime("%Y%m%d-%H%M%S") : options->folder;
@@ -70,19 +91,11 @@ int main(int argc, char** argv) {
     }
     std::cout << "culling-lab: writing to " << folder << std::endl;
 
-    buildScene(options->meshPath.empty() ? BRISEL_LAB_DEFAULT_MESH : options->meshPath, std::cerr);
-    if (!sceneLoaded()) {
-        std::cerr << "culling-lab: no scene to measure\n";
-        return 2;
-    }
-    resetCameras();
-    allocateOcclusionMap();
-    if (!openLabWindow(windowSide)) return 2;
-
     LabRunInfo info;
     info.started = localTime("%Y-%m-%d %H:%M");
     info.renderer = glDescription();
     info.repeats = plan.repeats;
+    info.axis = plan.axis;
     if (colourChannelBits() < 8) {
         std::cerr << "culling-lab: the ID pass needs 8 bits per colour channel (run X at depth 24)\n";
         return 2;
@@ -91,6 +104,12 @@ int main(int argc, char** argv) {
         info.problems.push_back("the window is " + std::to_string(labWindowWidth()) + " x " +
                                 std::to_string(labWindowHeight()) + ", not 640 x 640");
     reshape(windowSide, windowSide);
+    if (!setup.viewerOrbit) { // the scene's own frustum for the viewer's pass and every render after it
+        const Frustum& f = plan.frustum;
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glFrustum(f.left, f.right, f.bottom, f.top, f.nearPlane, f.farPlane);
+    }
     glMatrixMode(GL_MODELVIEW);
 
     const std::string loadBefore = loadAverage();
@@ -109,7 +128,7 @@ int main(int argc, char** argv) {
     for (const MethodRow& row : rows) csv << csvLine(row) << "\n";
     csv.close();
     bool complete = static_cast<bool>(csv);
-    info.plots = options->plots && drawPlots(folder, "results.csv", rows, methods);
+    info.plots = options->plots && drawPlots(folder, "results.csv", rows, methods, plan.axis);
     complete = complete && info.plots == options->plots;
     std::ofstream index(folder + "/index.md");
     writeIndex(index, rows, methods, sweep.pictures, info);

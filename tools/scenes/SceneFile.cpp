@@ -86,7 +86,7 @@ void assignRoles(SceneModel& scene) {
     }
 }
 
-bool loadSceneFile(const std::string& path, SceneModel& scene, std::string& error) {
+bool loadSceneFile(const std::string& path, SceneModel& scene, std::string& error, const FileLimits& limits) {
     scene = SceneModel{};
     scene.source = path;
     const auto fail = [&](const std::string& reason) {
@@ -101,9 +101,10 @@ bool loadSceneFile(const std::string& path, SceneModel& scene, std::string& erro
         if (!probe.get(byte)) return fail("empty or unreadable");
     }
 
+    // Points and lines are skipped below, face by face: left to assimp, a file of nothing else
+    // would fail as a file it cannot read.
     Assimp::Importer importer;
-    importer.SetPropertyInteger(AI_CONFIG_PP_SBP_REMOVE, aiPrimitiveType_POINT | aiPrimitiveType_LINE);
-    const aiScene* file = importer.ReadFile(path, aiProcess_Triangulate | aiProcess_SortByPType);
+    const aiScene* file = importer.ReadFile(path, aiProcess_Triangulate);
     if (!file || !file->mRootNode || (file->mFlags & AI_SCENE_FLAGS_INCOMPLETE))
         return fail(std::string("not a scene assimp can read: ") + importer.GetErrorString());
 
@@ -132,16 +133,16 @@ bool loadSceneFile(const std::string& path, SceneModel& scene, std::string& erro
             if (mesh.indices.empty()) continue;
             for (std::uint32_t index : mesh.indices)
                 if (!finiteBelow(mesh.positions[index], maxCoordinate))
-                    return fail("a vertex of " + mesh.name + " is not finite or lies beyond 1e6");
+                    return fail("a vertex of " + mesh.name + " is not finite or lies beyond 1e6 in size");
             computeBox(mesh);
             found = shared.emplace(key, static_cast<std::uint32_t>(scene.meshes.size())).first;
             scene.meshes.push_back(std::move(mesh));
         }
-        if (scene.objects.size() >= maxFileObjects)
-            return fail("more than " + std::to_string(maxFileObjects) + " objects");
+        if (scene.objects.size() >= limits.objects)
+            return fail("more than " + std::to_string(limits.objects) + " objects");
         triangles += triangleCount(scene.meshes[found->second]);
-        if (triangles > maxFileTriangles)
-            return fail("more than " + std::to_string(maxFileTriangles) + " triangles");
+        if (triangles > limits.triangles)
+            return fail("more than " + std::to_string(limits.triangles) + " triangles");
         addObject(scene, found->second, at.world, Tested, at.node->mName.C_Str());
         const Box& box = scene.objects.back().box;
         if (!finiteBelow(box.min, maxCoordinate) || !finiteBelow(box.max, maxCoordinate))

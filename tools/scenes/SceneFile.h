@@ -9,6 +9,7 @@
 // diagonal is at least occluderSizeShare of the scene's, or the largest one if none is that big.
 
 #include "SceneModel.h"
+#include "SceneSpec.h"
 
 #include <string>
 
@@ -16,10 +17,16 @@ namespace Scenes {
 
 constexpr float occluderSizeShare = 0.125f;
 
+struct FileLimits {
+    std::size_t objects = maxFileObjects;
+    std::uint64_t triangles = maxFileTriangles;
+};
+
 // Fills an empty model from the file; false with one line naming the file in `error` for a file
-// that is missing, unreadable or malformed, holds no triangles, has non-finite or too large
-// coordinates, or more objects or triangles than SceneSources.h allows.
-bool loadSceneFile(const std::string& path, SceneModel& scene, std::string& error);
+// that is missing, unreadable or malformed, holds no triangles, has non-finite coordinates or ones
+// beyond maxCoordinate, or more objects or triangles than the limits.
+bool loadSceneFile(const std::string& path, SceneModel& scene, std::string& error,
+                   const FileLimits& limits = FileLimits{});
 
 // True when `name` starts with "occluder", in any letter case.
 bool namedOccluder(std::string_view name);

@@ -87,7 +87,7 @@ bool readViewsFile(const std::string& path, std::vector<Viewpoint>& views, std::
 std::vector<Viewpoint> orbitViews(const Box& box, int count) {
     assert(count > 0 && !isEmpty(box));
     const Float3 c = centre(box);
-    const double h = 0.75 * std::max(diagonal(box), 1e-3f);
+    const double h = 0.5 * std::max(diagonal(box), 1e-3f);
     std::vector<Viewpoint> views;
     for (int i = 0; i < count; ++i) {
         const int angle = i * 360 / count;

@@ -33,8 +33,8 @@ bool parseViews(std::istream& in, const std::string& fileName, std::vector<Viewp
 bool readViewsFile(const std::string& path, std::vector<Viewpoint>& views, std::string& error);
 
 // `count` viewpoints every 360 / count degrees around the box's centre, looking at it down 45
-// degrees from a horizontal distance of 0.75 of its diagonal; at angle 0 the eye lies on the +z
-// side, a growing angle moves it toward +x.
+// degrees from a horizontal distance of half its diagonal (the box then just fits a 90-degree
+// view); at angle 0 the eye lies on the +z side, a growing angle moves it toward +x.
 std::vector<Viewpoint> orbitViews(const Box& box, int count);
 
 // The near and far planes: far just past the farthest box corner seen from any viewpoint, near

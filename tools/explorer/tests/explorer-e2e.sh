@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The real culling-explorer on the X server in $DISPLAY, driven with xdotool: the magenta ghosts
 # (1, 0, 1) must show exactly when the method culls cubes the fake camera sees.
-# Usage: explorer-e2e.sh <culling-explorer binary>
+# Then the room test scene from its viewpoints: [ and ] step through them, wrapping round, and the
+# exact method culls what the wall hides without a false cull.
+# Usage: explorer-e2e.sh <culling-explorer binary> [<room.obj> <room-views.txt>]
 set -euo pipefail
 if [[ -z ${DISPLAY:-} ]]; then
     echo "explorer e2e: no X display; run it under xvfb-run"
@@ -49,4 +51,31 @@ TABLE
 
 stopExplorer
 ((status == 0)) || { echo "FAIL: Escape left with status $status"; failures=$((failures + 1)); }
+
+if (($# >= 3)); then
+    startExplorer "$1" "$work" --scene "$2" --views "$3"
+    # key | presses | method | viewpoint | culled (some/none) | false culls | fault caught
+    while IFS='|' read -r key times method view wantCulled wantFalse fault; do
+        press "$key" "$times"
+        state
+        culled=$(amount "$(field "$line" culled)")
+        if [[ $(field "$line" method) != "$method" || $(field "$line" view) != "$view" || $culled != "$wantCulled" ||
+            $(field "$line" false) != "$wantFalse" ]]; then
+            echo "FAIL ($fault): wanted $method at viewpoint $view, culled $wantCulled, false $wantFalse"
+            echo "  $line"
+            failures=$((failures + 1))
+        else
+            echo "ok: room, $method at viewpoint $view: culled $culled, false culls $wantFalse"
+        fi
+    done << 'TABLE'
+m|4|occlusion-query|0|some|0|the wall hides nothing, or the doorway is culled through
+bracketright|1|occlusion-query|1|some|0|] does not move to the next viewpoint
+bracketright|2|occlusion-query|0|some|0|] does not wrap round after the last viewpoint
+bracketleft|1|occlusion-query|2|some|0|[ does not wrap back to the last viewpoint
+apostrophe|1|occlusion-query|0|some|0|' does not step through the viewpoints
+period|3|occlusion-query|0|some|0|the main camera keys move the fake camera
+TABLE
+    stopExplorer
+    ((status == 0)) || { echo "FAIL: Escape left the room with status $status"; failures=$((failures + 1)); }
+fi
 ((failures == 0))

@@ -55,10 +55,12 @@ CullOutcome runHom(const CullScene& scene, const CullView& view, int threshold, 
     cullOccludees();
     clock.stop(out.stages, "tests");
 
-    // visibleIndices holds the surviving occludees in list order, then the occluders.
+    // visibleIndices holds the surviving occludees in list order, then the occluders, which may be
+    // occludees too: only the survivors are matched.
     out.culled.assign(occludeeIndices.size(), true);
+    const std::size_t survivors = visibleIndices.size() - occluderIndices.size();
     std::size_t next = 0;
-    for (std::size_t i = 0; i < occludeeIndices.size() && next < visibleIndices.size(); ++i)
+    for (std::size_t i = 0; i < occludeeIndices.size() && next < survivors; ++i)
         if (visibleIndices[next] == occludeeIndices[i]) {
             out.culled[i] = false;
             ++next;

@@ -1,8 +1,9 @@
 #pragma once
 // Visibility against the occluders alone: what a culler that knows only the occluders could at
 // best remove. The occluders' depth is rendered at side x side from the culling camera through the
-// view's frustum; each occludee's own faces are then drawn with the depth test, no face culling
-// and no depth writes, and the samples that pass are counted.
+// view's frustum; each occludee's own faces are then drawn with the depth test (equal depth, within
+// four steps of the 24-bit buffer, passing: an occluder that is tested too never hides itself), no
+// face culling and no depth writes, and the samples that pass are counted.
 
 #include "methods/CullMethod.h"
 

@@ -1,0 +1,49 @@
+// Feeds arbitrary bytes to the project's own scene input parsing: the views file and the scene
+// spec (assimp's parsers are not ours to fuzz). A rejected views file must keep nothing and give
+// one line naming the file; an accepted one only finite viewpoints with a usable direction. A
+// spec is a known source with a fitting argument, or a file path that is the spec itself.
+#include "SceneSpec.h"
+#include "Viewpoints.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <sstream>
+
+static void check(bool condition) {
+    if (!condition) std::abort();
+}
+
+static bool finite(const Geometry::Vector& v) {
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+
+    std::istringstream in(text);
+    std::vector<Scenes::Viewpoint> views{Scenes::Viewpoint{}};
+    std::string error;
+    if (Scenes::parseViews(in, "f", views, error)) {
+        check(!views.empty() && views.size() <= Scenes::maxViewpoints);
+        for (const Scenes::Viewpoint& v : views) {
+            check(finite(v.eye) && finite(v.direction));
+            check(std::hypot(v.direction.x, v.direction.z) > 0.0);
+        }
+    } else {
+        check(views.empty() && error.rfind("f:", 0) == 0 && error.find('\n') == std::string::npos);
+    }
+
+    const std::vector<Scenes::SceneSource> sources = {{"grid", false, {}}, {"city", true, {}}};
+    error.clear();
+    const std::optional<Scenes::SceneSpec> spec = Scenes::parseSceneSpec(text, sources, error);
+    if (!spec) {
+        check(!error.empty());
+    } else if (spec->kind == Scenes::SceneSpec::Kind::File) {
+        check(spec->path == text && !text.empty());
+    } else {
+        check(spec->source == "grid" ? spec->argument.empty() : !spec->argument.empty());
+        check(text == spec->source + (spec->argument.empty() ? "" : ":" + spec->argument));
+    }
+    return 0;
+}

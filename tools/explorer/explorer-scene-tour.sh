@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# A scripted tour of culling-explorer on any scene, on the X server in $DISPLAY: locked to the fake
+# camera, at each of the first viewpoints (at most four) a captioned screenshot with hom (magenta:
+# falsely culled) and one with occlusion-query (exact against the occluders), then Escape.
+# Usage: explorer-scene-tour.sh <culling-explorer binary> <shot folder> <explorer options...>
+set -euo pipefail
+source "$(dirname "$0")/explorer-drive.sh"
+shots=$(realpath "$2")
+trap 'kill "$pid" 2> /dev/null || true' EXIT
+startExplorer "$1" "$shots" "${@:3}"
+
+shot() { # file name, what it shows
+    state
+    sleep 0.3
+    import -window "$window" "$shots/$1.png"
+    local numbers="culled $(field "$line" culled), false culls $(field "$line" false), missed $(field "$line" missed)"
+    printf '  %-34s %s (%s)\n' "$1.png" "$2" "$numbers" | tee -a "$shots/captions.txt"
+}
+
+echo "screenshots (${*:3}):"
+press c 1
+for step in 1 2 3 4; do
+    state
+    view=$(field "$line" view)
+    ((step == 1 || view != 0)) || break # back at the first viewpoint
+    shot "view$view-hom" "hom, fake camera at viewpoint $view, view locked to it"
+    press m 4
+    shot "view$view-occlusion-query" "occlusion-query at viewpoint $view: green wireframes are culled correctly"
+    press m 2 # round to hom
+    press bracketright 1
+done
+stopExplorer
+trap - EXIT
+echo "explorer exited with status $status after $sent keys"
+exit "$status"
