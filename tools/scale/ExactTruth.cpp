@@ -15,11 +15,21 @@ void ensureTarget(TruthTarget& target, int side) {
     glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &draw);
     glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &read);
     glGetIntegerv(GL_RENDERBUFFER_BINDING, &renderbuffer);
+    // Depths that tie at one precision may not at another: the ID frame keeps the window's.
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    GLint windowDepthBits = 0;
+    glGetIntegerv(GL_DEPTH_BITS, &windowDepthBits);
+    const GLenum idDepthFormat = windowDepthBits >= 32   ? GL_DEPTH_COMPONENT32
+                                 : windowDepthBits == 16 ? GL_DEPTH_COMPONENT16
+                                                         : GL_DEPTH_COMPONENT24;
     if (target.framebuffer == 0) {
         glGenFramebuffers(1, &target.framebuffer);
         glGenRenderbuffers(1, &target.colour);
         glGenRenderbuffers(1, &target.depth);
+        glGenRenderbuffers(1, &target.idDepth);
     }
+    glBindRenderbuffer(GL_RENDERBUFFER, target.idDepth);
+    glRenderbufferStorage(GL_RENDERBUFFER, idDepthFormat, side, side);
     glBindRenderbuffer(GL_RENDERBUFFER, target.colour);
     glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, side, side);
     glBindRenderbuffer(GL_RENDERBUFFER, target.depth);
@@ -41,6 +51,7 @@ void releaseTruthTarget(TruthTarget& target) {
         glDeleteFramebuffers(1, &target.framebuffer);
         glDeleteRenderbuffers(1, &target.colour);
         glDeleteRenderbuffers(1, &target.depth);
+        glDeleteRenderbuffers(1, &target.idDepth);
     }
     target = TruthTarget{};
 }
@@ -85,11 +96,17 @@ ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& vi
     clock.start();
     clearFlags(gpu);
     glDepthMask(GL_FALSE);
+    // Equal depth passes, within four steps of the 24-bit buffer: depths of different triangles in
+    // one plane round apart, and an occluder must never hide itself nor a twin.
     glDepthFunc(GL_LEQUAL);
+    glEnable(GL_POLYGON_OFFSET_FILL);
+    glPolygonOffset(0.0f, -4.0f);
     drawTested(GpuPass::flags);
+    glDisable(GL_POLYGON_OFFSET_FILL);
     clock.stop(truth.stages, "flags");
 
     clock.start();
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, target.idDepth);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glDepthMask(GL_TRUE);
     glDepthFunc(GL_LESS);
@@ -108,6 +125,7 @@ ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& vi
     glReadPixels(0, 0, side, side, GL_RGBA, GL_UNSIGNED_BYTE, target.frame.data());
     truth.passed = readFlags(gpu);
     clock.stop(truth.stages, "read back");
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, target.depth);
 
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(draw));
     glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(read));

@@ -1,7 +1,8 @@
 #pragma once
 // Both truths of a viewpoint for every object in a few full-scene draws: the occluders' depth, then
-// every object once more with the depth test GL_LEQUAL and no depth writes, each object whose
-// sample passes setting its flag (so an occluder never hides itself); then the whole scene in ID
+// every object once more with the depth test GL_LEQUAL, pulled four depth steps nearer, and no depth
+// writes, each object whose sample passes setting its flag (so an occluder never hides itself, as
+// the query-per-object truth of methods/OccluderTruth.h decides); then the whole scene in ID
 // colours with GL_LESS, read back and counted. Renders off-screen at side x side through the
 // view's frustum; restores every GL attribute, both matrices and the frame buffer bindings.
 
@@ -14,8 +15,9 @@
 
 struct TruthTarget {
     unsigned framebuffer = 0;
-    unsigned colour = 0; // RGBA8
-    unsigned depth = 0;  // 24-bit depth
+    unsigned colour = 0;  // RGBA8
+    unsigned depth = 0;   // 24-bit depth, as the occluder-only truth's depth target
+    unsigned idDepth = 0; // the window's depth format, as the ID frame drawn into the window had it
     int side = 0;
     std::vector<std::uint8_t> frame; // the last ID frame, RGBA, bottom row first
 };

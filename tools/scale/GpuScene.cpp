@@ -10,13 +10,14 @@ namespace {
 
 constexpr GLuint flagBinding = 3;
 
+// Attribute 0 is gl_Vertex, and ftransform() transforms it exactly as fixed function does: the
+// same rounding decides between faces of different objects that lie in one plane.
 const char* vertexSource = R"(#version 430 compatibility
-layout(location = 0) in vec3 position;
 layout(location = 1) in uint object;
 flat out uint objectId;
 void main() {
     objectId = object;
-    gl_Position = gl_ModelViewProjectionMatrix * vec4(position, 1.0);
+    gl_Position = ftransform();
 }
 )";
 
