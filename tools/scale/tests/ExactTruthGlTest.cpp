@@ -126,8 +126,7 @@ TEST_F(ExactTruthGl, RoomEqualsTheOneByOneTruthsObjectForObject) {
 
 // A box behind a wall, one exactly on the wall's front face, one in front: equal depth passes, so
 // an occluder never hides itself nor a twin. Catches GL_LESS or no four-step margin in the flag
-// pass, and a flag pass that
-// leaves depth writes on (an object would then hide the ones drawn after it).
+// pass, and a flag pass that leaves depth writes on (an object would then hide the ones drawn after it).
 TEST_F(ExactTruthGl, EqualDepthPassesAndObjectsDoNotHideEachOther) {
     auto box = [](double z, double half) {
         SceneObject object;
