@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iomanip>
+#include <iterator>
 #include <ostream>
 #include <sstream>
 
@@ -107,12 +108,16 @@ void writePlotScript(std::ostream& out) {
            "set title 'Pass stages and the truth against the city size'\n"
            "s(name) = sprintf(\"< grep -F ',%s,' summary.csv\", name)\n"
            "plot ";
-    bool first = true;
-    int style = 1;
-    for (const char* series : timedSeries) {
-        out << (first ? "" : ", \\\n     ") << "s('" << series << "') using 2:4:5:6 with yerrorlines lt "
-            << style++ << " title '" << series << "'";
-        first = false;
+    // A colour of its own per series; the gpu-hiz stages dashed beside cpu-depth's solid ones.
+    const char* const colours[] = {"#1b9e77", "#66a61e", "#d95f02", "#7570b3", "#1b9e77", "#66a61e",
+                                   "#a6761d", "#d95f02", "#7570b3", "#e7298a", "#000000", "#666666"};
+    for (std::size_t i = 0; i < std::size(timedSeries); ++i) {
+        const std::string series = timedSeries[i];
+        const bool hiz = series.rfind("gpu-hiz", 0) == 0,
+                   wide = series.rfind("truth", 0) == 0 || series.rfind("draw", 0) == 0;
+        out << (i == 0 ? "" : ", \\\n     ") << "s('" << series
+            << "') using 2:4:5:6 with yerrorlines lc rgb '" << colours[i] << "' dt " << (hiz ? 2 : 1)
+            << " lw " << (wide ? 2.5 : 1.5) << " title '" << series << "'";
     }
     out << "\n"
            "set output 'memory.png'\n"
@@ -149,8 +154,8 @@ void writeScaleIndex(std::ostream& out, const std::vector<SizeResult>& sizes, co
         << "![memory and build time against N](memory.png)\n\n";
 
     out << "| objects (buildings) | build s | resident MB | cpu-depth pass | its tests (each object) | its "
-           "tests, "
-           "hierarchy | hierarchy / each | gpu-hiz pass (hierarchy) | truth | draw all | draw after "
+           "tests ("
+           "hierarchy) | hierarchy / each | gpu-hiz pass (hierarchy) | truth | draw all | draw after "
            "cpu-depth |\n"
            "|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n";
     for (const SizeResult& size : sizes) {
