@@ -108,6 +108,10 @@ NodeCall judgeNode(const DepthPyramid& pyramid, const Geometry::Matrix& clip, co
     bool allInFront = true;
     for (int i = 0; i < 8 && allInFront; ++i) allInFront = c.z[i] + c.w[i] < 0.0;
     if (allInFront) return NodeCall::keep;
+    // Wholly beyond one side plane, even where it reaches behind the eye: every box inside is off the
+    // viewport or crosses the near plane. (Not the far plane: a box beyond it is culled.)
+    bool allInside = false;
+    if ((commonOutside(c, allInside) & 0xF) != 0) return NodeCall::keep;
     const Rect r = windowRect(c, pyramid.sides[0]);
     if (r.crossesNear) return NodeCall::open;
     const double side = pyramid.sides[0];

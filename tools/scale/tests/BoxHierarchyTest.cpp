@@ -78,9 +78,10 @@ TEST(BoxHierarchy, DecisionsEqualTestingEveryBoxAlone) {
     EXPECT_LT(testedTotal, boxTotal / 2);  // and the hierarchy spares most tests
 }
 
-// Small boxes packed around the viewport's edges and the near plane, behind a buffer nearer than
-// all of them: exactly the boxes wholly inside the view and beyond the near plane are hidden.
-// Catches the off-viewport and in-front-of-near shortcuts keeping nodes that hold hidden boxes.
+// Small boxes packed around the viewport's edges and the near plane, and some beyond the far
+// plane, behind a buffer nearer than all of them: exactly the boxes wholly inside the view and
+// beyond the near plane are hidden. Catches the off-viewport, beyond-a-side-plane and
+// in-front-of-near shortcuts keeping nodes that hold hidden boxes.
 TEST(BoxHierarchy, EdgesOfTheViewAndTheNearPlane) {
     std::vector<Box> boxes;
     for (int i = 0; i < 40; ++i)
@@ -93,6 +94,13 @@ TEST(BoxHierarchy, EdgesOfTheViewAndTheNearPlane) {
                 b.max[0] = x + size, b.max[1] = y + size, b.max[2] = z + size;
                 boxes.push_back(b);
             }
+    // And some beyond the far plane, which the test culls too: their nearest depth is past 1.
+    for (int i = 0; i < 200; ++i) {
+        Box b;
+        b.min[0] = -20.0f + 0.2f * i, b.min[1] = -1.0f, b.min[2] = -130.0f - 0.1f * i;
+        b.max[0] = b.min[0] + 0.5f, b.max[1] = 1.0f, b.max[2] = b.min[2] + 0.5f;
+        boxes.push_back(b);
+    }
     const std::vector<float> nearest(64 * 64, 0.0f);
     DepthPyramid pyramid;
     buildMaxPyramid(nearest.data(), 64, pyramid);
