@@ -145,11 +145,13 @@ SizeResult runScaleSize(std::uint32_t smallObjects, const ScalePlan& plan, std::
         const CullView view = cityView(city, walk[v]);
         const Geometry::Matrix clip = viewProjection(view);
 
-        // cpu-depth: the buildings nearest first, the max pyramid, the boxes.
+        // cpu-depth: the buildings in view nearest first, the max pyramid, the boxes.
         start = Clock::now();
         rasterizer.clear(plan.cpuSide);
         order.clear();
         for (std::uint32_t i = 0; i < occluders.size(); ++i) {
+            // A building off the view would draw no pixel: not even its corners need projecting.
+            if (boxOutsideView(clip, city.boxes[i])) continue;
             const Geometry::Vector& p = occluders[i].vertices[0];
             order.push_back({clip.m[12] * p.x + clip.m[13] * p.y + clip.m[14] * p.z + clip.m[15], i});
         }
