@@ -1,26 +1,26 @@
 $pareto << EOD
-0 "255" 1.8744 14.455 40.792
-0 "240" 1.6633 14.79 42.438
-0 "200" 1.6123 15.315 46.956
-0 "150" 1.6096 15.407 51.921
-0 "100" 1.5973 15.407 53.581
-0 "50" 1.5958 15.407 55.008
-0 "0" 1.5733 15.407 56.306
-1 "255" 1.2416 0 0
-1 "240" 1.2254 0 0
-1 "200" 1.2097 0 0
-1 "150" 1.1907 0 0
-1 "100" 1.1929 0 0
-1 "50" 1.1843 0 0
-1 "0" 1.1743 0 0
-2 "64" 0.3963 0 30.26
-2 "128" 0.50626 0 28.099
-2 "256" 0.64413 0 27.029
-2 "640" 1.1002 0 27.003
-3 "640" 7.4637 0 27.021
-3 "160" 2.7062 0 28.274
-4 "stop-and-wait" 23.032 0 100
-4 "previous-frame" 24.11 3.4455 97.941
+0 "255" 1.9084 14.455 40.792
+0 "240" 1.7237 14.79 42.438
+0 "200" 1.6581 15.315 46.956
+0 "150" 1.6553 15.407 51.921
+0 "100" 1.6512 15.407 53.581
+0 "50" 1.6241 15.407 55.008
+0 "0" 1.6305 15.407 56.306
+1 "255" 1.2785 0 0
+1 "240" 1.2563 0 0
+1 "200" 1.2408 0 0
+1 "150" 1.2427 0 0
+1 "100" 1.2343 0 0
+1 "50" 1.2395 0 0
+1 "0" 1.2092 0 0
+2 "64" 0.42739 0 30.26
+2 "128" 0.55515 0 28.099
+2 "256" 0.69302 0 27.029
+2 "640" 1.1812 0 27.003
+3 "640" 7.2273 0 27.021
+3 "160" 2.7079 0 28.274
+4 "stop-and-wait" 21.749 0 100
+4 "previous-frame" 21.853 3.4455 97.941
 EOD
 set terminal pngcairo size 1400,620 font ',10'
 set output 'pareto.png'
@@ -205,85 +205,85 @@ set bmargin
 set autoscale y
 set datafile separator whitespace
 $cost0 << EOD
-"draw-all" 0 0 0 0 11.102
-"oracle" 0 0 0 0 2.5716
-"oracle-occluders" 0 0 0 0 2.5792
-"hom 255" 1.848 0.050674 0.081442 0 4.3139
-"hom 240" 1.601 0.035165 0.063849 0 4.3139
-"hom 200" 1.2202 0.035316 0.071644 0 3.9151
-"hom 150" 1.62 0.035807 0.079238 0 4.1994
-"hom 100" 1.5535 0.034134 0.076402 0 2.9832
-"hom 50" 1.5029 0.033763 0.067415 0 2.9832
-"hom 0" 1.5131 0.034044 0.064901 0 2.9832
-"hom-conservative 255" 1.1783 0.018635 0.018876 0.035135 11.102
-"hom-conservative 240" 1.2799 0.019996 0.020939 0.031669 11.102
-"hom-conservative 200" 1.1288 0.020538 0.02124 0.031047 11.102
-"hom-conservative 150" 1.0936 0.016982 0.018364 0.029185 11.102
-"hom-conservative 100" 1.2764 0.02126 0.018855 0.02687 11.102
-"hom-conservative 50" 1.0904 0.015799 0.018704 0.024566 11.102
-"hom-conservative 0" 1.2155 0.015278 0.017803 0.026479 11.102
-"cpu-depth 64" 0.33084 0.002565 0.012503 0 5.3446
-"cpu-depth 128" 0.41125 0.005501 0.013565 0 5.3856
-"cpu-depth 256" 0.46691 0.019507 0.012413 0 5.1176
-"cpu-depth 640" 0.75319 0.1397 0.019256 0 5.3894
-"gpu-hiz 640" 6.1677 0.45495 0.25595 0.054021 5.3894
-"gpu-hiz 160" 2.4474 0.05913 0.014917 0.045625 6.5304
-"occlusion-query stop-and-wait" 6.0339 18.793 0.0158 0 2.5792
-"occlusion-query previous-frame" 0.017382 5.0542 13.981 0 2.5792
+"draw-all" 0 0 0 0 12.456
+"oracle" 0 0 0 0 2.5089
+"oracle-occluders" 0 0 0 0 2.7439
+"hom 255" 1.9158 0.052048 0.082945 0 4.6703
+"hom 240" 1.6752 0.03773 0.082173 0 4.6703
+"hom 200" 1.7393 0.039063 0.08081 0 4.4888
+"hom 150" 1.6028 0.037149 0.081723 0 4.5568
+"hom 100" 1.6705 0.038111 0.078366 0 3.9744
+"hom 50" 1.5879 0.035917 0.077184 0 3.9744
+"hom 0" 1.6256 0.035345 0.077474 0 3.9744
+"hom-conservative 255" 1.2359 0.019356 0.017312 0.035495 12.456
+"hom-conservative 240" 0.87435 0.01644 0.016501 0.026509 12.456
+"hom-conservative 200" 0.90225 0.018966 0.018454 0.031188 12.456
+"hom-conservative 150" 1.2534 0.018965 0.019457 0.031239 12.456
+"hom-conservative 100" 1.2925 0.018976 0.018955 0.027802 12.456
+"hom-conservative 50" 1.3169 0.019366 0.019516 0.028203 12.456
+"hom-conservative 0" 1.2176 0.017232 0.018314 0.028073 12.456
+"cpu-depth 64" 0.40943 0.002415 0.013685 0 6.7564
+"cpu-depth 128" 0.52103 0.006933 0.0157 0 6.847
+"cpu-depth 256" 0.6138 0.023333 0.015739 0 6.8844
+"cpu-depth 640" 0.97415 0.16255 0.020658 0 6.4064
+"gpu-hiz 640" 5.5371 0.83259 0.28531 0.060243 6.4064
+"gpu-hiz 160" 2.3438 0.060202 0.059832 0.046316 6.0948
+"occlusion-query stop-and-wait" 5.5731 16.554 0.018004 0 2.7439
+"occlusion-query previous-frame" 0.026099 6.1326 15.64 0 2.7439
 EOD
 $cost120 << EOD
-"draw-all" 0 0 0 0 13.176
-"oracle" 0 0 0 0 2.2054
-"oracle-occluders" 0 0 0 0 3.6413
-"hom 255" 1.6883 0.052498 0.080179 0 7.1062
-"hom 240" 1.5632 0.038071 0.073657 0 7.1062
-"hom 200" 1.7333 0.039354 0.075 0 2.6564
-"hom 150" 1.6145 0.037039 0.07528 0 2.6564
-"hom 100" 1.6269 0.034604 0.077765 0 2.6351
-"hom 50" 1.5145 0.031078 0.058399 0 2.6519
-"hom 0" 1.2193 0.030036 0.06431 0 2.6519
-"hom-conservative 255" 1.4254 0.021381 0.022612 0.034594 13.176
-"hom-conservative 240" 1.2852 0.01631 0.016411 0.026119 13.176
-"hom-conservative 200" 0.92612 0.014327 0.016161 0.022923 13.176
-"hom-conservative 150" 0.83489 0.013806 0.014537 0.024656 13.176
-"hom-conservative 100" 0.82528 0.013194 0.017232 0.025047 13.176
-"hom-conservative 50" 1.287 0.014207 0.017653 0.026209 13.176
-"hom-conservative 0" 1.0346 0.014697 0.019616 0.025838 13.176
-"cpu-depth 64" 0.4644 0.002204 0.012213 0 6.8589
-"cpu-depth 128" 0.54249 0.00545 0.014757 0 7.9788
-"cpu-depth 256" 0.75196 0.023995 0.017402 0 7.9788
-"cpu-depth 640" 1.1179 0.16211 0.021059 0 8.2439
-"gpu-hiz 640" 6.6986 0.82418 0.27144 0.055233 8.2439
-"gpu-hiz 160" 2.9434 0.060664 0.01587 0.043872 7.2138
-"occlusion-query stop-and-wait" 6.8533 18.562 0.013785 0 3.6413
-"occlusion-query previous-frame" 0.020489 6.2656 16.645 0 2.8216
+"draw-all" 0 0 0 0 13.434
+"oracle" 0 0 0 0 2.1971
+"oracle-occluders" 0 0 0 0 4.1612
+"hom 255" 1.7895 0.047569 0.066043 0 5.6597
+"hom 240" 1.5157 0.039353 0.081933 0 5.6597
+"hom 200" 1.3886 0.03744 0.062196 0 2.4977
+"hom 150" 1.277 0.0321 0.068698 0 2.4977
+"hom 100" 1.3484 0.033713 0.079969 0 2.4226
+"hom 50" 1.387 0.035015 0.058088 0 2.1973
+"hom 0" 1.4112 0.034995 0.057998 0 2.1973
+"hom-conservative 255" 1.2884 0.018885 0.019426 0.028734 13.434
+"hom-conservative 240" 1.0564 0.016891 0.016601 0.025287 13.434
+"hom-conservative 200" 0.83705 0.012203 0.014297 0.022231 13.434
+"hom-conservative 150" 1.0726 0.014397 0.01597 0.023023 13.434
+"hom-conservative 100" 0.90319 0.014667 0.015489 0.020739 13.434
+"hom-conservative 50" 1.1235 0.01648 0.01587 0.022802 13.434
+"hom-conservative 0" 0.89629 0.013645 0.015389 0.020669 13.434
+"cpu-depth 64" 0.45821 0.002655 0.013155 0 6.3413
+"cpu-depth 128" 0.49893 0.005279 0.014717 0 7.4406
+"cpu-depth 256" 0.53374 0.018976 0.011882 0 7.4406
+"cpu-depth 640" 0.8659 0.11875 0.015709 0 8.1627
+"gpu-hiz 640" 5.6991 0.54548 0.24152 0.05405 8.1627
+"gpu-hiz 160" 3.0621 0.037881 0.049492 0.046146 7.9961
+"occlusion-query stop-and-wait" 6.2216 14.482 0.018254 0 4.1612
+"occlusion-query previous-frame" 0.020438 6.0858 15.96 0 3.2228
 EOD
 $cost240 << EOD
-"draw-all" 0 0 0 0 12.638
-"oracle" 0 0 0 0 3.7251
-"oracle-occluders" 0 0 0 0 3.2832
-"hom 255" 1.587 0.054641 0.077284 0 6.9765
-"hom 240" 1.7364 0.041919 0.074298 0 6.9765
-"hom 200" 1.6197 0.042219 0.068167 0 3.8711
-"hom 150" 1.7293 0.039975 0.074519 0 3.8711
-"hom 100" 1.755 0.038051 0.073387 0 3.674
-"hom 50" 1.2781 0.029595 0.058779 0 2.7069
-"hom 0" 1.2304 0.035175 0.075641 0 2.6642
-"hom-conservative 255" 1.0163 0.019557 0.018705 0.028843 12.638
-"hom-conservative 240" 0.9682 0.016461 0.016641 0.027481 12.638
-"hom-conservative 200" 0.96681 0.014046 0.016982 0.03189 12.638
-"hom-conservative 150" 0.92357 0.014077 0.017252 0.024385 12.638
-"hom-conservative 100" 0.92808 0.014817 0.015529 0.022201 12.638
-"hom-conservative 50" 1.064 0.015218 0.018995 0.023724 12.638
-"hom-conservative 0" 1.0339 0.014767 0.019907 0.025688 12.638
-"cpu-depth 64" 0.29066 0.002545 0.016551 0 9.8799
-"cpu-depth 128" 0.4261 0.006953 0.012243 0 10.389
-"cpu-depth 256" 0.66192 0.027081 0.018003 0 10.389
-"cpu-depth 640" 0.95519 0.15107 0.020929 0 9.4208
-"gpu-hiz 640" 7.5541 0.50404 0.27761 0.055223 9.4208
-"gpu-hiz 160" 2.6429 0.059741 0.015378 0.045956 9.8537
-"occlusion-query stop-and-wait" 7.389 19.311 0.017542 0 3.2832
-"occlusion-query previous-frame" 0.019176 5.8143 19.784 0 3.7962
+"draw-all" 0 0 0 0 13.044
+"oracle" 0 0 0 0 3.2114
+"oracle-occluders" 0 0 0 0 3.5648
+"hom 255" 1.4001 0.052768 0.082253 0 5.6369
+"hom 240" 1.2621 0.032921 0.07517 0 5.6369
+"hom 200" 1.0733 0.027692 0.057187 0 3.5723
+"hom 150" 1.1984 0.040054 0.070972 0 3.5723
+"hom 100" 1.5681 0.039023 0.07514 0 3.6999
+"hom 50" 1.4761 0.039053 0.078065 0 2.5402
+"hom 0" 1.5902 0.03774 0.076121 0 2.4396
+"hom-conservative 255" 1.3125 0.018805 0.020248 0.034444 13.044
+"hom-conservative 240" 1.2658 0.01595 0.019015 0.03211 13.044
+"hom-conservative 200" 1.2771 0.016971 0.019225 0.030417 13.044
+"hom-conservative 150" 1.2506 0.016531 0.019416 0.030426 13.044
+"hom-conservative 100" 1.254 0.016561 0.018845 0.028082 13.044
+"hom-conservative 50" 1.2508 0.016581 0.018374 0.026599 13.044
+"hom-conservative 0" 1.1621 0.015499 0.017894 0.026589 13.044
+"cpu-depth 64" 0.36166 0.002715 0.016311 0 7.3382
+"cpu-depth 128" 0.39898 0.006993 0.014176 0 10.377
+"cpu-depth 256" 0.63299 0.023784 0.016251 0 10.377
+"cpu-depth 640" 1.0263 0.13773 0.019367 0 10.125
+"gpu-hiz 640" 6.524 0.72041 0.25122 0.056375 10.125
+"gpu-hiz 160" 1.984 0.046136 0.055484 0.041949 10.723
+"occlusion-query stop-and-wait" 5.1785 15.24 0.013966 0 3.5648
+"occlusion-query previous-frame" 0.025277 6.928 18.445 0 4.1611
 EOD
 set terminal pngcairo size 1400,1140 font ',9'
 set output 'frame-cost.png'
@@ -302,9 +302,9 @@ set lmargin 9
 set rmargin 22
 set bmargin 9
 set title 'fake camera at 0 degrees'
-plot $cost0 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost0 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost0 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost0 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost0 using 6 lc rgb '#bbbbbb' title 'drawing', 2.966 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost0 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost0 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost0 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost0 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost0 using 6 lc rgb '#bbbbbb' title 'drawing', 3.1555 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 set title 'fake camera at 120 degrees'
-plot $cost120 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost120 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost120 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost120 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost120 using 6 lc rgb '#bbbbbb' title 'drawing', 4.1875 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost120 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost120 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost120 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost120 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost120 using 6 lc rgb '#bbbbbb' title 'drawing', 4.7854 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 set title 'fake camera at 240 degrees'
-plot $cost240 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost240 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost240 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost240 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost240 using 6 lc rgb '#bbbbbb' title 'drawing', 3.7756 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost240 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost240 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost240 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost240 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost240 using 6 lc rgb '#bbbbbb' title 'drawing', 4.0995 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 unset multiplot

@@ -1,26 +1,26 @@
 $pareto << EOD
-0 "255" 2.1779 3.5795 17.934
-0 "240" 2.0111 4.9129 18.686
-0 "200" 1.9133 5.7682 19.579
-0 "150" 2.1944 6.9241 19.748
-0 "100" 1.8016 7.1873 19.748
-0 "50" 1.9396 7.1873 22.248
-0 "0" 1.8593 7.1873 22.605
-1 "255" 1.3876 0 0
-1 "240" 1.6329 0 0
-1 "200" 1.4453 0 0
-1 "150" 1.398 0 0
-1 "100" 1.45 0 0
-1 "50" 1.4376 0 0
-1 "0" 1.5859 0 0
-2 "64" 0.49491 0 15.989
-2 "128" 0.54908 0 15.364
-2 "256" 0.66354 0 14.686
-2 "640" 1.2277 0 14.381
-3 "640" 13.15 0 14.381
-3 "160" 4.1772 0 15.319
-4 "stop-and-wait" 35.916 0 100
-4 "previous-frame" 36.433 52.662 73.787
+0 "255" 1.9213 3.5795 51.352
+0 "240" 1.6861 4.9129 52.104
+0 "200" 1.6879 5.7682 52.997
+0 "150" 1.9605 6.9241 53.167
+0 "100" 1.5852 7.1873 53.167
+0 "50" 1.541 7.1873 55.667
+0 "0" 1.5607 7.1873 56.024
+1 "255" 1.3583 0 33.418
+1 "240" 1.2876 0 33.418
+1 "200" 1.2712 0 33.418
+1 "150" 1.4051 0 33.418
+1 "100" 1.2526 0 33.418
+1 "50" 1.468 0 33.418
+1 "0" 1.3903 0 33.418
+2 "64" 0.43148 0 49.408
+2 "128" 0.47061 0 48.783
+2 "256" 0.57148 0 48.105
+2 "640" 1.1224 0 47.799
+3 "640" 11.417 0 47.799
+3 "160" 3.4028 0 48.738
+4 "stop-and-wait" 31.831 0 100
+4 "previous-frame" 33.593 52.662 81.003
 EOD
 set terminal pngcairo size 1400,620 font ',10'
 set output 'pareto.png'
@@ -203,85 +203,85 @@ set bmargin
 set autoscale y
 set datafile separator whitespace
 $cost0 << EOD
-"draw-all" 0 0 0 0 28.508
-"oracle" 0 0 0 0 20.167
-"oracle-occluders" 0 0 0 0 27.443
-"hom 255" 3.1618 0.056415 0.085158 0 27.876
-"hom 240" 3.1069 0.039945 0.078697 0 22.905
-"hom 200" 3.2074 0.039714 0.078686 0 23.923
-"hom 150" 2.796 0.038892 0.076983 0 23.923
-"hom 100" 2.5352 0.033242 0.060243 0 23.923
-"hom 50" 2.8921 0.040545 0.071844 0 23.923
-"hom 0" 2.3802 0.034344 0.060713 0 23.923
-"hom-conservative 255" 2.2242 0.024856 0.04822 0.028633 28.508
-"hom-conservative 240" 2.2679 0.022672 0.051747 0.027962 28.508
-"hom-conservative 200" 1.8294 0.019086 0.051697 0.024174 28.508
-"hom-conservative 150" 1.7913 0.016039 0.029726 0.020458 28.508
-"hom-conservative 100" 1.7269 0.015709 0.029495 0.018815 28.508
-"hom-conservative 50" 1.6677 0.014096 0.028313 0.019997 28.508
-"hom-conservative 0" 2.0721 0.015028 0.036768 0.023864 28.508
-"cpu-depth 64" 0.52748 0.001953 0.011151 0 25.29
-"cpu-depth 128" 0.58351 0.003656 0.012473 0 25.29
-"cpu-depth 256" 0.8484 0.012363 0.012584 0 25.29
-"cpu-depth 640" 1.2589 0.10515 0.01093 0 27.001
-"gpu-hiz 640" 20.069 0.72321 0.25501 0.058219 27.001
-"gpu-hiz 160" 6.1464 0.040866 0.013805 0.046346 27.001
-"occlusion-query stop-and-wait" 16.13 34.206 0.017292 0 27.443
-"occlusion-query previous-frame" 0.017262 19.89 38.159 0 7.1263
+"draw-all" 0 0 0 0 20.011
+"oracle" 0 0 0 0 16.416
+"oracle-occluders" 0 0 0 0 16.615
+"hom 255" 3.2037 0.046236 0.062486 0 18.134
+"hom 240" 3.3996 0.03793 0.05903 0 20.015
+"hom 200" 2.6707 0.033382 0.057196 0 20.444
+"hom 150" 4.6392 0.039463 0.061744 0 20.444
+"hom 100" 2.2153 0.035867 0.061004 0 20.444
+"hom 50" 2.0155 0.031629 0.055984 0 20.444
+"hom 0" 2.5782 0.038191 0.063659 0 20.444
+"hom-conservative 255" 2.3172 0.024265 0.029765 0.025237 20.011
+"hom-conservative 240" 1.7185 0.01624 0.025567 0.020949 20.011
+"hom-conservative 200" 1.8923 0.016692 0.030076 0.02128 20.011
+"hom-conservative 150" 2.0809 0.01611 0.028874 0.02097 20.011
+"hom-conservative 100" 1.9336 0.01554 0.025378 0.019556 20.011
+"hom-conservative 50" 3.7068 0.020278 0.029525 0.021029 20.011
+"hom-conservative 0" 2.0162 0.014647 0.02642 0.019918 20.011
+"cpu-depth 64" 0.50137 0.001403 0.011 0 25.308
+"cpu-depth 128" 0.56367 0.003366 0.009999 0 25.308
+"cpu-depth 256" 0.65636 0.009117 0.01053 0 25.308
+"cpu-depth 640" 1.1767 0.088154 0.012684 0 26.776
+"gpu-hiz 640" 15.012 0.46828 0.22741 0.048631 26.776
+"gpu-hiz 160" 4.937 0.038011 0.013125 0.046456 26.776
+"occlusion-query stop-and-wait" 16.597 32.562 0.014888 0 16.615
+"occlusion-query previous-frame" 0.011502 17.604 29.479 0 8.3613
 EOD
 $cost3 << EOD
-"draw-all" 0 0 0 0 15.776
-"oracle" 0 0 0 0 5.1421
-"oracle-occluders" 0 0 0 0 4.3224
-"hom 255" 1.8932 0.028723 0.050755 0 16.022
-"hom 240" 1.794 0.024586 0.045985 0 16.022
-"hom 200" 1.9906 0.0213 0.045775 0 16.022
-"hom 150" 1.6516 0.019937 0.04313 0 16.022
-"hom 100" 1.5714 0.020679 0.046707 0 16.022
-"hom 50" 2.2779 0.023423 0.044794 0 16.022
-"hom 0" 1.8097 0.027492 0.046827 0 16.022
-"hom-conservative 255" 1.494 0.019516 0.035987 0.022291 15.776
-"hom-conservative 240" 1.433 0.015069 0.03228 0.017162 15.776
-"hom-conservative 200" 1.3445 0.015619 0.030587 0.016701 15.776
-"hom-conservative 150" 1.2973 0.013666 0.030226 0.015619 15.776
-"hom-conservative 100" 1.3422 0.014918 0.030757 0.015789 15.776
-"hom-conservative 50" 1.751 0.020067 0.034695 0.018033 15.776
-"hom-conservative 0" 2.0293 0.018736 0.036088 0.019055 15.776
-"cpu-depth 64" 0.49967 0.002194 0.011041 0 13.9
-"cpu-depth 128" 0.66787 0.004869 0.01117 0 13.9
-"cpu-depth 256" 0.62453 0.013665 0.009247 0 13.9
-"cpu-depth 640" 1.1119 0.095217 0.011281 0 15.895
-"gpu-hiz 640" 15.023 0.63608 0.24268 0.056546 15.895
-"gpu-hiz 160" 5.3413 0.045445 0.014086 0.044423 15.895
-"occlusion-query stop-and-wait" 13.372 23.335 0.017082 0 5.1421
-"occlusion-query previous-frame" 0.017533 14.297 22.823 0 6.5296
+"draw-all" 0 0 0 0 16.347
+"oracle" 0 0 0 0 3.4996
+"oracle-occluders" 0 0 0 0 4.6282
+"hom 255" 1.7896 0.028482 0.050374 0 12.259
+"hom 240" 1.7563 0.022271 0.047188 0 12.259
+"hom 200" 1.7094 0.022762 0.045776 0 12.259
+"hom 150" 1.5628 0.022211 0.045475 0 12.259
+"hom 100" 1.6775 0.019938 0.044272 0 12.259
+"hom 50" 1.8314 0.022943 0.045535 0 12.259
+"hom 0" 1.6751 0.02122 0.04307 0 12.259
+"hom-conservative 255" 2.0788 0.018726 0.025898 0.018334 16.347
+"hom-conservative 240" 1.3587 0.014136 0.023413 0.016591 16.347
+"hom-conservative 200" 1.3316 0.013265 0.022532 0.015869 16.347
+"hom-conservative 150" 1.9238 0.014597 0.023694 0.01635 16.347
+"hom-conservative 100" 1.3699 0.014688 0.023003 0.016621 16.347
+"hom-conservative 50" 1.4835 0.016241 0.024165 0.01621 16.347
+"hom-conservative 0" 2.8463 0.016812 0.024636 0.018044 16.347
+"cpu-depth 64" 0.45201 0.001393 0.010129 0 13.929
+"cpu-depth 128" 0.4737 0.003546 0.008716 0 13.929
+"cpu-depth 256" 0.57906 0.012663 0.008896 0 13.929
+"cpu-depth 640" 1.004 0.084778 0.01096 0 11.927
+"gpu-hiz 640" 13.515 0.47565 0.27397 0.047007 11.927
+"gpu-hiz 160" 3.7862 0.040165 0.013675 0.037049 11.927
+"occlusion-query stop-and-wait" 12.788 23.159 0.013225 0 3.4996
+"occlusion-query previous-frame" 0.014968 12.886 22.276 0 4.0944
 EOD
 $cost6 << EOD
-"draw-all" 0 0 0 0 18.559
-"oracle" 0 0 0 0 14.905
-"oracle-occluders" 0 0 0 0 16.519
-"hom 255" 1.8655 0.038522 0.057628 0 18.559
-"hom 240" 1.9353 0.023574 0.042239 0 18.559
-"hom 200" 2.0324 0.02152 0.043992 0 18.559
-"hom 150" 1.5706 0.018134 0.040004 0 15.469
-"hom 100" 1.5251 0.022823 0.044633 0 15.469
-"hom 50" 1.6161 0.020018 0.042309 0 15.469
-"hom 0" 3.4928 0.024135 0.044172 0 15.469
-"hom-conservative 255" 1.2236 0.01608 0.028834 0.01621 18.559
-"hom-conservative 240" 1.3093 0.015077 0.02668 0.014587 18.559
-"hom-conservative 200" 1.7292 0.016211 0.029916 0.015979 18.559
-"hom-conservative 150" 1.7212 0.017753 0.042169 0.017853 18.559
-"hom-conservative 100" 1.4363 0.015358 0.027621 0.015258 18.559
-"hom-conservative 50" 1.3398 0.015268 0.026299 0.018625 18.559
-"hom-conservative 0" 1.6412 0.017362 0.050244 0.018014 18.559
-"cpu-depth 64" 0.61555 0.001833 0.008766 0 18.559
-"cpu-depth 128" 0.59964 0.003246 0.007464 0 18.559
-"cpu-depth 256" 0.83301 0.013024 0.008806 0 18.559
-"cpu-depth 640" 1.4766 0.10727 0.014978 0 18.559
-"gpu-hiz 640" 15.359 0.4929 0.22125 0.052017 18.559
-"gpu-hiz 160" 4.9613 0.044162 0.013465 0.041928 18.559
-"occlusion-query stop-and-wait" 17.543 23.974 0.015349 0 16.519
-"occlusion-query previous-frame" 0.016009 12.837 21.361 0 2.1005
+"draw-all" 0 0 0 0 13.864
+"oracle" 0 0 0 0 12.895
+"oracle-occluders" 0 0 0 0 13.183
+"hom 255" 1.9522 0.040405 0.060042 0 13.864
+"hom 240" 1.563 0.024025 0.045215 0 13.864
+"hom 200" 1.6823 0.024295 0.045224 0 13.864
+"hom 150" 1.4653 0.024846 0.044733 0 14.489
+"hom 100" 1.5136 0.020178 0.041748 0 14.489
+"hom 50" 1.4492 0.019386 0.040315 0 14.489
+"hom 0" 1.3812 0.018404 0.039805 0 14.489
+"hom-conservative 255" 1.2517 0.018165 0.022542 0.016191 13.864
+"hom-conservative 240" 1.2395 0.013574 0.020628 0.014917 13.864
+"hom-conservative 200" 1.2753 0.013616 0.020518 0.014447 13.864
+"hom-conservative 150" 1.2206 0.016661 0.020488 0.014557 13.864
+"hom-conservative 100" 1.1466 0.013065 0.019356 0.013405 13.864
+"hom-conservative 50" 1.1851 0.012122 0.019296 0.014096 13.864
+"hom-conservative 0" 1.1927 0.012873 0.019617 0.013576 13.864
+"cpu-depth 64" 0.49308 0.001302 0.008105 0 13.864
+"cpu-depth 128" 0.53189 0.003436 0.007574 0 13.864
+"cpu-depth 256" 0.64449 0.013304 0.007945 0 13.864
+"cpu-depth 640" 1.0606 0.079107 0.012723 0 13.864
+"gpu-hiz 640" 13.054 0.48888 0.23021 0.045726 13.864
+"gpu-hiz 160" 3.6384 0.039725 0.013475 0.036998 13.864
+"occlusion-query stop-and-wait" 10.47 21.753 0.013466 0 13.183
+"occlusion-query previous-frame" 0.014988 13.676 22.157 0 1.6093
 EOD
 set terminal pngcairo size 1400,1140 font ',9'
 set output 'frame-cost.png'
@@ -300,9 +300,9 @@ set lmargin 9
 set rmargin 22
 set bmargin 9
 set title 'fake camera at viewpoint 0'
-plot $cost0 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost0 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost0 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost0 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost0 using 6 lc rgb '#bbbbbb' title 'drawing', 31.56 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost0 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost0 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost0 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost0 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost0 using 6 lc rgb '#bbbbbb' title 'drawing', 19.107 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 set title 'fake camera at viewpoint 3'
-plot $cost3 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost3 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost3 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost3 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost3 using 6 lc rgb '#bbbbbb' title 'drawing', 4.9708 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost3 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost3 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost3 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost3 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost3 using 6 lc rgb '#bbbbbb' title 'drawing', 5.3224 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 set title 'fake camera at viewpoint 6'
-plot $cost6 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost6 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost6 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost6 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost6 using 6 lc rgb '#bbbbbb' title 'drawing', 18.997 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost6 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost6 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost6 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost6 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost6 using 6 lc rgb '#bbbbbb' title 'drawing', 15.16 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
 unset multiplot

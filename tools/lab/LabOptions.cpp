@@ -10,7 +10,7 @@ std::string labUsage() {
                "Compares the culling methods over the fake camera's viewpoints and writes a CSV, plots,\n"
                "pictures and an index page (index.md) into OUTPUT-FOLDER.\n"
                "  --help       this text\n"
-               "  --quick      a few angles and three repetitions (for the test suite)\n"
+               "  --quick      a few viewpoints and three repetitions (for the test suite)\n"
                "  --repeats N  repetitions behind every median (1 to 99)\n"
                "  --mesh PATH  the mesh the grid is built from (default: the source tree's data/cube.geo)\n"
                "  --no-plots   skip gnuplot\n") +

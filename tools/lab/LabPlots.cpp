@@ -47,7 +47,8 @@ void paretoPlot(std::ostream& gp, const std::vector<MethodRow>& rows,
     gp << "EOD\n"
        << "set terminal pngcairo size 1400,620 font ',10'\nset output '" << paretoPlotName << "'\n"
        << "set multiplot layout 1,2 title 'Culling-pass cost against what the pass gets wrong and what it "
-          "removes (means over the angles; labels: configuration)'\n"
+          "removes (means over the "
+       << (axis.orbit ? "angles" : "viewpoints") << "; labels: configuration)'\n"
        << "set logscale x\nset grid\nset xlabel 'mean culling-pass cost (ms, log scale)'\n"
        << "set key outside bottom center horizontal\nset bmargin 6\nset yrange [0:*]\n"
        << "set offsets graph 0.02, graph 0.2, graph 0.05, 0\n";

@@ -275,7 +275,13 @@ void writeIndexText(std::ostream& out, const std::vector<MethodRow>& rows,
                                : "- scene: " + axis.scene +
                                      ". Every method that bounds an object takes its world-space box; the "
                                      "viewer's own pass reads it as the object's first eight vertices, which are "
-                                     "the box's corners.\n")
+                                     "the box's corners." +
+                                     (axis.frustumFirst
+                                          ? " Objects whose box lies wholly outside the view are left out "
+                                            "first, by every method and by draw-all, as an engine's frustum "
+                                            "culling does: the figures tell what occlusion culling adds."
+                                          : "") +
+                                     "\n")
         << "- visible: an occludee showing at least one pixel when all " << sceneObjectCount
         << " objects are drawn, depth-tested, in ID "
            "colours at 640 x 640 from the fake camera. hideable: hidden by the occluders alone (their depth "

@@ -7,6 +7,7 @@
 #include "app/Projection.h"
 #include "culling/CullingPipeline.h"
 #include "culling/OcclusionMap.h"
+#include "methods/ClipTransform.h"
 #include "methods/OccluderTruth.h"
 #include "scene/Scene.h"
 
@@ -74,8 +75,13 @@ template <typename Work> auto guarded(Work&& work) {
     return result;
 }
 
-CullOutcome runGuarded(const CullingMethod& method, const MethodCall& call, std::size_t config) {
-    return guarded([&] { return method.run(call, config); });
+// The method's pass, then the objects outside the view marked culled when the plan leaves them out.
+CullOutcome runGuarded(const CullingMethod& method, const MethodCall& call, std::size_t config,
+                       const std::vector<bool>& outside) {
+    CullOutcome outcome = guarded([&] { return method.run(call, config); });
+    for (std::size_t i = 0; i < outside.size() && i < outcome.culled.size(); ++i)
+        if (outside[i]) outcome.culled[i] = true;
+    return outcome;
 }
 
 
@@ -108,6 +114,7 @@ struct AngleWork {
     MethodCall call;
     std::vector<std::uint32_t> idPixels, coarsePixels; // per occludee, at 640 x 640 and 64 x 64
     std::vector<bool> visible, hidden, hideable;
+    std::vector<bool> outside; // left out before any method runs (SweepPlan::frustumFirst)
     std::vector<std::vector<bool>> sets; // culled flags: draw-all, oracle, oracle-occluders, then the methods'
     std::vector<std::vector<std::uint32_t>> lists;
     std::vector<Run> runs;
@@ -124,6 +131,29 @@ std::string where(const Run& run, const SweepAxis& axis, int angle) {
 }
 
 } // namespace
+
+std::vector<bool> outsideView(const CullScene& scene, const CullView& view) {
+    const Geometry::Matrix clip = viewProjection(view);
+    std::vector<bool> outside;
+    outside.reserve(scene.occludees->size());
+    for (std::uint32_t index : *scene.occludees) {
+        const std::vector<Geometry::Vector>& corners = (*scene.objects)[index].vertices;
+        const std::size_t count = std::min<std::size_t>(8, corners.size());
+        // Per plane (x < -w, x > w, y < -w, y > w, z < -w, z > w): are all corners beyond it?
+        bool beyond[6] = {count > 0, count > 0, count > 0, count > 0, count > 0, count > 0};
+        for (std::size_t i = 0; i < count; ++i) {
+            const Geometry::Vector& p = corners[i];
+            const Geometry::Vector4 c = clip * Geometry::Vector4{p.x, p.y, p.z, 1.0};
+            const double axes[3] = {c.x, c.y, c.z};
+            for (int a = 0; a < 3; ++a) {
+                beyond[2 * a] = beyond[2 * a] && axes[a] < -c.w;
+                beyond[2 * a + 1] = beyond[2 * a + 1] && axes[a] > c.w;
+            }
+        }
+        outside.push_back(std::find(std::begin(beyond), std::end(beyond), true) != std::end(beyond));
+    }
+    return outside;
+}
 
 SweepPlan fullSweepPlan() {
     SweepPlan plan;
@@ -150,6 +180,7 @@ SweepPlan plannedOver(std::vector<OrbitCamera> cameras, bool orbit, const Frustu
     plan.cameras = std::move(cameras);
     plan.frustum = frustum;
     plan.axis.orbit = orbit;
+    plan.axis.frustumFirst = true;
     const int step = orbit ? 5 : 1;
     for (int i = 0; i < count; ++i) plan.angles.push_back(i * step);
     plan.pictureAngles = {0};
@@ -236,10 +267,11 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
         }
 
         // Draw-all, the two floors, then every distinct set the methods cull.
-        a.sets = {std::vector<bool>(occludees, false), a.hidden, a.hideable};
+        a.outside = plan.axis.frustumFirst ? outsideView(scene, a.call.view) : std::vector<bool>(occludees, false);
+        a.sets = {a.outside, a.hidden, a.hideable};
         for (const CullingMethod& method : methods)
             for (std::size_t config = 0; config < method.configs.size(); ++config) {
-                Run run{&method, config, runGuarded(method, a.call, config), -1.0, 0, {}, {}};
+                Run run{&method, config, runGuarded(method, a.call, config, a.outside), -1.0, 0, {}, {}};
                 if (method.mapAgreement)
                     run.mapAgreement = guarded([&] { return method.mapAgreement(a.call, config); });
                 run.drawnSet = setIndex(a.sets, run.first.culled);
@@ -260,7 +292,8 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
         const AngleWork& w = work.back();
         progress << "[" << work.size() << "/" << plan.angles.size() << "] " << keyLabel(plan.axis, angle)
                  << ": " << std::count(w.hidden.begin(), w.hidden.end(), true) << " hidden, "
-                 << std::count(w.hideable.begin(), w.hideable.end(), true) << " by the occluders alone; "
+                 << std::count(w.hideable.begin(), w.hideable.end(), true) << " by the occluders alone, "
+                 << std::count(w.outside.begin(), w.outside.end(), true) << " outside the view; "
                  << w.sets.size() << " distinct frames (" << static_cast<int>(seconds * 1e3) << " ms)"
                  << std::endl;
     }
@@ -274,7 +307,7 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
             aimFakeCamera(a.angle);
             a.call.round = round;
             for (Run& run : a.runs) {
-                const CullOutcome again = runGuarded(*run.method, a.call, run.config);
+                const CullOutcome again = runGuarded(*run.method, a.call, run.config, a.outside);
                 if (again.culled != run.first.culled || again.stages.size() != run.stageSamples.size())
                     sweep.problems.push_back(where(run, plan.axis, a.angle) + ": repetition " +
                                              std::to_string(round) + " decided differently");
@@ -351,7 +384,7 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
             MethodCall withPictures = a.call;
             withPictures.pictures = true;
             withPictures.round = plan.repeats; // a history of its own: the sweep's stay as they are
-            const CullOutcome outcome = runGuarded(method, withPictures, method.defaultConfig);
+            const CullOutcome outcome = runGuarded(method, withPictures, method.defaultConfig, a.outside);
             std::vector<Outcome> outcomes;
             for (std::size_t i = 0; i < occludees; ++i)
                 outcomes.push_back(classifyOutcome(i < outcome.culled.size() && outcome.culled[i],

@@ -19,6 +19,10 @@ struct SweepAxis {
     std::vector<int> costKeys = {180, 225, 270}; // keys whose frame costs are drawn as bars
     int frameKey = 225;                          // the key of the frame-against-draw-all figure
     std::string scene;                           // the scene in words, for the index
+    // Every method and draw-all first leave out the objects outside the view, as an engine's
+    // frustum culling does, so that the figures tell what occlusion culling adds to it. Off on the
+    // viewer's grid, whose figures stay as they were.
+    bool frustumFirst = false;
 };
 
 // "225 degrees" on an orbit, "viewpoint 3" else.
@@ -34,6 +38,10 @@ struct SweepPlan {
     std::vector<OrbitCamera> cameras;
     Frustum frustum = *frustumFor(640, 640); // what the methods cull through
 };
+
+// Per tested object (CullScene::occludees order): its box (the first eight vertices) lies wholly
+// beyond one plane of the view's frustum. Plain arithmetic.
+std::vector<bool> outsideView(const CullScene& scene, const CullView& view);
 
 // Every angle 0..355 in steps of 5, pictures at 165, 180 and 225, nine repetitions.
 SweepPlan fullSweepPlan();

@@ -14,7 +14,7 @@ if [[ ! -f $house ]]; then
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends assimp-testmodels >&2
 fi
 
-views=(--views "$root/tools/scenes/data/house-views.txt")
+views=(--views tools/scenes/data/house-views.txt) # run-lab.sh runs from the repository root
 if [[ ${1:-} == --orbit ]]; then
     views=()
     shift

@@ -1,7 +1,9 @@
 // The lab's arithmetic: medians and quartiles, the judgement of culled sets against the two
-// truths, the per-configuration summary, and the row order the plots draw lines from.
+// truths, the per-configuration summary, the row order the plots draw lines from, and the objects
+// a scene's sweep leaves out as outside the view.
 #include "LabMetrics.h"
 #include "LabSweep.h"
+#include "tests/methods/HandScene.h"
 
 #include <gtest/gtest.h>
 
@@ -133,4 +135,28 @@ TEST(LabArithmetic, RowsGroupedPerConfigurationInAngleOrder) {
         EXPECT_EQ(rows[i].config, expected[i][1]) << i;
         EXPECT_EQ(rows[i].angle, i % 2 ? 5 : 0) << i;
     }
+}
+
+// Catches a box left out though part of it shows (one corner inside is enough), and one kept though
+// it lies wholly beyond a single plane: behind the eye, past the far plane, off a side.
+TEST(OutsideView, OnlyBoxesWhollyBeyondOnePlane) {
+    HandScene s;
+    const Geometry::Vector small{1, 1, 1};
+    const struct {
+        Geometry::Vector centre;
+        bool outside;
+    } boxes[] = {
+        {{0, 10, -50}, false},     // in front
+        {{0, 10, 50}, true},       // behind the eye
+        {{0, 10, -2500}, true},    // past the far plane (2000)
+        {{-30, 10, -50}, true},    // left of x = -0.3 z
+        {{-15.5, 10, -50}, false}, // across the left plane
+        {{0, -5, -50}, true},      // below the view axis, which runs along the bottom edge
+        {{0, 0.5, -50}, false},    // across it
+        {{40, 40, -50}, true},     // beyond the right and the top planes, inside neither alone
+    };
+    for (const auto& b : boxes) s.addBox(b.centre, small, false);
+    const std::vector<bool> outside = outsideView(s.scene(), lookingDownMinusZ());
+    ASSERT_EQ(outside.size(), std::size(boxes));
+    for (std::size_t i = 0; i < outside.size(); ++i) EXPECT_EQ(outside[i], boxes[i].outside) << i;
 }
