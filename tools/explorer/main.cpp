@@ -3,6 +3,7 @@
 // wireframes, against a truth taken every frame from the fake camera.
 
 #include "ExplorerMethods.h"
+#include "ExactTruth.h"
 #include "ExplorerOverlay.h"
 #include "ViewFrustum.h"
 #include "Ghosts.h"
@@ -83,11 +84,37 @@ void drawGhosts(const Judgement& judgement) {
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
 }
 
+// Both truths in one pass over the scene's GL buffers; the same pixels and flags as the two renders
+// below, which remain for a GL without storage buffers.
+bool takeFastTruth() {
+    static GpuScene gpu;
+    static TruthTarget target;
+    static int ready = 0; // 0 not tried, 1 ready, -1 unavailable
+    if (ready == 0) {
+        std::string error;
+        ready = buildGpuPrograms(error) ? 1 : -1;
+        if (ready < 0) std::cerr << "culling-explorer: slow truth passes: " << error << "\n";
+        else uploadGpuScene(instancedFromObjects(sceneObjects, occluderIndices), gpu);
+    }
+    if (ready < 0) return false;
+    const ExactTruth truth = takeExactTruth(gpu, target, {fakeCamera, explorer.frustum}, truthSide);
+    for (std::uint32_t index : occludeeIndices) {
+        explorer.visible.push_back(truth.coverage.pixels[index] > 0);
+        explorer.occluderHidden.push_back(!truth.passed[index]);
+    }
+    return true;
+}
+
 void takeTruth() {
     explorer.visible.clear();
     explorer.occluderHidden.clear();
     if (!explorer.truth) return;
     const Clock::time_point start = Clock::now();
+    if (takeFastTruth()) {
+        glFinish();
+        explorer.timings.truth.push(secondsSince(start));
+        return;
+    }
     const IdCoverage coverage = renderIdFrame(explorer.idScene, fakeCamera, truthSide);
     explorer.visible = visibleFlags(coverage, occludeeIndices);
     const CullScene scene{&sceneObjects, &occluderIndices, &occludeeIndices};

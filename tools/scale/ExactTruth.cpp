@@ -1,0 +1,147 @@
+#include "ExactTruth.h"
+
+#include "methods/GlDepthPass.h"
+
+#define GL_GLEXT_PROTOTYPES
+#include <GL/gl.h>
+#include <GL/glext.h>
+#include <cassert>
+
+namespace {
+
+void ensureTarget(TruthTarget& target, int side) {
+    if (target.framebuffer != 0 && target.side == side) return;
+    GLint draw = 0, read = 0, renderbuffer = 0;
+    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &draw);
+    glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &read);
+    glGetIntegerv(GL_RENDERBUFFER_BINDING, &renderbuffer);
+    // Depths that tie at one precision may not at another: the ID frame keeps the window's.
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    GLint windowDepthBits = 0;
+    glGetIntegerv(GL_DEPTH_BITS, &windowDepthBits);
+    const GLenum idDepthFormat = windowDepthBits >= 32   ? GL_DEPTH_COMPONENT32
+                                 : windowDepthBits == 16 ? GL_DEPTH_COMPONENT16
+                                                         : GL_DEPTH_COMPONENT24;
+    if (target.framebuffer == 0) {
+        glGenFramebuffers(1, &target.framebuffer);
+        glGenRenderbuffers(1, &target.colour);
+        glGenRenderbuffers(1, &target.depth);
+        glGenRenderbuffers(1, &target.idDepth);
+    }
+    glBindRenderbuffer(GL_RENDERBUFFER, target.idDepth);
+    glRenderbufferStorage(GL_RENDERBUFFER, idDepthFormat, side, side);
+    glBindRenderbuffer(GL_RENDERBUFFER, target.colour);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, side, side);
+    glBindRenderbuffer(GL_RENDERBUFFER, target.depth);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, side, side);
+    glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, target.colour);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, target.depth);
+    assert(glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(draw));
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(read));
+    glBindRenderbuffer(GL_RENDERBUFFER, static_cast<GLuint>(renderbuffer));
+    target.side = side;
+}
+
+} // namespace
+
+void releaseTruthTarget(TruthTarget& target) {
+    if (target.framebuffer != 0) {
+        glDeleteFramebuffers(1, &target.framebuffer);
+        glDeleteRenderbuffers(1, &target.colour);
+        glDeleteRenderbuffers(1, &target.depth);
+        glDeleteRenderbuffers(1, &target.idDepth);
+    }
+    target = TruthTarget{};
+}
+
+ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& view, int side,
+                          const std::vector<std::uint32_t>* inView) {
+    // Objects in between those in view are drawn along rather than splitting a draw: they add no
+    // sample and no pixel.
+    constexpr std::uint32_t bridge = 16;
+    const auto drawTested = [&](GpuPass pass) {
+        if (inView)
+            drawList(gpu, pass, *inView, bridge);
+        else
+            drawAll(gpu, pass, false);
+    };
+    assert(side > 0);
+    ensureTarget(target, side);
+    ExactTruth truth;
+    GLint draw = 0, read = 0;
+    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &draw);
+    glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &read);
+    pushCullView(view);
+    glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
+    glViewport(0, 0, side, side);
+    for (GLenum cap : {GL_LIGHTING, GL_BLEND, GL_DITHER, GL_FOG, GL_TEXTURE_2D, GL_SCISSOR_TEST,
+                       GL_STENCIL_TEST, GL_ALPHA_TEST, GL_POLYGON_OFFSET_FILL, GL_CULL_FACE, GL_MULTISAMPLE})
+        glDisable(cap);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glDepthRange(0.0, 1.0);
+    glEnable(GL_DEPTH_TEST);
+
+    GlStageClock clock;
+    clock.start();
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    glDepthMask(GL_TRUE);
+    glDepthFunc(GL_LESS);
+    glClearDepth(1.0);
+    glClear(GL_DEPTH_BUFFER_BIT);
+    drawAll(gpu, GpuPass::depth, true);
+    clock.stop(truth.stages, "occluders");
+
+    clock.start();
+    clearFlags(gpu);
+    glDepthMask(GL_FALSE);
+    // Equal depth passes, within four steps of the 24-bit buffer: depths of different triangles in
+    // one plane round apart, and an occluder must never hide itself nor a twin.
+    glDepthFunc(GL_LEQUAL);
+    glEnable(GL_POLYGON_OFFSET_FILL);
+    glPolygonOffset(0.0f, -4.0f);
+    drawTested(GpuPass::flags);
+    glDisable(GL_POLYGON_OFFSET_FILL);
+    clock.stop(truth.stages, "flags");
+
+    clock.start();
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, target.idDepth);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glDepthMask(GL_TRUE);
+    glDepthFunc(GL_LESS);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawTested(GpuPass::ids);
+    clock.stop(truth.stages, "ids");
+
+    clock.start();
+    target.frame.resize(static_cast<std::size_t>(side) * static_cast<std::size_t>(side) * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+    glPixelStorei(GL_PACK_SKIP_ROWS, 0);
+    glPixelStorei(GL_PACK_SKIP_PIXELS, 0);
+    glReadBuffer(GL_COLOR_ATTACHMENT0);
+    glReadPixels(0, 0, side, side, GL_RGBA, GL_UNSIGNED_BYTE, target.frame.data());
+    truth.passed = readFlags(gpu);
+    clock.stop(truth.stages, "read back");
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, target.depth);
+
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(draw));
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(read));
+    popCullView();
+    checkGlErrors("takeExactTruth");
+
+    const std::size_t objects = gpu.objectCount;
+    truth.coverage.pixels.assign(objects, 0);
+    const std::vector<std::uint8_t>& rgba = target.frame;
+    for (std::size_t i = 0; i + 3 < rgba.size(); i += 4) {
+        const std::uint32_t code = idOfPixel(rgba[i], rgba[i + 1], rgba[i + 2]);
+        if (code == 0) continue;
+        if (code <= objects)
+            ++truth.coverage.pixels[code - 1];
+        else
+            ++truth.coverage.unknownPixels;
+    }
+    return truth;
+}
