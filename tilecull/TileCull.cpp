@@ -1,0 +1,651 @@
+#include "TileCull.h"
+
+#include "TileKernels.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cassert>
+#include <cmath>
+#include <condition_variable>
+#include <cstdlib>
+#include <functional>
+#include <limits>
+#include <mutex>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace tilecull {
+
+using namespace detail;
+
+namespace {
+
+// Window positions snap to 1/8 pixel. Triangles are clipped to a guard band reaching 2000 pixels
+// from the viewport's centre, so snapped positions stay within +-16000 and every edge value within
+// the tiles below maxSide fits an int32 exactly.
+constexpr int subpixel = 8;
+constexpr double guardPixels = 2000.0;
+// Relative room for the float evaluation of a depth plane across a triangle's tiles: about ten
+// roundings of at most 2^-24 each are made, this allows 32.
+constexpr double depthRoom = 1.0 / (1 << 19);
+
+struct ClipVertex {
+    double x, y, z, w;
+};
+
+// Window position relative to the centre pixel's lower-left corner, in pixels; z is window depth.
+struct WindowVertex {
+    double x, y, z;
+};
+
+struct Viewport {
+    int width = 0, height = 0, tilesX = 0, tilesY = 0;
+    int originX = 0, originY = 0;      // the pixel whose lower-left corner is the snapping origin
+    double guardX = 0.0, guardY = 0.0; // guard band in normalized device units
+};
+
+enum Plane : unsigned {
+    nearPlane = 1,
+    leftPlane = 2,
+    rightPlane = 4,
+    bottomPlane = 8,
+    topPlane = 16,
+    broken = 32
+};
+
+ClipVertex transform(const double* m, const float* p) {
+    const double x = p[0], y = p[1], z = p[2];
+    return {m[0] * x + m[4] * y + m[8] * z + m[12], m[1] * x + m[5] * y + m[9] * z + m[13],
+            m[2] * x + m[6] * y + m[10] * z + m[14], m[3] * x + m[7] * y + m[11] * z + m[15]};
+}
+
+// Clip coordinates beyond this cannot be clipped to the guard band within a pixel in double
+// precision; they are refused like non-finite ones.
+constexpr double clipLimit = 1e10;
+
+bool finite(const ClipVertex& v) {
+    return std::fabs(v.x) <= clipLimit && std::fabs(v.y) <= clipLimit && std::fabs(v.z) <= clipLimit &&
+           std::fabs(v.w) <= clipLimit;
+}
+
+double planeDistance(const ClipVertex& v, unsigned plane, const Viewport& vp) {
+    switch (plane) {
+    case nearPlane: return v.z + v.w;
+    case leftPlane: return v.x + vp.guardX * v.w;
+    case rightPlane: return vp.guardX * v.w - v.x;
+    case bottomPlane: return v.y + vp.guardY * v.w;
+    default: return vp.guardY * v.w - v.y;
+    }
+}
+
+unsigned outcode(const ClipVertex& v, const Viewport& vp) {
+    if (!finite(v)) return broken;
+    unsigned code = 0;
+    for (unsigned plane = nearPlane; plane <= topPlane; plane <<= 1)
+        code |= planeDistance(v, plane, vp) < 0.0 ? plane : 0u;
+    return code;
+}
+
+// Sutherland-Hodgman against the planes in `planes`; each adds at most one corner.
+int clipPolygon(ClipVertex (&polygon)[8], unsigned planes, const Viewport& vp) {
+    ClipVertex next[8];
+    int n = 3;
+    for (unsigned plane = nearPlane; plane <= topPlane && n >= 3; plane <<= 1) {
+        if (!(planes & plane)) continue;
+        int m = 0;
+        for (int i = 0; i < n; ++i) {
+            const ClipVertex& from = polygon[i];
+            const ClipVertex& to = polygon[(i + 1) % n];
+            const double df = planeDistance(from, plane, vp), dt = planeDistance(to, plane, vp);
+            if (df >= 0.0) next[m++] = from;
+            if ((df >= 0.0) != (dt >= 0.0)) {
+                const double t = df / (df - dt);
+                next[m++] = {from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t,
+                             from.z + (to.z - from.z) * t, from.w + (to.w - from.w) * t};
+            }
+        }
+        std::copy(next, next + m, polygon);
+        n = m;
+    }
+    return n;
+}
+
+bool project(const ClipVertex& c, const Viewport& vp, WindowVertex& out) {
+    if (!(c.w > 0.0)) return false;
+    const double inverse = 1.0 / c.w;
+    out.x = (c.x * inverse + 1.0) * 0.5 * vp.width - vp.originX;
+    out.y = (c.y * inverse + 1.0) * 0.5 * vp.height - vp.originY;
+    out.z = c.z * inverse * 0.5 + 0.5;
+    // Clipping leaves corners on the guard band up to rounding; anything farther is a broken matrix.
+    const double limit = guardPixels + 8.0;
+    return std::fabs(out.x) <= limit && std::fabs(out.y) <= limit && std::isfinite(out.z);
+}
+
+float roundedUp(double v) {
+    float f = static_cast<float>(v);
+    return f < v ? std::nextafter(f, std::numeric_limits<float>::infinity()) : f;
+}
+
+float roundedDown(double v) {
+    float f = static_cast<float>(v);
+    return f > v ? std::nextafter(f, -std::numeric_limits<float>::infinity()) : f;
+}
+
+std::int64_t floorDivide(std::int64_t a, std::int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+enum class Rounding { farther, nearer };
+
+// Limits of a setup, in buffer pixels (inclusive).
+struct PixelBox {
+    int x0, y0, x1, y1;
+};
+
+// The pixels a triangle can cover within `box`, as a setup for the tile walkers. False for back
+// faces, triangles without area and triangles outside the box.
+bool setUp(const WindowVertex (&v)[3], const Viewport& vp, const PixelBox& box, Rounding rounding,
+           TriangleSetup& t, int bandTileY0 = 0, int bandTileY1 = std::numeric_limits<int>::max()) {
+    std::int64_t sx[3], sy[3];
+    for (int i = 0; i < 3; ++i) {
+        sx[i] = static_cast<std::int64_t>(std::floor(v[i].x * subpixel + 0.5));
+        sy[i] = static_cast<std::int64_t>(std::floor(v[i].y * subpixel + 0.5));
+    }
+    const std::int64_t area = (sx[1] - sx[0]) * (sy[2] - sy[0]) - (sx[2] - sx[0]) * (sy[1] - sy[0]);
+    if (area <= 0) return false;
+
+    // Buffer pixel (i, j) has its centre at (8 (i - originX) + 4, 8 (j - originY) + 4).
+    const std::int64_t minX = std::min({sx[0], sx[1], sx[2]}), maxX = std::max({sx[0], sx[1], sx[2]});
+    const std::int64_t minY = std::min({sy[0], sy[1], sy[2]}), maxY = std::max({sy[0], sy[1], sy[2]});
+    const std::int64_t px0 = std::max<std::int64_t>(box.x0, vp.originX + floorDivide(minX + 3, subpixel));
+    const std::int64_t px1 = std::min<std::int64_t>(box.x1, vp.originX + floorDivide(maxX - 4, subpixel));
+    const std::int64_t py0 = std::max<std::int64_t>(box.y0, vp.originY + floorDivide(minY + 3, subpixel));
+    const std::int64_t py1 = std::min<std::int64_t>(box.y1, vp.originY + floorDivide(maxY - 4, subpixel));
+    if (px0 > px1 || py0 > py1) return false;
+    t.tileX0 = static_cast<int>(px0) / tileWidth;
+    t.tileX1 = static_cast<int>(px1) / tileWidth;
+    t.tileY0 = static_cast<int>(py0) / tileHeight;
+    t.tileY1 = static_cast<int>(py1) / tileHeight;
+
+    // Edges at the centre of the first tile's pixel (0, 0). Edge p -> q: dx (y - p.y) - dy (x - p.x),
+    // positive inside a counter-clockwise triangle; a centre on it counts for left edges (going
+    // down) and top edges (going left), the others need 1 more.
+    const std::int64_t cx = (static_cast<std::int64_t>(t.tileX0) * tileWidth - vp.originX) * subpixel + 4;
+    const std::int64_t cy = (static_cast<std::int64_t>(t.tileY0) * tileHeight - vp.originY) * subpixel + 4;
+    for (int i = 0; i < 3; ++i) {
+        const int j = (i + 1) % 3;
+        const std::int64_t dx = sx[j] - sx[i], dy = sy[j] - sy[i];
+        const bool owns = dy < 0 || (dy == 0 && dx < 0);
+        const std::int64_t e = dx * (cy - sy[i]) - dy * (cx - sx[i]) - (owns ? 0 : 1);
+        assert(std::llabs(e) < (std::int64_t{1} << 31) - (std::int64_t{1} << 26));
+        t.edge[i] = static_cast<std::int32_t>(e);
+        t.stepX[i] = static_cast<std::int32_t>(-dy * subpixel);
+        t.stepY[i] = static_cast<std::int32_t>(dx * subpixel);
+        const std::int32_t alongX = t.stepX[i] * (tileWidth - 1), alongY = t.stepY[i] * (tileHeight - 1);
+        t.tileMaxOffset[i] = std::max(alongX, 0) + std::max(alongY, 0);
+        t.tileMinOffset[i] = std::min(alongX, 0) + std::min(alongY, 0);
+    }
+
+    // The depth plane through the unsnapped corners. A sliver whose plane is ill-conditioned, or
+    // that snapping turned around, gets a flat one at its farthest (drawing) or nearest (testing)
+    // corner instead, which stays on the safe side of every point of it.
+    const double ux = v[1].x - v[0].x, uy = v[1].y - v[0].y, uz = v[1].z - v[0].z;
+    const double wx = v[2].x - v[0].x, wy = v[2].y - v[0].y, wz = v[2].z - v[0].z;
+    const double det = ux * wy - uy * wx;
+    const double zMin = std::min({v[0].z, v[1].z, v[2].z}), zMax = std::max({v[0].z, v[1].z, v[2].z});
+    const double centreX = t.tileX0 * tileWidth - vp.originX + 0.5;
+    const double centreY = t.tileY0 * tileHeight - vp.originY + 0.5;
+    double gx = 0.0, gy = 0.0, z = rounding == Rounding::farther ? zMax : zMin;
+    if (det > 1.0 / 64.0) {
+        gx = (uz * wy - wz * uy) / det;
+        gy = (wz * ux - uz * wx) / det;
+        z = v[0].z + gx * (centreX - v[0].x) + gy * (centreY - v[0].y);
+    }
+    const double spanX = (t.tileX1 - t.tileX0 + 1) * tileWidth,
+                 spanY = (t.tileY1 - t.tileY0 + 1) * tileHeight;
+    const double room = (std::fabs(z) + std::fabs(gx) * spanX + std::fabs(gy) * spanY) * depthRoom;
+    t.depthStepX = static_cast<float>(gx);
+    t.depthStepY = static_cast<float>(gy);
+    t.depthTileX = t.depthStepX * tileWidth;
+    t.depthTileY = t.depthStepY * tileHeight;
+    if (rounding == Rounding::farther) {
+        t.depth = roundedUp(z + room);
+        t.nearest = static_cast<float>(zMin);
+    } else {
+        t.depth = roundedDown(z - room);
+        // Covered centres lie within 1/16 pixel of the unsnapped triangle in x and in y.
+        t.nearest = det > 1.0 / 64.0 ? roundedDown(zMin - (std::fabs(gx) + std::fabs(gy)) / 8.0 - 2.0 * room)
+                                     : t.depth;
+    }
+    // A band of rows walks part of the same tiles from the same origin, so that the buffer does not
+    // depend on how it is split.
+    t.originTileX = t.tileX0;
+    t.originTileY = t.tileY0;
+    t.tileY0 = std::max(t.tileY0, bandTileY0);
+    t.tileY1 = std::min(t.tileY1, bandTileY1);
+    return t.tileY0 <= t.tileY1;
+}
+
+// Waits for work on its own thread: one band of renderOccluders at a time.
+class Worker {
+  public:
+    Worker() : thread([this] { loop(); }) {}
+    ~Worker() {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            quit = true;
+        }
+        wake.notify_one();
+        thread.join();
+    }
+
+    void start(std::function<void()> work) {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            job = std::move(work);
+            posted.fetch_add(1, std::memory_order_release);
+        }
+        wake.notify_one();
+    }
+
+    void finish() const {
+        // The band takes tens of microseconds: a short spin beats going to sleep.
+        while (done.load(std::memory_order_acquire) != posted.load(std::memory_order_relaxed))
+            std::this_thread::yield();
+    }
+
+  private:
+    void loop() {
+        unsigned seen = 0;
+        for (;;) {
+            for (int spin = 0; spin < 2000 && posted.load(std::memory_order_acquire) == seen; ++spin)
+                std::this_thread::yield();
+            std::function<void()> work;
+            {
+                std::unique_lock<std::mutex> lock(mutex);
+                wake.wait(lock, [&] { return quit || posted.load(std::memory_order_relaxed) != seen; });
+                if (quit) return;
+                work = job;
+            }
+            work();
+            ++seen;
+            done.store(seen, std::memory_order_release);
+        }
+    }
+
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::function<void()> job;
+    bool quit = false;
+    std::atomic<unsigned> posted{0}, done{0};
+    std::thread thread;
+};
+
+struct Scratch {
+    std::vector<ClipVertex> clip;
+    std::vector<unsigned> codes;
+    std::vector<WindowVertex> window;
+    Counters counters;
+};
+
+// An occluder's box in the buffer: the pixels its rectangle meets and its nearest depth.
+struct BoxRect {
+    PixelBox pixels{0, 0, -1, -1};
+    double nearest = 0.0;
+    Visibility state = Visibility::visible; // outsideView, or visible with crossesNear
+    bool crossesNear = false;
+};
+
+} // namespace
+
+struct Culler::Impl {
+    Viewport vp;
+    std::vector<float> depth;   // tiled
+    std::vector<float> tileMax; // per tile
+    Path path = Path::portable;
+    int threads = 1;
+    Scratch scratch[2];
+    mutable Scratch testScratch;
+    std::vector<BoxRect> rects;
+    std::vector<std::pair<double, std::uint32_t>> order;
+    std::unique_ptr<Worker> worker;
+
+    Target target() { return {depth.data(), tileMax.data(), vp.tilesX}; }
+    Target target() const {
+        return {const_cast<float*>(depth.data()), const_cast<float*>(tileMax.data()), vp.tilesX};
+    }
+
+    void draw(const TriangleSetup& t) {
+#ifdef TILECULL_HAS_AVX2_PATH
+        if (path == Path::avx2) return drawAvx2(t, target());
+#endif
+        drawPortable(t, target());
+    }
+
+    bool shows(const TriangleSetup& t) const {
+#ifdef TILECULL_HAS_AVX2_PATH
+        if (path == Path::avx2) return showsAvx2(t, target());
+#endif
+        return showsPortable(t, target());
+    }
+
+    PixelBox bufferPixels() const { return {0, 0, vp.tilesX * tileWidth - 1, vp.tilesY * tileHeight - 1}; }
+    PixelBox viewportPixels() const { return {0, 0, vp.width - 1, vp.height - 1}; }
+
+    // Transforms a mesh's vertices into the scratch; false when the mesh has nothing to transform.
+    bool transformMesh(const Mesh& mesh, const double* m, Scratch& s) const {
+        if (!mesh.positions || mesh.vertexCount == 0 || !mesh.indices) return false;
+        s.clip.resize(mesh.vertexCount);
+        s.codes.resize(mesh.vertexCount);
+        s.window.resize(mesh.vertexCount);
+        for (std::uint32_t i = 0; i < mesh.vertexCount; ++i) {
+            s.clip[i] = transform(m, mesh.positions + 3 * static_cast<std::size_t>(i));
+            s.codes[i] = outcode(s.clip[i], vp);
+            if (s.codes[i] == 0 && !project(s.clip[i], vp, s.window[i])) s.codes[i] = broken;
+        }
+        return true;
+    }
+
+    // Calls each(corners) for every piece of every triangle that survives clipping; each returns
+    // true to stop. A triangle with a bad index or corner calls bad(), which may stop too.
+    template <typename Each, typename Bad>
+    void forEachTriangle(const Mesh& mesh, Scratch& s, Each each, Bad bad) const {
+        for (std::uint32_t f = 0; f < mesh.triangleCount; ++f) {
+            const std::uint32_t* index = mesh.indices + 3 * static_cast<std::size_t>(f);
+            if (index[0] >= mesh.vertexCount || index[1] >= mesh.vertexCount ||
+                index[2] >= mesh.vertexCount) {
+                if (bad(false)) return;
+                continue;
+            }
+            const unsigned a = s.codes[index[0]], b = s.codes[index[1]], c = s.codes[index[2]];
+            if ((a | b | c) & broken) {
+                if (bad(false)) return;
+                continue;
+            }
+            if ((a | b | c) & nearPlane) {
+                if (bad(true)) return;
+            }
+            if (a & b & c) continue; // wholly outside one plane
+            if ((a | b | c) == 0) {
+                const WindowVertex corners[3] = {s.window[index[0]], s.window[index[1]], s.window[index[2]]};
+                if (each(corners)) return;
+                continue;
+            }
+            ClipVertex polygon[8] = {s.clip[index[0]], s.clip[index[1]], s.clip[index[2]]};
+            const int n = clipPolygon(polygon, a | b | c, vp);
+            WindowVertex projected[8];
+            bool ok = n >= 3;
+            for (int i = 0; i < n && ok; ++i) ok = project(polygon[i], vp, projected[i]);
+            if (!ok) { // rounding on a far-off corner left it beyond the band: nothing sound to draw
+                if (bad(false)) return;
+                continue;
+            }
+            for (int i = 1; i + 1 < n; ++i) {
+                const WindowVertex corners[3] = {projected[0], projected[i], projected[i + 1]};
+                if (each(corners)) return;
+            }
+        }
+    }
+
+    void drawMesh(const Mesh& mesh, const double* m, const PixelBox& box, Scratch& s) {
+        if (!transformMesh(mesh, m, s)) return;
+        TriangleSetup t;
+        const PixelBox all = bufferPixels();
+        const int bandTileY0 = box.y0 / tileHeight, bandTileY1 = box.y1 / tileHeight;
+        forEachTriangle(
+            mesh, s,
+            [&](const WindowVertex(&corners)[3]) {
+                if (setUp(corners, vp, all, Rounding::farther, t, bandTileY0, bandTileY1)) {
+                    ++s.counters.trianglesDrawn;
+                    draw(t);
+                }
+                return false;
+            },
+            [](bool) { return false; });
+    }
+
+    // True when every pixel of `box` (within the buffer) holds a depth strictly nearer than `nearest`.
+    bool hidden(const PixelBox& box, double nearest) const {
+        const float* pixels = depth.data();
+        for (int ty = box.y0 / tileHeight; ty <= box.y1 / tileHeight; ++ty)
+            for (int tx = box.x0 / tileWidth; tx <= box.x1 / tileWidth; ++tx) {
+                const int index = ty * vp.tilesX + tx;
+                if (tileMax[index] < nearest) continue;
+                // The tile as a whole does not hide it: its pixels within the rectangle might.
+                const float* tile = pixels + index * tilePixels;
+                const int x0 = std::max(box.x0 - tx * tileWidth, 0),
+                          x1 = std::min(box.x1 - tx * tileWidth, tileWidth - 1);
+                const int y0 = std::max(box.y0 - ty * tileHeight, 0),
+                          y1 = std::min(box.y1 - ty * tileHeight, tileHeight - 1);
+                for (int y = y0; y <= y1; ++y)
+                    for (int x = x0; x <= x1; ++x)
+                        if (!(tile[y * tileWidth + x] < nearest)) return false;
+            }
+        return true;
+    }
+
+    // The pixels a window rectangle meets within the viewport; a maximum on a pixel boundary does not
+    // reach into the next pixel. False when it misses the viewport.
+    bool rectPixels(double minX, double minY, double maxX, double maxY, PixelBox& box) const {
+        if (!(maxX > 0.0 && maxY > 0.0 && minX < vp.width && minY < vp.height)) return false;
+        const double x0 = std::max(std::floor(minX), 0.0), y0 = std::max(std::floor(minY), 0.0);
+        box.x0 = static_cast<int>(x0);
+        box.y0 = static_cast<int>(y0);
+        box.x1 = static_cast<int>(std::min(std::max(std::ceil(maxX) - 1.0, x0), vp.width - 1.0));
+        box.y1 = static_cast<int>(std::min(std::max(std::ceil(maxY) - 1.0, y0), vp.height - 1.0));
+        return true;
+    }
+
+    Visibility rectVisibility(double minX, double minY, double maxX, double maxY, double nearest) const {
+        if (depth.empty() || !(minX <= maxX && minY <= maxY) || std::isnan(nearest))
+            return Visibility::visible;
+        PixelBox box;
+        if (!rectPixels(minX, minY, maxX, maxY, box)) return Visibility::outsideView;
+        return hidden(box, nearest) ? Visibility::occluded : Visibility::visible;
+    }
+
+    BoxRect boxRect(const float* boxMin, const float* boxMax, const double* m) const {
+        BoxRect r;
+        double minX = 1e300, minY = 1e300, maxX = -1e300, maxY = -1e300, nearest = 1e300;
+        for (int i = 0; i < 8; ++i) {
+            const float p[3] = {(i & 1) ? boxMax[0] : boxMin[0], (i & 2) ? boxMax[1] : boxMin[1],
+                                (i & 4) ? boxMax[2] : boxMin[2]};
+            const ClipVertex c = transform(m, p);
+            if (!finite(c) || !(c.w > 0.0) || !(c.z + c.w >= 0.0)) {
+                r.crossesNear = true;
+                return r;
+            }
+            const double x = (c.x / c.w + 1.0) * 0.5 * vp.width, y = (c.y / c.w + 1.0) * 0.5 * vp.height;
+            minX = std::min(minX, x), maxX = std::max(maxX, x);
+            minY = std::min(minY, y), maxY = std::max(maxY, y);
+            nearest = std::min(nearest, c.z / c.w * 0.5 + 0.5);
+        }
+        r.nearest = nearest;
+        if (!rectPixels(minX, minY, maxX, maxY, r.pixels)) r.state = Visibility::outsideView;
+        return r;
+    }
+
+    void drawBand(const Occluder* occluders, const double* m, int band, int bands) {
+        const int rows = (vp.tilesY + bands - 1) / bands;
+        PixelBox box = bufferPixels();
+        box.y0 = band * rows * tileHeight;
+        box.y1 = std::min(box.y1, (band + 1) * rows * tileHeight - 1);
+        Scratch& s = scratch[band];
+        for (const auto& entry : order) {
+            const BoxRect& r = rects[entry.second];
+            if (r.state == Visibility::outsideView) continue;
+            if (!r.crossesNear) {
+                PixelBox part = r.pixels;
+                part.y0 = std::max(part.y0, box.y0);
+                part.y1 = std::min(part.y1, box.y1);
+                if (part.y0 > part.y1) continue; // not in this band
+                if (hidden(part, r.nearest)) {
+                    ++s.counters.occludersHidden;
+                    continue;
+                }
+            }
+            ++s.counters.occludersDrawn;
+            drawMesh(occluders[entry.second].mesh, m, box, s);
+        }
+    }
+};
+
+Culler::Culler() : impl(std::make_unique<Impl>()) { impl->path = fastestPath(); }
+
+Culler::~Culler() = default;
+Culler::Culler(Culler&&) noexcept = default;
+Culler& Culler::operator=(Culler&&) noexcept = default;
+
+bool Culler::resize(int width, int height) {
+    Impl& d = *impl;
+    const bool ok = width >= 1 && height >= 1 && width <= maxSide && height <= maxSide;
+    d.vp = Viewport{};
+    if (ok) {
+        d.vp.width = width;
+        d.vp.height = height;
+        d.vp.tilesX = (width + tileWidth - 1) / tileWidth;
+        d.vp.tilesY = (height + tileHeight - 1) / tileHeight;
+        d.vp.originX = width / 2;
+        d.vp.originY = height / 2;
+        d.vp.guardX = 2.0 * guardPixels / width;
+        d.vp.guardY = 2.0 * guardPixels / height;
+    }
+    const std::size_t tiles = static_cast<std::size_t>(d.vp.tilesX) * static_cast<std::size_t>(d.vp.tilesY);
+    d.depth.assign(tiles * tilePixels, 1.0f);
+    d.tileMax.assign(tiles, 1.0f);
+    clear();
+    return ok;
+}
+
+int Culler::width() const { return impl->vp.width; }
+int Culler::height() const { return impl->vp.height; }
+
+void Culler::clear() {
+    std::fill(impl->depth.begin(), impl->depth.end(), 1.0f);
+    std::fill(impl->tileMax.begin(), impl->tileMax.end(), 1.0f);
+    for (Scratch& s : impl->scratch) s.counters = {};
+}
+
+Path Culler::fastestPath() {
+#if defined(TILECULL_HAS_AVX2_PATH) && defined(__GNUC__)
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx2")) return Path::avx2;
+#endif
+    return Path::portable;
+}
+
+bool Culler::setPath(Path path) {
+    if (path == Path::avx2 && fastestPath() != Path::avx2) return false;
+    impl->path = path;
+    return true;
+}
+
+Path Culler::path() const { return impl->path; }
+
+void Culler::setThreads(int count) {
+    impl->threads = std::clamp(count, 1, 2);
+    if (impl->threads == 2 && !impl->worker) impl->worker = std::make_unique<Worker>();
+}
+
+int Culler::threads() const { return impl->threads; }
+
+namespace {
+
+void toDouble(const float* m, double (&out)[16]) {
+    for (int i = 0; i < 16; ++i) out[i] = m[i];
+}
+
+} // namespace
+
+void Culler::renderTriangles(const Mesh& mesh, const float* worldToClip) {
+    Impl& d = *impl;
+    if (d.depth.empty() || !worldToClip) return;
+    double m[16];
+    toDouble(worldToClip, m);
+    d.drawMesh(mesh, m, d.bufferPixels(), d.scratch[0]);
+}
+
+void Culler::renderOccluders(const Occluder* occluders, std::size_t count, const float* worldToClip) {
+    Impl& d = *impl;
+    if (d.depth.empty() || !worldToClip || !occluders) return;
+    double m[16];
+    toDouble(worldToClip, m);
+    d.rects.resize(count);
+    d.order.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        d.rects[i] = d.boxRect(occluders[i].boxMin, occluders[i].boxMax, m);
+        const double key = d.rects[i].crossesNear ? -1.0 : d.rects[i].nearest;
+        d.order[i] = {key, static_cast<std::uint32_t>(i)};
+    }
+    std::sort(d.order.begin(), d.order.end());
+    if (d.threads == 2 && d.vp.tilesY >= 2) {
+        d.worker->start([&d, occluders, &m] { d.drawBand(occluders, m, 1, 2); });
+        d.drawBand(occluders, m, 0, 2);
+        d.worker->finish();
+    } else {
+        d.drawBand(occluders, m, 0, 1);
+    }
+}
+
+Visibility Culler::testRect(float minX, float minY, float maxX, float maxY, float nearestDepth) const {
+    return impl->rectVisibility(minX, minY, maxX, maxY, nearestDepth);
+}
+
+Visibility Culler::testNdcRect(float minX, float minY, float maxX, float maxY, float nearestDepth) const {
+    const double w = impl->vp.width * 0.5, h = impl->vp.height * 0.5;
+    return impl->rectVisibility((minX + 1.0) * w, (minY + 1.0) * h, (maxX + 1.0) * w, (maxY + 1.0) * h,
+                                nearestDepth);
+}
+
+Visibility Culler::testBox(const float* boxMin, const float* boxMax, const float* worldToClip) const {
+    const Impl& d = *impl;
+    if (d.depth.empty() || !boxMin || !boxMax || !worldToClip) return Visibility::visible;
+    double m[16];
+    toDouble(worldToClip, m);
+    const BoxRect r = d.boxRect(boxMin, boxMax, m);
+    if (r.crossesNear || r.state == Visibility::outsideView)
+        return r.crossesNear ? Visibility::visible : r.state;
+    return d.hidden(r.pixels, r.nearest) ? Visibility::occluded : Visibility::visible;
+}
+
+Visibility Culler::testTriangles(const Mesh& mesh, const float* worldToClip) const {
+    const Impl& d = *impl;
+    if (d.depth.empty() || !worldToClip) return Visibility::visible;
+    double m[16];
+    toDouble(worldToClip, m);
+    Scratch& s = d.testScratch;
+    if (!d.transformMesh(mesh, m, s)) return Visibility::visible;
+    bool shows = false;
+    TriangleSetup t;
+    d.forEachTriangle(
+        mesh, s,
+        [&](const WindowVertex(&corners)[3]) {
+            shows = setUp(corners, d.vp, d.viewportPixels(), Rounding::nearer, t) && d.shows(t);
+            return shows;
+        },
+        [&](bool) { return shows = true; });
+    return shows ? Visibility::visible : Visibility::occluded;
+}
+
+void Culler::readDepth(float* out) const {
+    const Impl& d = *impl;
+    if (!out) return;
+    for (int y = 0; y < d.vp.height; ++y)
+        for (int x = 0; x < d.vp.width; ++x) {
+            const int tile = (y / tileHeight) * d.vp.tilesX + x / tileWidth;
+            out[y * d.vp.width + x] =
+                d.depth[static_cast<std::size_t>(tile) * tilePixels +
+                        static_cast<std::size_t>((y % tileHeight) * tileWidth + x % tileWidth)];
+        }
+}
+
+Counters Culler::counters() const {
+    Counters sum;
+    for (const Scratch& s : impl->scratch) {
+        sum.occludersDrawn += s.counters.occludersDrawn;
+        sum.occludersHidden += s.counters.occludersHidden;
+        sum.trianglesDrawn += s.counters.trianglesDrawn;
+    }
+    return sum;
+}
+
+} // namespace tilecull
