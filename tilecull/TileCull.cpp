@@ -7,7 +7,6 @@
 #include <cassert>
 #include <cmath>
 #include <condition_variable>
-#include <cstdlib>
 #include <functional>
 #include <limits>
 #include <mutex>
@@ -21,11 +20,12 @@ using namespace detail;
 
 namespace {
 
-// Window positions snap to 1/8 pixel. Triangles are clipped to a guard band reaching 2000 pixels
-// from the viewport's centre, so snapped positions stay within +-16000 and every edge value within
-// the tiles below maxSide fits an int32 exactly.
-constexpr int subpixel = 8;
-constexpr double guardPixels = 2000.0;
+// Window positions snap to 1/256 pixel, as fine as common GPUs. Triangles are clipped to a guard
+// band reaching 1500 pixels from the viewport's centre, which keeps every edge's change across a
+// tile within an int32; a tile's own edge values are int64.
+constexpr int subpixel = 256;
+constexpr int half = subpixel / 2;
+constexpr double guardPixels = 1500.0;
 // Relative room for the float evaluation of a depth plane across a triangle's tiles: about ten
 // roundings of at most 2^-24 each are made, this allows 32.
 constexpr double depthRoom = 1.0 / (1 << 19);
@@ -153,13 +153,15 @@ bool setUp(const WindowVertex (&v)[3], const Viewport& vp, const PixelBox& box, 
     const std::int64_t area = (sx[1] - sx[0]) * (sy[2] - sy[0]) - (sx[2] - sx[0]) * (sy[1] - sy[0]);
     if (area <= 0) return false;
 
-    // Buffer pixel (i, j) has its centre at (8 (i - originX) + 4, 8 (j - originY) + 4).
+    // Buffer pixel (i, j) has its centre at s (i - originX) + s / 2, s (j - originY) + s / 2, s = subpixel.
     const std::int64_t minX = std::min({sx[0], sx[1], sx[2]}), maxX = std::max({sx[0], sx[1], sx[2]});
     const std::int64_t minY = std::min({sy[0], sy[1], sy[2]}), maxY = std::max({sy[0], sy[1], sy[2]});
-    const std::int64_t px0 = std::max<std::int64_t>(box.x0, vp.originX + floorDivide(minX + 3, subpixel));
-    const std::int64_t px1 = std::min<std::int64_t>(box.x1, vp.originX + floorDivide(maxX - 4, subpixel));
-    const std::int64_t py0 = std::max<std::int64_t>(box.y0, vp.originY + floorDivide(minY + 3, subpixel));
-    const std::int64_t py1 = std::min<std::int64_t>(box.y1, vp.originY + floorDivide(maxY - 4, subpixel));
+    const std::int64_t px0 =
+        std::max<std::int64_t>(box.x0, vp.originX + floorDivide(minX + half - 1, subpixel));
+    const std::int64_t px1 = std::min<std::int64_t>(box.x1, vp.originX + floorDivide(maxX - half, subpixel));
+    const std::int64_t py0 =
+        std::max<std::int64_t>(box.y0, vp.originY + floorDivide(minY + half - 1, subpixel));
+    const std::int64_t py1 = std::min<std::int64_t>(box.y1, vp.originY + floorDivide(maxY - half, subpixel));
     if (px0 > px1 || py0 > py1) return false;
     t.tileX0 = static_cast<int>(px0) / tileWidth;
     t.tileX1 = static_cast<int>(px1) / tileWidth;
@@ -169,20 +171,22 @@ bool setUp(const WindowVertex (&v)[3], const Viewport& vp, const PixelBox& box, 
     // Edges at the centre of the first tile's pixel (0, 0). Edge p -> q: dx (y - p.y) - dy (x - p.x),
     // positive inside a counter-clockwise triangle; a centre on it counts for left edges (going
     // down) and top edges (going left), the others need 1 more.
-    const std::int64_t cx = (static_cast<std::int64_t>(t.tileX0) * tileWidth - vp.originX) * subpixel + 4;
-    const std::int64_t cy = (static_cast<std::int64_t>(t.tileY0) * tileHeight - vp.originY) * subpixel + 4;
+    const std::int64_t cx = (static_cast<std::int64_t>(t.tileX0) * tileWidth - vp.originX) * subpixel + half;
+    const std::int64_t cy = (static_cast<std::int64_t>(t.tileY0) * tileHeight - vp.originY) * subpixel + half;
     for (int i = 0; i < 3; ++i) {
         const int j = (i + 1) % 3;
         const std::int64_t dx = sx[j] - sx[i], dy = sy[j] - sy[i];
         const bool owns = dy < 0 || (dy == 0 && dx < 0);
-        const std::int64_t e = dx * (cy - sy[i]) - dy * (cx - sx[i]) - (owns ? 0 : 1);
-        assert(std::llabs(e) < (std::int64_t{1} << 31) - (std::int64_t{1} << 26));
-        t.edge[i] = static_cast<std::int32_t>(e);
+        t.edge[i] = dx * (cy - sy[i]) - dy * (cx - sx[i]) - (owns ? 0 : 1);
         t.stepX[i] = static_cast<std::int32_t>(-dy * subpixel);
         t.stepY[i] = static_cast<std::int32_t>(dx * subpixel);
-        const std::int32_t alongX = t.stepX[i] * (tileWidth - 1), alongY = t.stepY[i] * (tileHeight - 1);
-        t.tileMaxOffset[i] = std::max(alongX, 0) + std::max(alongY, 0);
-        t.tileMinOffset[i] = std::min(alongX, 0) + std::min(alongY, 0);
+        // With |dx|, |dy| under 3100 pixels these stay below 2^31.
+        const std::int64_t alongX = std::int64_t{t.stepX[i]} * (tileWidth - 1);
+        const std::int64_t alongY = std::int64_t{t.stepY[i]} * (tileHeight - 1);
+        t.tileMaxOffset[i] =
+            static_cast<std::int32_t>(std::max<std::int64_t>(alongX, 0) + std::max<std::int64_t>(alongY, 0));
+        t.tileMinOffset[i] =
+            static_cast<std::int32_t>(std::min<std::int64_t>(alongX, 0) + std::min<std::int64_t>(alongY, 0));
     }
 
     // The depth plane through the unsnapped corners. A sliver whose plane is ill-conditioned, or
@@ -212,7 +216,7 @@ bool setUp(const WindowVertex (&v)[3], const Viewport& vp, const PixelBox& box, 
         t.nearest = static_cast<float>(zMin);
     } else {
         t.depth = roundedDown(z - room);
-        // Covered centres lie within 1/16 pixel of the unsnapped triangle in x and in y.
+        // Covered centres lie within half a subpixel of the unsnapped triangle in x and in y.
         t.nearest = det > 1.0 / 64.0 ? roundedDown(zMin - (std::fabs(gx) + std::fabs(gy)) / 8.0 - 2.0 * room)
                                      : t.depth;
     }

@@ -4,8 +4,10 @@
 // (no fused multiply-add: the library builds with -ffp-contract=off), so both decide alike.
 //
 // Tiles are 8 x 4 pixels stored as 32 consecutive floats, row by row, bottom row first; tiles are
-// stored row by row too. Edge values are exact integers in 1/8 pixel squared, biased so that a
-// pixel centre is inside when all three are >= 0.
+// stored row by row too. Edge values are exact integers in subpixels squared, biased so that a
+// pixel centre is inside when all three are >= 0. A tile's edge values are int64; the walkers hand
+// the tile code int32 ones, an edge that holds the whole tile clamped to just enough, so that every
+// pixel's value fits too.
 
 #include <cstdint>
 
@@ -18,7 +20,7 @@ constexpr int tilePixels = tileWidth * tileHeight;
 struct TriangleSetup {
     int tileX0 = 0, tileY0 = 0, tileX1 = -1, tileY1 = -1; // inclusive
     int originTileX = 0, originTileY = 0; // where edge and depth are given; may precede tileY0
-    std::int32_t edge[3] = {};            // at the centre of the origin tile's pixel (0, 0)
+    std::int64_t edge[3] = {};            // at the centre of the origin tile's pixel (0, 0)
     std::int32_t stepX[3] = {};           // per pixel to the right
     std::int32_t stepY[3] = {};           // per pixel up
     std::int32_t tileMaxOffset[3] = {};   // largest and smallest change from pixel (0, 0) within a tile
