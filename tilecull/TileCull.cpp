@@ -7,6 +7,7 @@
 #include <cassert>
 #include <cmath>
 #include <condition_variable>
+#include <cstring>
 #include <functional>
 #include <limits>
 #include <mutex>
@@ -122,14 +123,32 @@ bool project(const ClipVertex& c, const Viewport& vp, WindowVertex& out) {
     return std::fabs(out.x) <= limit && std::fabs(out.y) <= limit && std::isfinite(out.z);
 }
 
+// The float next to a finite f toward +infinity (up) or -infinity, without a library call.
+float nextFloat(float f, bool up) {
+    if (f == 0.0f)
+        return up ? std::numeric_limits<float>::denorm_min() : -std::numeric_limits<float>::denorm_min();
+    std::uint32_t bits;
+    std::memcpy(&bits, &f, sizeof bits);
+    bits = (f > 0.0f) == up ? bits + 1 : bits - 1; // away from zero or toward it
+    std::memcpy(&f, &bits, sizeof f);
+    return f;
+}
+
 float roundedUp(double v) {
-    float f = static_cast<float>(v);
-    return f < v ? std::nextafter(f, std::numeric_limits<float>::infinity()) : f;
+    const float f = static_cast<float>(v);
+    return f < v ? nextFloat(f, true) : f;
 }
 
 float roundedDown(double v) {
-    float f = static_cast<float>(v);
-    return f > v ? std::nextafter(f, -std::numeric_limits<float>::infinity()) : f;
+    const float f = static_cast<float>(v);
+    return f > v ? nextFloat(f, false) : f;
+}
+
+// The nearest integer to v (halves up), for |v| well inside the int64 range, without a library call.
+std::int64_t nearestInteger(double v) {
+    const double shifted = v + 0.5;
+    const auto truncated = static_cast<std::int64_t>(shifted);
+    return truncated - (static_cast<double>(truncated) > shifted ? 1 : 0);
 }
 
 std::int64_t floorDivide(std::int64_t a, std::int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
@@ -147,8 +166,8 @@ bool setUp(const WindowVertex (&v)[3], const Viewport& vp, const PixelBox& box, 
            TriangleSetup& t, int bandTileY0 = 0, int bandTileY1 = std::numeric_limits<int>::max()) {
     std::int64_t sx[3], sy[3];
     for (int i = 0; i < 3; ++i) {
-        sx[i] = static_cast<std::int64_t>(std::floor(v[i].x * subpixel + 0.5));
-        sy[i] = static_cast<std::int64_t>(std::floor(v[i].y * subpixel + 0.5));
+        sx[i] = nearestInteger(v[i].x * subpixel);
+        sy[i] = nearestInteger(v[i].y * subpixel);
     }
     const std::int64_t area = (sx[1] - sx[0]) * (sy[2] - sy[0]) - (sx[2] - sx[0]) * (sy[1] - sy[0]);
     if (area <= 0) return false;
@@ -200,8 +219,9 @@ bool setUp(const WindowVertex (&v)[3], const Viewport& vp, const PixelBox& box, 
     const double centreY = t.tileY0 * tileHeight - vp.originY + 0.5;
     double gx = 0.0, gy = 0.0, z = rounding == Rounding::farther ? zMax : zMin;
     if (det > 1.0 / 64.0) {
-        gx = (uz * wy - wz * uy) / det;
-        gy = (wz * ux - uz * wx) / det;
+        const double inverse = 1.0 / det;
+        gx = (uz * wy - wz * uy) * inverse;
+        gy = (wz * ux - uz * wx) * inverse;
         z = v[0].z + gx * (centreX - v[0].x) + gy * (centreY - v[0].y);
     }
     const double spanX = (t.tileX1 - t.tileX0 + 1) * tileWidth,
@@ -449,22 +469,38 @@ struct Culler::Impl {
 
     BoxRect boxRect(const float* boxMin, const float* boxMax, const double* m) const {
         BoxRect r;
+        // Corners by the transform's linearity: the minimum corner plus edge vectors along each axis.
+        const ClipVertex base = transform(m, boxMin);
+        const double ex = static_cast<double>(boxMax[0]) - boxMin[0],
+                     ey = static_cast<double>(boxMax[1]) - boxMin[1],
+                     ez = static_cast<double>(boxMax[2]) - boxMin[2];
+        const ClipVertex axes[3] = {{m[0] * ex, m[1] * ex, m[2] * ex, m[3] * ex},
+                                    {m[4] * ey, m[5] * ey, m[6] * ey, m[7] * ey},
+                                    {m[8] * ez, m[9] * ez, m[10] * ez, m[11] * ez}};
+        const auto plus = [](const ClipVertex& a, const ClipVertex& b) {
+            return ClipVertex{a.x + b.x, a.y + b.y, a.z + b.z, a.w + b.w};
+        };
+        ClipVertex c[8];
+        c[0] = base, c[1] = plus(base, axes[0]), c[2] = plus(base, axes[1]), c[3] = plus(c[1], axes[1]);
+        for (int i = 0; i < 4; ++i) c[i + 4] = plus(c[i], axes[2]);
+        bool inFront = true;
+        for (const ClipVertex& v : c) inFront = inFront && v.w > 0.0 && v.z + v.w >= 0.0 && finite(v);
+        if (!inFront) {
+            r.crossesNear = true;
+            return r;
+        }
         double minX = 1e300, minY = 1e300, maxX = -1e300, maxY = -1e300, nearest = 1e300;
-        for (int i = 0; i < 8; ++i) {
-            const float p[3] = {(i & 1) ? boxMax[0] : boxMin[0], (i & 2) ? boxMax[1] : boxMin[1],
-                                (i & 4) ? boxMax[2] : boxMin[2]};
-            const ClipVertex c = transform(m, p);
-            if (!finite(c) || !(c.w > 0.0) || !(c.z + c.w >= 0.0)) {
-                r.crossesNear = true;
-                return r;
-            }
-            const double x = (c.x / c.w + 1.0) * 0.5 * vp.width, y = (c.y / c.w + 1.0) * 0.5 * vp.height;
+        for (const ClipVertex& v : c) {
+            const double inverse = 1.0 / v.w;
+            const double x = v.x * inverse, y = v.y * inverse, z = v.z * inverse;
             minX = std::min(minX, x), maxX = std::max(maxX, x);
             minY = std::min(minY, y), maxY = std::max(maxY, y);
-            nearest = std::min(nearest, c.z / c.w * 0.5 + 0.5);
+            nearest = std::min(nearest, z);
         }
-        r.nearest = nearest;
-        if (!rectPixels(minX, minY, maxX, maxY, r.pixels)) r.state = Visibility::outsideView;
+        r.nearest = nearest * 0.5 + 0.5;
+        const double w = vp.width * 0.5, h = vp.height * 0.5;
+        if (!rectPixels((minX + 1.0) * w, (minY + 1.0) * h, (maxX + 1.0) * w, (maxY + 1.0) * h, r.pixels))
+            r.state = Visibility::outsideView;
         return r;
     }
 

@@ -67,7 +67,7 @@ ConfigSummary summarize(const std::vector<MethodRow>& rows, const std::string& m
     ConfigSummary s;
     s.method = method;
     s.config = config;
-    std::vector<double> passes;
+    std::vector<double> passes, floorRatios;
     double falseSum = 0.0, hideableSum = 0.0;
     std::size_t hiding = 0; // angles at which the occluders hide something
     for (const MethodRow& row : rows) {
@@ -79,7 +79,8 @@ ConfigSummary summarize(const std::vector<MethodRow>& rows, const std::string& m
         hiding += row.counts.hideable > 0;
         s.totalFalseCulls += row.counts.falseCulls;
         passes.push_back(row.pass.median);
-        if (s.worstFalseCull.angle < 0 || falseShare > s.worstFalseCull.value) s.worstFalseCull = {row.angle, falseShare};
+        if (s.worstFalseCull.angle < 0 || falseShare > s.worstFalseCull.value)
+            s.worstFalseCull = {row.angle, falseShare};
         if (row.angle < from || row.angle > to) continue;
         const double ratio = share(row.frame.median, row.drawAll);
         const double floorRatio = share(row.frame.median, row.oracleOccluders);
@@ -87,6 +88,7 @@ ConfigSummary summarize(const std::vector<MethodRow>& rows, const std::string& m
         if (s.worstRatio.angle < 0 || ratio > s.worstRatio.value) s.worstRatio = {row.angle, ratio};
         if (s.worstFloorRatio.angle < 0 || floorRatio > s.worstFloorRatio.value)
             s.worstFloorRatio = {row.angle, floorRatio};
+        floorRatios.push_back(floorRatio);
     }
     if (s.angles == 0) return s;
     const auto count = static_cast<double>(s.angles);
@@ -94,12 +96,14 @@ ConfigSummary summarize(const std::vector<MethodRow>& rows, const std::string& m
     s.meanHideableCulled = hiding == 0 ? 0.0 : hideableSum / static_cast<double>(hiding);
     for (double p : passes) s.meanPass += p / count;
     s.medianPass = median(passes);
+    if (!floorRatios.empty()) s.medianFloorRatio = median(floorRatios);
     return s;
 }
 
 std::string csvHeader() {
-    std::string header = "method,config,angle,occludees,culled,visible,hideable,hideableCulled,falseCulls,"
-                         "falseCullPixels,coarseFalseCulls,missedCulls,extraCulls,passedHom,passedDeb,stageNames";
+    std::string header =
+        "method,config,angle,occludees,culled,visible,hideable,hideableCulled,falseCulls,"
+        "falseCullPixels,coarseFalseCulls,missedCulls,extraCulls,passedHom,passedDeb,stageNames";
     for (std::size_t i = 1; i <= maxStages; ++i)
         header += ",stage" + std::to_string(i) + "Ms,stage" + std::to_string(i) + "IqrMs";
     return header + ",passMs,passIqrMs,drawMs,drawIqrMs,frameMs,frameIqrMs,drawAllMs,oracleMs,"
@@ -119,13 +123,14 @@ std::string csvLine(const MethodRow& row) {
                        std::to_string(c.visible) + "," + std::to_string(c.hideable) + "," +
                        std::to_string(c.hideableCulled) + "," + std::to_string(c.falseCulls) + "," +
                        std::to_string(c.falseCullPixels) + "," + std::to_string(c.coarseFalseCulls) + "," +
-                       std::to_string(c.missedCulls) + "," +
-                       std::to_string(c.extraCulls) + ",";
-    line += row.homCounters ? std::to_string(row.passedHom) + "," + std::to_string(row.passedDeb) + "," : ",,";
+                       std::to_string(c.missedCulls) + "," + std::to_string(c.extraCulls) + ",";
+    line +=
+        row.homCounters ? std::to_string(row.passedHom) + "," + std::to_string(row.passedDeb) + "," : ",,";
     for (std::size_t i = 0; i < row.stageNames.size(); ++i) line += (i ? ";" : "") + row.stageNames[i];
     for (std::size_t i = 0; i < maxStages; ++i)
         line += i < row.stages.size() ? "," + ms(row.stages[i].median) + "," + ms(row.stages[i].iqr()) : ",,";
-    for (const Spread* s : {&row.pass, &row.draw, &row.frame}) line += "," + ms(s->median) + "," + ms(s->iqr());
+    for (const Spread* s : {&row.pass, &row.draw, &row.frame})
+        line += "," + ms(s->median) + "," + ms(s->iqr());
     line += "," + ms(row.drawAll) + "," + ms(row.oracle) + "," + ms(row.oracleOccluders);
     for (double floor : {row.drawAll, row.oracle, row.oracleOccluders})
         line += "," + number(share(row.frame.median, floor));
