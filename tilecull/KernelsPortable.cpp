@@ -19,7 +19,7 @@ struct PortableOps {
 
     bool covers(const std::int32_t* e, int x, int y) const {
         std::int32_t any = 0;
-        for (int i = 0; i < 3; ++i) any |= e[i] + t.stepX[i] * x + t.stepY[i] * y;
+        for (int i = 0; i < 4; ++i) any |= e[i] + t.stepX[i] * x + t.stepY[i] * y;
         return any >= 0;
     }
 
@@ -46,6 +46,9 @@ struct PortableOps {
 };
 
 } // namespace
+
+const float clearedTile[tilePixels] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1,
+                                       1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
 
 void drawPortable(const TriangleSetup& triangle, const Target& target) {
     drawTiles<PortableOps>(triangle, target);

@@ -30,6 +30,9 @@ constexpr double guardPixels = 1500.0;
 // Relative room for the float evaluation of a depth plane across a triangle's tiles: about ten
 // roundings of at most 2^-24 each are made, this allows 32.
 constexpr double depthRoom = 1.0 / (1 << 19);
+// Two triangles whose shared plane holds the fourth corner this close in window depth are drawn as
+// one quad, its depth rounded farther by that much.
+constexpr double planeRoom = 1e-7;
 
 struct ClipVertex {
     double x, y, z, w;
@@ -160,40 +163,57 @@ struct PixelBox {
     int x0, y0, x1, y1;
 };
 
-// The pixels a triangle can cover within `box`, as a setup for the tile walkers. False for back
-// faces, triangles without area and triangles outside the box.
-bool setUp(const WindowVertex (&v)[3], const Viewport& vp, const PixelBox& box, Rounding rounding,
-           TriangleSetup& t, int bandTileY0 = 0, int bandTileY1 = std::numeric_limits<int>::max()) {
-    std::int64_t sx[3], sy[3];
-    for (int i = 0; i < 3; ++i) {
+// Outcome of setting up a polygon.
+enum class SetUp { drawn, nothing, notConvex };
+
+// The pixels a triangle, or a convex quad, can cover within `box`, as a setup for the tile walkers;
+// the depth plane is the first three corners'. `nothing` for back faces, polygons without area and
+// ones outside the box; `notConvex` for a quad that is not strictly convex and counter-clockwise.
+// `room` widens the depth's rounding (a quad's fourth corner off the plane).
+SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& box, Rounding rounding,
+            TriangleSetup& t, int bandTileY0 = 0, int bandTileY1 = std::numeric_limits<int>::max(),
+            double extraRoom = 0.0) {
+    std::int64_t sx[4], sy[4];
+    for (int i = 0; i < n; ++i) {
         sx[i] = nearestInteger(v[i].x * subpixel);
         sy[i] = nearestInteger(v[i].y * subpixel);
     }
-    const std::int64_t area = (sx[1] - sx[0]) * (sy[2] - sy[0]) - (sx[2] - sx[0]) * (sy[1] - sy[0]);
-    if (area <= 0) return false;
+    for (int i = 0; i < n; ++i) {
+        const int j = (i + 1) % n, k = (i + 2) % n;
+        const std::int64_t turn = (sx[j] - sx[i]) * (sy[k] - sy[i]) - (sx[k] - sx[i]) * (sy[j] - sy[i]);
+        if (turn <= 0) return n == 3 ? SetUp::nothing : SetUp::notConvex;
+    }
 
     // Buffer pixel (i, j) has its centre at s (i - originX) + s / 2, s (j - originY) + s / 2, s = subpixel.
-    const std::int64_t minX = std::min({sx[0], sx[1], sx[2]}), maxX = std::max({sx[0], sx[1], sx[2]});
-    const std::int64_t minY = std::min({sy[0], sy[1], sy[2]}), maxY = std::max({sy[0], sy[1], sy[2]});
+    std::int64_t minX = sx[0], maxX = sx[0], minY = sy[0], maxY = sy[0];
+    for (int i = 1; i < n; ++i) {
+        minX = std::min(minX, sx[i]), maxX = std::max(maxX, sx[i]);
+        minY = std::min(minY, sy[i]), maxY = std::max(maxY, sy[i]);
+    }
     const std::int64_t px0 =
         std::max<std::int64_t>(box.x0, vp.originX + floorDivide(minX + half - 1, subpixel));
     const std::int64_t px1 = std::min<std::int64_t>(box.x1, vp.originX + floorDivide(maxX - half, subpixel));
     const std::int64_t py0 =
         std::max<std::int64_t>(box.y0, vp.originY + floorDivide(minY + half - 1, subpixel));
     const std::int64_t py1 = std::min<std::int64_t>(box.y1, vp.originY + floorDivide(maxY - half, subpixel));
-    if (px0 > px1 || py0 > py1) return false;
+    if (px0 > px1 || py0 > py1) return SetUp::nothing;
     t.tileX0 = static_cast<int>(px0) / tileWidth;
     t.tileX1 = static_cast<int>(px1) / tileWidth;
     t.tileY0 = static_cast<int>(py0) / tileHeight;
     t.tileY1 = static_cast<int>(py1) / tileHeight;
 
     // Edges at the centre of the first tile's pixel (0, 0). Edge p -> q: dx (y - p.y) - dy (x - p.x),
-    // positive inside a counter-clockwise triangle; a centre on it counts for left edges (going
-    // down) and top edges (going left), the others need 1 more.
+    // positive inside a counter-clockwise polygon; a centre on it counts for left edges (going
+    // down) and top edges (going left), the others need 1 more. A triangle's fourth edge holds
+    // everywhere.
     const std::int64_t cx = (static_cast<std::int64_t>(t.tileX0) * tileWidth - vp.originX) * subpixel + half;
     const std::int64_t cy = (static_cast<std::int64_t>(t.tileY0) * tileHeight - vp.originY) * subpixel + half;
-    for (int i = 0; i < 3; ++i) {
-        const int j = (i + 1) % 3;
+    for (int i = 0; i < 4; ++i) {
+        if (i == n) {
+            t.edge[i] = 0, t.stepX[i] = 0, t.stepY[i] = 0, t.tileMaxOffset[i] = 0, t.tileMinOffset[i] = 0;
+            continue;
+        }
+        const int j = (i + 1) % n;
         const std::int64_t dx = sx[j] - sx[i], dy = sy[j] - sy[i];
         const bool owns = dy < 0 || (dy == 0 && dx < 0);
         t.edge[i] = dx * (cy - sy[i]) - dy * (cx - sx[i]) - (owns ? 0 : 1);
@@ -214,7 +234,8 @@ bool setUp(const WindowVertex (&v)[3], const Viewport& vp, const PixelBox& box, 
     const double ux = v[1].x - v[0].x, uy = v[1].y - v[0].y, uz = v[1].z - v[0].z;
     const double wx = v[2].x - v[0].x, wy = v[2].y - v[0].y, wz = v[2].z - v[0].z;
     const double det = ux * wy - uy * wx;
-    const double zMin = std::min({v[0].z, v[1].z, v[2].z}), zMax = std::max({v[0].z, v[1].z, v[2].z});
+    double zMin = v[0].z, zMax = v[0].z;
+    for (int i = 1; i < n; ++i) zMin = std::min(zMin, v[i].z), zMax = std::max(zMax, v[i].z);
     const double centreX = t.tileX0 * tileWidth - vp.originX + 0.5;
     const double centreY = t.tileY0 * tileHeight - vp.originY + 0.5;
     double gx = 0.0, gy = 0.0, z = rounding == Rounding::farther ? zMax : zMin;
@@ -226,7 +247,8 @@ bool setUp(const WindowVertex (&v)[3], const Viewport& vp, const PixelBox& box, 
     }
     const double spanX = (t.tileX1 - t.tileX0 + 1) * tileWidth,
                  spanY = (t.tileY1 - t.tileY0 + 1) * tileHeight;
-    const double room = (std::fabs(z) + std::fabs(gx) * spanX + std::fabs(gy) * spanY) * depthRoom;
+    const double room =
+        (std::fabs(z) + std::fabs(gx) * spanX + std::fabs(gy) * spanY) * depthRoom + extraRoom;
     t.depthStepX = static_cast<float>(gx);
     t.depthStepY = static_cast<float>(gy);
     t.depthTileX = t.depthStepX * tileWidth;
@@ -246,10 +268,12 @@ bool setUp(const WindowVertex (&v)[3], const Viewport& vp, const PixelBox& box, 
     t.originTileY = t.tileY0;
     t.tileY0 = std::max(t.tileY0, bandTileY0);
     t.tileY1 = std::min(t.tileY1, bandTileY1);
-    return t.tileY0 <= t.tileY1;
+    return t.tileY0 <= t.tileY1 ? SetUp::drawn : SetUp::nothing;
 }
 
-// Waits for work on its own thread: one band of renderOccluders at a time.
+// Runs one band of renderOccluders at a time on its own thread. Whoever comes first, this thread or
+// the caller done with its own band, takes the work: on a busy machine, where the thread may not get
+// a core soon, the caller does both bands rather than wait.
 class Worker {
   public:
     Worker() : thread([this] { loop(); }) {}
@@ -262,45 +286,46 @@ class Worker {
         thread.join();
     }
 
-    void start(std::function<void()> work) {
+    void offer(std::function<void()> work) {
         {
             std::lock_guard<std::mutex> lock(mutex);
             job = std::move(work);
-            posted.fetch_add(1, std::memory_order_release);
+            ++posted;
+            claimed.store(false, std::memory_order_release);
         }
         wake.notify_one();
     }
 
-    void finish() const {
-        // The band takes tens of microseconds: a short spin beats going to sleep.
-        while (done.load(std::memory_order_acquire) != posted.load(std::memory_order_relaxed))
-            std::this_thread::yield();
+    // Runs the offered work here unless the thread took it, then returns once it is done.
+    void finish() {
+        if (!claimed.exchange(true, std::memory_order_acq_rel)) return job();
+        while (ran.load(std::memory_order_acquire) != posted) std::this_thread::yield();
     }
 
   private:
     void loop() {
         unsigned seen = 0;
         for (;;) {
-            for (int spin = 0; spin < 2000 && posted.load(std::memory_order_acquire) == seen; ++spin)
-                std::this_thread::yield();
-            std::function<void()> work;
             {
                 std::unique_lock<std::mutex> lock(mutex);
-                wake.wait(lock, [&] { return quit || posted.load(std::memory_order_relaxed) != seen; });
+                wake.wait(lock, [&] { return quit || posted != seen; });
                 if (quit) return;
-                work = job;
+                seen = posted;
             }
-            work();
-            ++seen;
-            done.store(seen, std::memory_order_release);
+            if (!claimed.exchange(true, std::memory_order_acq_rel)) {
+                job();
+                ran.store(seen, std::memory_order_release);
+            }
         }
     }
 
     std::mutex mutex;
     std::condition_variable wake;
     std::function<void()> job;
+    unsigned posted = 0; // written by the caller only; read by the thread under the mutex
+    std::atomic<bool> claimed{true};
+    std::atomic<unsigned> ran{0};
     bool quit = false;
-    std::atomic<unsigned> posted{0}, done{0};
     std::thread thread;
 };
 
@@ -323,8 +348,9 @@ struct BoxRect {
 
 struct Culler::Impl {
     Viewport vp;
-    std::vector<float> depth;   // tiled
-    std::vector<float> tileMax; // per tile
+    std::vector<float> depth;        // tiled
+    std::vector<float> tileMax;      // per tile
+    std::vector<std::uint8_t> fresh; // per tile: cleared, its pixels not yet written (they read as 1)
     Path path = Path::portable;
     int threads = 1;
     Scratch scratch[2];
@@ -333,9 +359,14 @@ struct Culler::Impl {
     std::vector<std::pair<double, std::uint32_t>> order;
     std::unique_ptr<Worker> worker;
 
-    Target target() { return {depth.data(), tileMax.data(), vp.tilesX}; }
+    Target target() { return {depth.data(), tileMax.data(), fresh.data(), vp.tilesX}; }
     Target target() const {
-        return {const_cast<float*>(depth.data()), const_cast<float*>(tileMax.data()), vp.tilesX};
+        return {const_cast<float*>(depth.data()), const_cast<float*>(tileMax.data()),
+                const_cast<std::uint8_t*>(fresh.data()), vp.tilesX};
+    }
+
+    const float* tilePixelsAt(int index) const {
+        return fresh[index] ? clearedTile : depth.data() + static_cast<std::size_t>(index) * tilePixels;
     }
 
     void draw(const TriangleSetup& t) {
@@ -371,8 +402,46 @@ struct Culler::Impl {
 
     // Calls each(corners) for every piece of every triangle that survives clipping; each returns
     // true to stop. A triangle with a bad index or corner calls bad(), which may stop too.
+    // The convex quad that triangle f and the next one make when they share an edge, lie inside
+    // the guard band and are coplanar within `planeRoom` in window depth; its corners counter-
+    // clockwise, the first three triangle f's. False when they do not.
+    bool quadAt(const Mesh& mesh, const Scratch& s, std::uint32_t f, WindowVertex (&quad)[4],
+                double& off) const {
+        if (f + 1 >= mesh.triangleCount) return false;
+        const std::uint32_t* first = mesh.indices + 3 * static_cast<std::size_t>(f);
+        const std::uint32_t* second = first + 3;
+        for (int i = 0; i < 3; ++i) {
+            const std::uint32_t p0 = first[i], p1 = first[(i + 1) % 3], p2 = first[(i + 2) % 3];
+            for (int j = 0; j < 3; ++j) {
+                if (second[j] != p1 || second[(j + 1) % 3] != p0) continue;
+                const std::uint32_t q = second[(j + 2) % 3];
+                if (q >= mesh.vertexCount || s.codes[q] != 0) return false;
+                quad[0] = s.window[p1], quad[1] = s.window[p2], quad[2] = s.window[p0], quad[3] = s.window[q];
+                // The first triangle's plane at q, against q's own depth.
+                const WindowVertex &a = quad[0], &b = quad[1], &c = quad[2], &d = quad[3];
+                const double ux = b.x - a.x, uy = b.y - a.y, wx = c.x - a.x, wy = c.y - a.y;
+                const double det = ux * wy - uy * wx;
+                if (!(det > 1.0 / 64.0)) return false;
+                const double k = ((d.x - a.x) * wy - (d.y - a.y) * wx) / det,
+                             l = (ux * (d.y - a.y) - uy * (d.x - a.x)) / det;
+                off = std::fabs(a.z + k * (b.z - a.z) + l * (c.z - a.z) - d.z);
+                return off <= planeRoom;
+            }
+        }
+        return false;
+    }
+
     template <typename Each, typename Bad>
     void forEachTriangle(const Mesh& mesh, Scratch& s, Each each, Bad bad) const {
+        forEachPolygon(
+            mesh, s, false, [&](const WindowVertex* corners, int, double) { return each(corners); }, bad);
+    }
+
+    // Calls each(corners, n, room) for every triangle, or (with `merge`) quad of two, that survives
+    // clipping; each returns true to stop, or, for a quad it cannot take, the quad's triangles are
+    // handed over one by one.
+    template <typename Each, typename Bad>
+    void forEachPolygon(const Mesh& mesh, Scratch& s, bool merge, Each each, Bad bad) const {
         for (std::uint32_t f = 0; f < mesh.triangleCount; ++f) {
             const std::uint32_t* index = mesh.indices + 3 * static_cast<std::size_t>(f);
             if (index[0] >= mesh.vertexCount || index[1] >= mesh.vertexCount ||
@@ -390,8 +459,16 @@ struct Culler::Impl {
             }
             if (a & b & c) continue; // wholly outside one plane
             if ((a | b | c) == 0) {
-                const WindowVertex corners[3] = {s.window[index[0]], s.window[index[1]], s.window[index[2]]};
-                if (each(corners)) return;
+                WindowVertex quad[4];
+                double off = 0.0;
+                if (merge && quadAt(mesh, s, f, quad, off)) {
+                    ++f;
+                    if (each(static_cast<const WindowVertex*>(quad), 4, off)) return;
+                    continue;
+                }
+                const WindowVertex corners[4] = {
+                    s.window[index[0]], s.window[index[1]], s.window[index[2]], {}};
+                if (each(static_cast<const WindowVertex*>(corners), 3, 0.0)) return;
                 continue;
             }
             ClipVertex polygon[8] = {s.clip[index[0]], s.clip[index[1]], s.clip[index[2]]};
@@ -404,8 +481,8 @@ struct Culler::Impl {
                 continue;
             }
             for (int i = 1; i + 1 < n; ++i) {
-                const WindowVertex corners[3] = {projected[0], projected[i], projected[i + 1]};
-                if (each(corners)) return;
+                const WindowVertex corners[4] = {projected[0], projected[i], projected[i + 1], {}};
+                if (each(static_cast<const WindowVertex*>(corners), 3, 0.0)) return;
             }
         }
     }
@@ -415,12 +492,22 @@ struct Culler::Impl {
         TriangleSetup t;
         const PixelBox all = bufferPixels();
         const int bandTileY0 = box.y0 / tileHeight, bandTileY1 = box.y1 / tileHeight;
-        forEachTriangle(
-            mesh, s,
-            [&](const WindowVertex(&corners)[3]) {
-                if (setUp(corners, vp, all, Rounding::farther, t, bandTileY0, bandTileY1)) {
-                    ++s.counters.trianglesDrawn;
-                    draw(t);
+        const auto drawPolygon = [&](const WindowVertex* corners, int n, double room) {
+            const SetUp result =
+                setUp(corners, n, vp, all, Rounding::farther, t, bandTileY0, bandTileY1, room);
+            if (result == SetUp::drawn) {
+                ++s.counters.trianglesDrawn;
+                draw(t);
+            }
+            return result;
+        };
+        forEachPolygon(
+            mesh, s, true,
+            [&](const WindowVertex* corners, int n, double room) {
+                if (drawPolygon(corners, n, room) == SetUp::notConvex) { // only quads are
+                    const WindowVertex second[3] = {corners[0], corners[2], corners[3]};
+                    drawPolygon(corners, 3, 0.0);
+                    drawPolygon(second, 3, 0.0);
                 }
                 return false;
             },
@@ -429,13 +516,12 @@ struct Culler::Impl {
 
     // True when every pixel of `box` (within the buffer) holds a depth strictly nearer than `nearest`.
     bool hidden(const PixelBox& box, double nearest) const {
-        const float* pixels = depth.data();
         for (int ty = box.y0 / tileHeight; ty <= box.y1 / tileHeight; ++ty)
             for (int tx = box.x0 / tileWidth; tx <= box.x1 / tileWidth; ++tx) {
                 const int index = ty * vp.tilesX + tx;
                 if (tileMax[index] < nearest) continue;
                 // The tile as a whole does not hide it: its pixels within the rectangle might.
-                const float* tile = pixels + index * tilePixels;
+                const float* tile = tilePixelsAt(index);
                 const int x0 = std::max(box.x0 - tx * tileWidth, 0),
                           x1 = std::min(box.x1 - tx * tileWidth, tileWidth - 1);
                 const int y0 = std::max(box.y0 - ty * tileHeight, 0),
@@ -552,6 +638,7 @@ bool Culler::resize(int width, int height) {
     const std::size_t tiles = static_cast<std::size_t>(d.vp.tilesX) * static_cast<std::size_t>(d.vp.tilesY);
     d.depth.assign(tiles * tilePixels, 1.0f);
     d.tileMax.assign(tiles, 1.0f);
+    d.fresh.assign(tiles, 1);
     clear();
     return ok;
 }
@@ -560,8 +647,9 @@ int Culler::width() const { return impl->vp.width; }
 int Culler::height() const { return impl->vp.height; }
 
 void Culler::clear() {
-    std::fill(impl->depth.begin(), impl->depth.end(), 1.0f);
+    // A tile's pixels are set to 1 when it is next drawn into: most passes leave most tiles alone.
     std::fill(impl->tileMax.begin(), impl->tileMax.end(), 1.0f);
+    std::fill(impl->fresh.begin(), impl->fresh.end(), std::uint8_t{1});
     for (Scratch& s : impl->scratch) s.counters = {};
 }
 
@@ -618,7 +706,7 @@ void Culler::renderOccluders(const Occluder* occluders, std::size_t count, const
     }
     std::sort(d.order.begin(), d.order.end());
     if (d.threads == 2 && d.vp.tilesY >= 2) {
-        d.worker->start([&d, occluders, &m] { d.drawBand(occluders, m, 1, 2); });
+        d.worker->offer([&d, occluders, &m] { d.drawBand(occluders, m, 1, 2); });
         d.drawBand(occluders, m, 0, 2);
         d.worker->finish();
     } else {
@@ -658,8 +746,9 @@ Visibility Culler::testTriangles(const Mesh& mesh, const float* worldToClip) con
     TriangleSetup t;
     d.forEachTriangle(
         mesh, s,
-        [&](const WindowVertex(&corners)[3]) {
-            shows = setUp(corners, d.vp, d.viewportPixels(), Rounding::nearer, t) && d.shows(t);
+        [&](const WindowVertex* corners) {
+            shows = setUp(corners, 3, d.vp, d.viewportPixels(), Rounding::nearer, t) == SetUp::drawn &&
+                    d.shows(t);
             return shows;
         },
         [&](bool) { return shows = true; });
@@ -672,9 +761,7 @@ void Culler::readDepth(float* out) const {
     for (int y = 0; y < d.vp.height; ++y)
         for (int x = 0; x < d.vp.width; ++x) {
             const int tile = (y / tileHeight) * d.vp.tilesX + x / tileWidth;
-            out[y * d.vp.width + x] =
-                d.depth[static_cast<std::size_t>(tile) * tilePixels +
-                        static_cast<std::size_t>((y % tileHeight) * tileWidth + x % tileWidth)];
+            out[y * d.vp.width + x] = d.tilePixelsAt(tile)[(y % tileHeight) * tileWidth + x % tileWidth];
         }
 }
 

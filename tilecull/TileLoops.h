@@ -23,30 +23,31 @@ std::int32_t narrow(std::int64_t e, std::int32_t minOffset) {
 // returns true; returns whether one did.
 template <typename Skip, typename Visit>
 bool walk(const TriangleSetup& t, Skip skip, Visit visit, int tilesX) {
-    std::int64_t tileStepX[3], rowEdge[3];
-    for (int i = 0; i < 3; ++i) {
+    std::int64_t tileStepX[4], rowEdge[4];
+    for (int i = 0; i < 4; ++i) {
         tileStepX[i] = std::int64_t{t.stepX[i]} * tileWidth;
         rowEdge[i] = t.edge[i] + std::int64_t{t.stepY[i]} * tileHeight * (t.tileY0 - t.originTileY) +
                      tileStepX[i] * (t.tileX0 - t.originTileX);
     }
     for (int ty = t.tileY0; ty <= t.tileY1; ++ty) {
         const float rowDepth = t.depth + t.depthTileY * static_cast<float>(ty - t.originTileY);
-        std::int64_t e[3] = {rowEdge[0], rowEdge[1], rowEdge[2]};
+        std::int64_t e[4] = {rowEdge[0], rowEdge[1], rowEdge[2], rowEdge[3]};
         for (int tx = t.tileX0; tx <= t.tileX1;
-             ++tx, e[0] += tileStepX[0], e[1] += tileStepX[1], e[2] += tileStepX[2]) {
+             ++tx, e[0] += tileStepX[0], e[1] += tileStepX[1], e[2] += tileStepX[2], e[3] += tileStepX[3]) {
             if (e[0] + t.tileMaxOffset[0] < 0 || e[1] + t.tileMaxOffset[1] < 0 ||
-                e[2] + t.tileMaxOffset[2] < 0)
+                e[2] + t.tileMaxOffset[2] < 0 || e[3] + t.tileMaxOffset[3] < 0)
                 continue; // the tile lies outside an edge
             const int index = ty * tilesX + tx;
             if (skip(index)) continue;
             const bool full = e[0] + t.tileMinOffset[0] >= 0 && e[1] + t.tileMinOffset[1] >= 0 &&
-                              e[2] + t.tileMinOffset[2] >= 0;
-            const std::int32_t edges[3] = {narrow(e[0], t.tileMinOffset[0]), narrow(e[1], t.tileMinOffset[1]),
-                                           narrow(e[2], t.tileMinOffset[2])};
+                              e[2] + t.tileMinOffset[2] >= 0 && e[3] + t.tileMinOffset[3] >= 0;
+            const std::int32_t edges[4] = {narrow(e[0], t.tileMinOffset[0]), narrow(e[1], t.tileMinOffset[1]),
+                                           narrow(e[2], t.tileMinOffset[2]),
+                                           narrow(e[3], t.tileMinOffset[3])};
             const float depth = rowDepth + t.depthTileX * static_cast<float>(tx - t.originTileX);
             if (visit(index, edges, depth, full)) return true;
         }
-        for (int i = 0; i < 3; ++i) rowEdge[i] += std::int64_t{t.stepY[i]} * tileHeight;
+        for (int i = 0; i < 4; ++i) rowEdge[i] += std::int64_t{t.stepY[i]} * tileHeight;
     }
     return false;
 }
@@ -56,7 +57,12 @@ template <typename Ops> void drawTiles(const TriangleSetup& t, const Target& tar
     walk(
         t, [&](int index) { return !(t.nearest < target.tileMax[index]); }, // nothing to bring nearer
         [&](int index, const std::int32_t* edges, float depth, bool full) {
-            ops.draw(target.depth + index * tilePixels, target.tileMax[index], edges, depth, full);
+            float* tile = target.depth + index * tilePixels;
+            if (target.fresh[index]) {
+                for (int k = 0; k < tilePixels; ++k) tile[k] = 1.0f;
+                target.fresh[index] = 0;
+            }
+            ops.draw(tile, target.tileMax[index], edges, depth, full);
             return false;
         },
         target.tilesX);
@@ -67,7 +73,8 @@ template <typename Ops> bool showsInTiles(const TriangleSetup& t, const Target& 
     return walk(
         t, [&](int index) { return target.tileMax[index] < t.nearest; }, // every pixel here is nearer
         [&](int index, const std::int32_t* edges, float depth, bool full) {
-            return ops.shows(target.depth + index * tilePixels, edges, depth, full);
+            return ops.shows(target.fresh[index] ? clearedTile : target.depth + index * tilePixels, edges,
+                             depth, full);
         },
         target.tilesX);
 }
