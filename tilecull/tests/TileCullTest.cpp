@@ -87,6 +87,25 @@ Triangles randomTriangles(std::mt19937& random, int count, float spread) {
     return t;
 }
 
+// An axis-aligned box: 8 corners, 12 outward counter-clockwise triangles, the halves of each side
+// next to each other (in `order`, by default).
+struct Box {
+    std::vector<float> positions;
+    std::vector<std::uint32_t> indices;
+    Box(const std::array<float, 3>& centre, float half, const std::vector<int>& order = {}) {
+        for (int i = 0; i < 8; ++i)
+            for (int k = 0; k < 3; ++k) positions.push_back(centre[k] + ((i >> k) & 1 ? half : -half));
+        static const std::uint32_t faces[12][3] = {{0, 2, 3}, {0, 3, 1}, {4, 5, 7}, {4, 7, 6},
+                                                   {0, 1, 5}, {0, 5, 4}, {2, 6, 7}, {2, 7, 3},
+                                                   {0, 4, 6}, {0, 6, 2}, {1, 3, 7}, {1, 7, 5}};
+        for (int f = 0; f < 12; ++f) {
+            const auto* face = faces[order.empty() ? f : order[static_cast<std::size_t>(f)]];
+            indices.insert(indices.end(), face, face + 3);
+        }
+    }
+    Mesh mesh() const { return {positions.data(), 8, indices.data(), 12}; }
+};
+
 std::vector<float> depthOf(const Culler& culler) {
     std::vector<float> out(static_cast<std::size_t>(culler.width()) *
                            static_cast<std::size_t>(culler.height()));
@@ -116,12 +135,34 @@ TEST(TileCull, BothPathsMakeTheSameDecisions) {
             for (Culler* c : {&portable, &vector}) ASSERT_TRUE(c->resize(size[0], size[1]));
             portable.setPath(tilecull::Path::portable);
             ASSERT_TRUE(vector.setPath(tilecull::Path::avx2));
-            portable.renderTriangles(occluders.mesh(), m.data());
-            vector.renderTriangles(occluders.mesh(), m.data());
+            const Box box({0.0f, 0.0f, -20.0f}, 4.0f); // its sides' halves drawn as quads
+            for (Culler* c : {&portable, &vector}) {
+                c->renderTriangles(occluders.mesh(), m.data());
+                c->renderTriangles(box.mesh(), m.data());
+            }
             const std::vector<float> a = depthOf(portable), b = depthOf(vector);
             ASSERT_EQ(0, std::memcmp(a.data(), b.data(), a.size() * sizeof(float)))
                 << size[0] << " round " << round;
             int shown = 0;
+            // Occludees at and around the depth the box's nearest side stored, where a pixel's depth
+            // ties with the occludee's: both paths must count a tie as showing.
+            for (int k = 0; k < 64; ++k) {
+                Culler flatPortable, flatVector;
+                const Matrix w = windowMatrix(size[0], size[1]);
+                Triangles wall, occludee;
+                wall.add({-5, -5, 0}, {size[0] + 5.0f, -5, 0}, {-5, size[1] + 5.0f, 0});
+                const float z = -static_cast<float>(k) * 1.2e-7f;
+                occludee.add({1, 1, z}, {30, 1, z}, {1, 20, z});
+                for (Culler* c : {&flatPortable, &flatVector}) {
+                    c->resize(size[0], size[1]);
+                    c->renderTriangles(wall.mesh(), w.data());
+                }
+                flatPortable.setPath(tilecull::Path::portable);
+                flatVector.setPath(tilecull::Path::avx2);
+                ASSERT_EQ(flatPortable.testTriangles(occludee.mesh(), w.data()),
+                          flatVector.testTriangles(occludee.mesh(), w.data()))
+                    << "tie " << k;
+            }
             for (int i = 0; i < 40; ++i) {
                 const Triangles occludee = randomTriangles(random, 2, 12.0f);
                 const Visibility p = portable.testTriangles(occludee.mesh(), m.data());
@@ -192,6 +233,56 @@ TEST(TileCull, StoredDepthsAreNeverNearerThanTheTrueDepth) {
         }
     }
     EXPECT_GT(checked, 100000);
+}
+
+// Catches face pairs drawn as a wrong quad (corners out of order, a pair across a corner of the box,
+// a plane from the wrong triangle): boxes whose sides' halves are next to each other draw what the
+// same boxes draw with no two halves of a side next to each other.
+TEST(TileCull, FacePairsDrawnAsQuadsCoverWhatTheirTrianglesCover) {
+    std::mt19937 random(13);
+    std::uniform_real_distribution<float> place(-10.0f, 10.0f);
+    const std::vector<int> unpaired = {3, 8, 0, 2, 4, 6, 10, 1, 5, 7, 9, 11};
+    for (const int side : {64, 640})
+        for (int round = 0; round < 8; ++round) {
+            const Matrix m = randomCamera(random, side, side);
+            const std::array<float, 3> centre = {place(random), place(random), place(random) - 30.0f};
+            Culler paired, single;
+            paired.resize(side, side);
+            single.resize(side, side);
+            paired.renderTriangles(Box(centre, 3.0f).mesh(), m.data());
+            single.renderTriangles(Box(centre, 3.0f, unpaired).mesh(), m.data());
+            EXPECT_LT(paired.counters().trianglesDrawn, single.counters().trianglesDrawn);
+            const std::vector<float> a = depthOf(paired), b = depthOf(single);
+            for (std::size_t i = 0; i < a.size(); ++i) {
+                ASSERT_EQ(a[i] < 1.0f, b[i] < 1.0f) << side << " round " << round << " pixel " << i;
+                ASSERT_NEAR(a[i], b[i], 1e-5) << side << " round " << round << " pixel " << i;
+            }
+        }
+}
+
+// Catches a fill rule that gives a centre on an edge to the wrong triangle: squares split on a
+// diagonal, corners on pixel centres. Left and top edges own their centres; the diagonal is the
+// lower triangle's left edge.
+TEST(TileCull, CentresOnEdgesGoToLeftAndTopEdges) {
+    const Matrix m = windowMatrix(16, 16);
+    for (const float n : {2.0f, 12.0f}) {
+        const float e = n + 0.5f;
+        Triangles lower, upper;
+        lower.add({0.5f, 0.5f, 0}, {e, 0.5f, 0}, {e, e, 0});
+        upper.add({0.5f, 0.5f, 0}, {e, e, 0}, {0.5f, e, 0});
+        Culler a, b;
+        a.resize(16, 16);
+        b.resize(16, 16);
+        a.renderTriangles(lower.mesh(), m.data());
+        b.renderTriangles(upper.mesh(), m.data());
+        const std::vector<float> da = depthOf(a), db = depthOf(b);
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) {
+                const auto k = static_cast<std::size_t>(y * 16 + x);
+                EXPECT_EQ(da[k] < 1.0f, y >= 1 && x >= y && x < n) << n << ": " << x << ", " << y;
+                EXPECT_EQ(db[k] < 1.0f, x < y && y <= n) << n << ": " << x << ", " << y;
+            }
+    }
 }
 
 // Catches a fill rule that lets two triangles sharing an edge both take, or both miss, a pixel
