@@ -14,11 +14,8 @@
 #include <png.h>
 
 GreyImage fitGrid(const BufferPicture& picture, int side) {
-    GreyImage image{
-        side, side,
-        std::vector<std::uint8_t>(static_cast<std::size_t>(side) * static_cast<std::size_t>(side), 0)};
-    if (picture.side <= 0 ||
-        picture.grey.size() < static_cast<std::size_t>(picture.side) * static_cast<std::size_t>(picture.side))
+    GreyImage image{side, side, std::vector<std::uint8_t>(static_cast<std::size_t>(side) * static_cast<std::size_t>(side), 0)};
+    if (picture.side <= 0 || picture.grey.size() < static_cast<std::size_t>(picture.side) * static_cast<std::size_t>(picture.side))
         return image;
     for (int y = 0; y < side; ++y) {
         const int row = picture.side - 1 - y * picture.side / side; // the grid's top row is its last
@@ -44,9 +41,9 @@ bool encodePng(const std::string& path, int width, int height, int channels, con
     volatile bool encoded = false;
     if (png && info && setjmp(png_jmpbuf(png)) == 0) {
         png_init_io(png, file);
-        png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
-                     channels == 3 ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE,
-                     PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+        png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height),
+                     8, channels == 3 ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                     PNG_FILTER_TYPE_DEFAULT);
         png_write_info(png, info);
         const std::size_t stride = static_cast<std::size_t>(width) * static_cast<std::size_t>(channels);
         for (int y = 0; y < height; ++y) png_write_row(png, rows + static_cast<std::size_t>(y) * stride);
@@ -63,21 +60,17 @@ bool encodePng(const std::string& path, int width, int height, int channels, con
 } // namespace
 
 bool writePng(const std::string& path, const GreyImage& image) {
-    assert(image.pixels.size() ==
-           static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+    assert(image.pixels.size() == static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
     return encodePng(path, image.width, image.height, 1, image.pixels.data());
 }
 
 bool writeRgbPng(const std::string& path, const RgbImage& image) {
-    assert(image.pixels.size() ==
-           3 * static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+    assert(image.pixels.size() == 3 * static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
     return encodePng(path, image.width, image.height, 3, image.pixels.data());
 }
 
 RgbImage readBackRgb(int x, int y, int width, int height) {
-    RgbImage image{
-        width, height,
-        std::vector<std::uint8_t>(3 * static_cast<std::size_t>(width) * static_cast<std::size_t>(height))};
+    RgbImage image{width, height, std::vector<std::uint8_t>(3 * static_cast<std::size_t>(width) * static_cast<std::size_t>(height))};
     std::vector<std::uint8_t> bottomFirst(image.pixels.size());
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(x, y, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomFirst.data());
@@ -101,8 +94,7 @@ void drawObjects(const std::vector<SceneObject>& objects, const std::vector<std:
 void fill(RgbImage& canvas, int x, int y, int width, int height, const std::uint8_t rgb[3]) {
     for (int row = std::max(y, 0); row < std::min(y + height, canvas.height); ++row)
         for (int col = std::max(x, 0); col < std::min(x + width, canvas.width); ++col)
-            std::copy_n(rgb, 3,
-                        canvas.pixels.begin() + 3 * (static_cast<std::ptrdiff_t>(row) * canvas.width + col));
+            std::copy_n(rgb, 3, canvas.pixels.begin() + 3 * (static_cast<std::ptrdiff_t>(row) * canvas.width + col));
 }
 
 void paste(RgbImage& canvas, const RgbImage& image, int x, int y) {
@@ -176,8 +168,7 @@ RgbImage textStrip(const std::string& text, int width, int height) {
 
 RgbImage outcomeView(std::vector<SceneObject>& painted, const std::vector<Outcome>& outcomes, int side) {
     assert(painted.size() == sceneObjects.size() && outcomes.size() == occludeeIndices.size());
-    for (std::size_t i = 0; i < occludeeIndices.size(); ++i)
-        painted[occludeeIndices[i]].setColor(outcomeColour(outcomes[i]));
+    for (std::size_t i = 0; i < occludeeIndices.size(); ++i) painted[occludeeIndices[i]].setColor(outcomeColour(outcomes[i]));
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
@@ -216,11 +207,8 @@ RgbImage outcomeSheet(const RgbImage& view, const std::vector<BufferPicture>& bu
     constexpr int panel = 192, gap = 8, caption = 30, rows = 3, keyHeight = 20;
     const int columns = std::max(1, (static_cast<int>(buffers.size()) + rows - 1) / rows);
     const int left = view.width + gap;
-    RgbImage sheet{left + columns * (panel + gap),
-                   std::max(view.height, rows * (panel + caption + gap)) + gap + keyHeight,
-                   {}};
-    sheet.pixels.assign(3 * static_cast<std::size_t>(sheet.width) * static_cast<std::size_t>(sheet.height),
-                        217);
+    RgbImage sheet{left + columns * (panel + gap), std::max(view.height, rows * (panel + caption + gap)) + gap + keyHeight, {}};
+    sheet.pixels.assign(3 * static_cast<std::size_t>(sheet.width) * static_cast<std::size_t>(sheet.height), 217);
     paste(sheet, view, 0, 0);
     for (std::size_t i = 0; i < buffers.size(); ++i) {
         const int x = left + static_cast<int>(i) % columns * (panel + gap);
@@ -239,16 +227,14 @@ RgbImage outcomeSheet(const RgbImage& view, const std::vector<BufferPicture>& bu
     paste(sheet, textStrip("0", 14, keyHeight), ramp - 14, keyTop + 2);
     paste(sheet, textStrip("255", 30, keyHeight), ramp + panel + 2, keyTop + 2);
     int x = 0;
-    for (Outcome o : {Outcome::DrawnVisible, Outcome::CulledCorrectly, Outcome::FalseCull,
-                      Outcome::MissedCull, Outcome::DrawnHidden}) {
+    for (Outcome o : {Outcome::DrawnVisible, Outcome::CulledCorrectly, Outcome::FalseCull, Outcome::MissedCull,
+                      Outcome::DrawnHidden}) {
         const Geometry::Vector c = outcomeColour(o);
-        const std::uint8_t rgb[3] = {static_cast<std::uint8_t>(c.x * 255),
-                                     static_cast<std::uint8_t>(c.y * 255),
+        const std::uint8_t rgb[3] = {static_cast<std::uint8_t>(c.x * 255), static_cast<std::uint8_t>(c.y * 255),
                                      static_cast<std::uint8_t>(c.z * 255)};
         fill(sheet, x, keyTop + 2, keyHeight - 4, keyHeight - 4, rgb);
         const std::string name = outcomeName(o);
-        const int width = 8 + glutBitmapLength(GLUT_BITMAP_HELVETICA_12,
-                                               reinterpret_cast<const unsigned char*>(name.c_str()));
+        const int width = 8 + glutBitmapLength(GLUT_BITMAP_HELVETICA_12, reinterpret_cast<const unsigned char*>(name.c_str()));
         paste(sheet, textStrip(name, width, keyHeight), x + keyHeight, keyTop + 2);
         x += keyHeight + width + 4;
     }

@@ -1,12 +1,12 @@
 #include "LabMethods.h"
 
-#include "app/Cameras.h"
-#include "culling/OcclusionMap.h"
 #include "methods/CpuDepth.h"
 #include "methods/GpuHiz.h"
 #include "methods/Hom.h"
 #include "methods/HomConservative.h"
 #include "methods/OcclusionQuery.h"
+#include "app/Cameras.h"
+#include "culling/OcclusionMap.h"
 
 #include <algorithm>
 
@@ -63,9 +63,7 @@ CullOutcome queriesOneFrameLate(const MethodCall& c) {
     return runPreviousFrameQueries(*c.scene, c.view, h.state);
 }
 
-CullOutcome hom(const MethodCall& c, std::size_t i) {
-    return runHom(*c.scene, c.view, homThresholds[i], c.pictures);
-}
+CullOutcome hom(const MethodCall& c, std::size_t i) { return runHom(*c.scene, c.view, homThresholds[i], c.pictures); }
 
 CullOutcome gpuHizPass(const MethodCall& c, std::size_t i) {
     return runGpuHiz(*c.scene, c.view, gpuHizSides[i], gpuHiz[i], c.pictures);
@@ -102,23 +100,10 @@ const std::vector<CullingMethod>& cullingMethods() {
         // name, configurations, default, exact ones, exact at 64 x 64, map counters, pass, map agreement
         {"hom", names(homThresholds), 0, {}, {}, true, hom, {}},
         {"hom-conservative", names(homThresholds), 0, {}, {"255"}, true, homConservativePass, {}},
-        {"cpu-depth",
-         names(cpuDepthConfigs),
-         3,
-         {"640", "640-triangles", "640-2-threads"},
-         {},
-         false,
-         cpuDepthPass,
+        {"cpu-depth", names(cpuDepthConfigs), 3, {"640", "640-triangles", "640-2-threads"}, {}, false, cpuDepthPass,
          cpuDepthAgreement},
         {"gpu-hiz", names(gpuHizSides), 0, {"640"}, {}, false, gpuHizPass, {}},
-        {"occlusion-query",
-         {"stop-and-wait", "previous-frame"},
-         0,
-         {"stop-and-wait"},
-         {},
-         false,
-         queries,
-         {}},
+        {"occlusion-query", {"stop-and-wait", "previous-frame"}, 0, {"stop-and-wait"}, {}, false, queries, {}},
     };
     return methods;
 }

@@ -79,8 +79,7 @@ ConfigSummary summarize(const std::vector<MethodRow>& rows, const std::string& m
         hiding += row.counts.hideable > 0;
         s.totalFalseCulls += row.counts.falseCulls;
         passes.push_back(row.pass.median);
-        if (s.worstFalseCull.angle < 0 || falseShare > s.worstFalseCull.value)
-            s.worstFalseCull = {row.angle, falseShare};
+        if (s.worstFalseCull.angle < 0 || falseShare > s.worstFalseCull.value) s.worstFalseCull = {row.angle, falseShare};
         if (row.angle < from || row.angle > to) continue;
         const double ratio = share(row.frame.median, row.drawAll);
         const double floorRatio = share(row.frame.median, row.oracleOccluders);
@@ -101,9 +100,8 @@ ConfigSummary summarize(const std::vector<MethodRow>& rows, const std::string& m
 }
 
 std::string csvHeader() {
-    std::string header =
-        "method,config,angle,occludees,culled,visible,hideable,hideableCulled,falseCulls,"
-        "falseCullPixels,coarseFalseCulls,missedCulls,extraCulls,passedHom,passedDeb,stageNames";
+    std::string header = "method,config,angle,occludees,culled,visible,hideable,hideableCulled,falseCulls,"
+                         "falseCullPixels,coarseFalseCulls,missedCulls,extraCulls,passedHom,passedDeb,stageNames";
     for (std::size_t i = 1; i <= maxStages; ++i)
         header += ",stage" + std::to_string(i) + "Ms,stage" + std::to_string(i) + "IqrMs";
     return header + ",passMs,passIqrMs,drawMs,drawIqrMs,frameMs,frameIqrMs,drawAllMs,oracleMs,"
@@ -123,14 +121,13 @@ std::string csvLine(const MethodRow& row) {
                        std::to_string(c.visible) + "," + std::to_string(c.hideable) + "," +
                        std::to_string(c.hideableCulled) + "," + std::to_string(c.falseCulls) + "," +
                        std::to_string(c.falseCullPixels) + "," + std::to_string(c.coarseFalseCulls) + "," +
-                       std::to_string(c.missedCulls) + "," + std::to_string(c.extraCulls) + ",";
-    line +=
-        row.homCounters ? std::to_string(row.passedHom) + "," + std::to_string(row.passedDeb) + "," : ",,";
+                       std::to_string(c.missedCulls) + "," +
+                       std::to_string(c.extraCulls) + ",";
+    line += row.homCounters ? std::to_string(row.passedHom) + "," + std::to_string(row.passedDeb) + "," : ",,";
     for (std::size_t i = 0; i < row.stageNames.size(); ++i) line += (i ? ";" : "") + row.stageNames[i];
     for (std::size_t i = 0; i < maxStages; ++i)
         line += i < row.stages.size() ? "," + ms(row.stages[i].median) + "," + ms(row.stages[i].iqr()) : ",,";
-    for (const Spread* s : {&row.pass, &row.draw, &row.frame})
-        line += "," + ms(s->median) + "," + ms(s->iqr());
+    for (const Spread* s : {&row.pass, &row.draw, &row.frame}) line += "," + ms(s->median) + "," + ms(s->iqr());
     line += "," + ms(row.drawAll) + "," + ms(row.oracle) + "," + ms(row.oracleOccluders);
     for (double floor : {row.drawAll, row.oracle, row.oracleOccluders})
         line += "," + number(share(row.frame.median, floor));

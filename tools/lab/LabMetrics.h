@@ -26,14 +26,14 @@ Spread spreadOf(std::vector<double> values);
 struct Judgement {
     std::uint32_t occludees = 0;
     std::uint32_t culled = 0;
-    std::uint32_t visible = 0;          // showing at least one pixel in the full-scene ID frame
-    std::uint32_t hideable = 0;         // hidden by the occluders alone
-    std::uint32_t hideableCulled = 0;   // culled and hideable
-    std::uint32_t falseCulls = 0;       // culled but visible: picture lost
-    std::uint64_t falseCullPixels = 0;  // the ID-frame pixels of the false culls
+    std::uint32_t visible = 0;         // showing at least one pixel in the full-scene ID frame
+    std::uint32_t hideable = 0;        // hidden by the occluders alone
+    std::uint32_t hideableCulled = 0;  // culled and hideable
+    std::uint32_t falseCulls = 0;      // culled but visible: picture lost
+    std::uint64_t falseCullPixels = 0; // the ID-frame pixels of the false culls
     std::uint32_t coarseFalseCulls = 0; // false culls that show even in a 64 x 64 ID frame
-    std::uint32_t missedCulls = 0;      // hideable but drawn: work not saved
-    std::uint32_t extraCulls = 0;       // culled though not hideable (false culls included)
+    std::uint32_t missedCulls = 0;     // hideable but drawn: work not saved
+    std::uint32_t extraCulls = 0;      // culled though not hideable (false culls included)
 };
 
 // Counts from per-occludee flags and ID pixels (at 640 x 640 and at 64 x 64), all indexed like
@@ -62,7 +62,7 @@ struct MethodRow {
     double coverageAgreement = -1.0; // share of map texels agreeing with the viewer's level 0; < 0: none
 };
 
-double falseCullShare(const MethodRow& row);      // false culls / visible occludees
+double falseCullShare(const MethodRow& row); // false culls / visible occludees
 double hideableCulledShare(const MethodRow& row); // hideable culled / hideable
 
 struct AngleValue {
@@ -78,11 +78,11 @@ struct ConfigSummary {
     AngleValue worstFalseCull; // the most false culls (share of visible), first angle on ties
     std::uint32_t totalFalseCulls = 0;
     double meanHideableCulled = 0.0; // over the angles at which the occluders hide something
-    double meanPass = 0.0;           // seconds, mean over angles of the median pass
-    double medianPass = 0.0;         // seconds, median over angles
-    AngleValue bestRatio;            // culled frame / draw-all, within [from, to]
+    double meanPass = 0.0;   // seconds, mean over angles of the median pass
+    double medianPass = 0.0; // seconds, median over angles
+    AngleValue bestRatio;    // culled frame / draw-all, within [from, to]
     AngleValue worstRatio;
-    AngleValue worstFloorRatio;    // culled frame / oracle-occluders, within [from, to]
+    AngleValue worstFloorRatio; // culled frame / oracle-occluders, within [from, to]
     double medianFloorRatio = 0.0; // median of those per-angle ratios
 };
 

@@ -30,12 +30,11 @@ std::string number(double value) {
 
 // The column of the CSV rows of one method and configuration, NaN elsewhere.
 std::string only(const std::string& method, const std::string& config, const std::string& column) {
-    return "(strcol('method') eq '" + method + "' && strcol('config') eq '" + config + "' ? column('" +
-           column + "') : NaN)";
+    return "(strcol('method') eq '" + method + "' && strcol('config') eq '" + config + "' ? column('" + column +
+           "') : NaN)";
 }
 
-void paretoPlot(std::ostream& gp, const std::vector<MethodRow>& rows,
-                const std::vector<CullingMethod>& methods) {
+void paretoPlot(std::ostream& gp, const std::vector<MethodRow>& rows, const std::vector<CullingMethod>& methods) {
     gp << "$pareto << EOD\n";
     for (std::size_t m = 0; m < methods.size(); ++m)
         for (const std::string& config : methods[m].configs) {
@@ -70,8 +69,7 @@ void cullingPlot(std::ostream& gp, const std::string& data, const std::vector<Me
     const double width = 1.0 / static_cast<double>(std::max<std::size_t>(methods.size(), 1));
     gp << "set terminal pngcairo size " << 380 * methods.size() << ",720 font ',9'\n"
        << "set output '" << cullingPlotName << "'\n"
-       << "set multiplot title 'Occludees culled (top, of 640) and falsely culled (bottom, own axis) by fake "
-          "camera "
+       << "set multiplot title 'Occludees culled (top, of 640) and falsely culled (bottom, own axis) by fake camera "
           "angle'\n"
        << "set xrange [0:355]\nset xtics 0,90,360\nset mxtics 2\nset grid\n"
        << "set key inside top left vertical opaque font ',7' samplen 1.5 spacing 0.85\n";
@@ -83,9 +81,8 @@ void cullingPlot(std::ostream& gp, const std::string& data, const std::vector<Me
            << "set rmargin at screen " << number(left + width - 8 * pixel) << "\n";
         // Culled, beside what the two floors cull.
         gp << "set tmargin at screen 0.90\nset bmargin at screen 0.52\nset title '" << method.name << "'\n"
-           << "set xlabel ''\nset format x ''\nset yrange [0:660]\nset ylabel "
-           << (m == 0 ? "'occludees'" : "''") << "\nplot " << data
-           << " using 'angle':" << only(oracleName, "-", "culled")
+           << "set xlabel ''\nset format x ''\nset yrange [0:660]\nset ylabel " << (m == 0 ? "'occludees'" : "''")
+           << "\nplot " << data << " using 'angle':" << only(oracleName, "-", "culled")
            << " with lines lw 1 lc rgb '#999999' title 'hidden', \\\n     " << data
            << " using 'angle':" << only(oracleOccludersName, "-", "culled")
            << " with lines lw 2 lc rgb '#555555' title 'hideable'";
@@ -94,21 +91,18 @@ void cullingPlot(std::ostream& gp, const std::string& data, const std::vector<Me
                << " with lines lw 1.5 lc rgb '" << colour(c) << "' title '" << method.configs[c] << "'";
         gp << "\n";
         gp << "set tmargin at screen 0.46\nset bmargin at screen 0.08\nset title ''\n"
-           << "set xlabel 'angle (degrees)'\nset format x '%g'\nset yrange [0:" << worstFalse + 1
-           << "]\nset ylabel " << (m == 0 ? "'false culls'" : "''") << "\nplot ";
+           << "set xlabel 'angle (degrees)'\nset format x '%g'\nset yrange [0:" << worstFalse + 1 << "]\nset ylabel "
+           << (m == 0 ? "'false culls'" : "''") << "\nplot ";
         for (std::size_t c = 0; c < method.configs.size(); ++c)
-            gp << (c ? ", \\\n     " : "") << data
-               << " using 'angle':" << only(method.name, method.configs[c], "falseCulls")
-               << " with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '" << colour(c) << "' title '"
-               << method.configs[c] << "'";
+            gp << (c ? ", \\\n     " : "") << data << " using 'angle':" << only(method.name, method.configs[c], "falseCulls")
+               << " with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '" << colour(c) << "' title '" << method.configs[c] << "'";
         gp << "\n";
     }
     gp << "unset multiplot\nunset title\nset format x '%g'\nunset xrange\nset xtics autofreq\n"
           "set lmargin\nset rmargin\nset tmargin\nset bmargin\nset autoscale y\n";
 }
 
-void costPlot(std::ostream& gp, const std::vector<MethodRow>& rows,
-              const std::vector<CullingMethod>& methods) {
+void costPlot(std::ostream& gp, const std::vector<MethodRow>& rows, const std::vector<CullingMethod>& methods) {
     const std::vector<int>& angles = costPlotAngles();
     for (int angle : angles) {
         gp << "$cost" << angle << " << EOD\n";
@@ -132,17 +126,15 @@ void costPlot(std::ostream& gp, const std::vector<MethodRow>& rows,
        << ",1 title 'Culled frame: the culling pass stage by stage, then drawing the survivors and occluders "
           "(medians)'\n"
        << "set style data histograms\nset style histogram rowstacked\nset style fill solid 0.85 border -1\n"
-       << "set boxwidth 0.75\nunset xlabel\nset grid ytics\nset xtics rotate by -35 font ',8'\nset yrange "
-          "[0:*]\n"
-       << "set ylabel 'milliseconds'\nset key outside right top vertical\nset lmargin 9\nset rmargin 22\nset "
-          "bmargin 9\n";
+       << "set boxwidth 0.75\nunset xlabel\nset grid ytics\nset xtics rotate by -35 font ',8'\nset yrange [0:*]\n"
+       << "set ylabel 'milliseconds'\nset key outside right top vertical\nset lmargin 9\nset rmargin 22\nset bmargin 9\n";
     const char* const shades[] = {"#1f618d", "#5dade2", "#a9cce3", "#d6eaf8"};
     for (int angle : angles) {
         const MethodRow* floor = findRow(rows, oracleOccludersName, "-", angle);
         gp << "set title 'fake camera at " << angle << " degrees'\nplot ";
         for (std::size_t s = 0; s < maxStages; ++s)
-            gp << "$cost" << angle << " using " << s + 2 << (s == 0 ? ":xtic(1)" : "") << " lc rgb '"
-               << shades[s] << "' title 'pass stage " << s + 1 << "', ";
+            gp << "$cost" << angle << " using " << s + 2 << (s == 0 ? ":xtic(1)" : "") << " lc rgb '" << shades[s]
+               << "' title 'pass stage " << s + 1 << "', ";
         gp << "$cost" << angle << " using " << maxStages + 2 << " lc rgb '#bbbbbb' title 'drawing'";
         if (floor)
             gp << ", " << number(floor->draw.median * 1.10e3)

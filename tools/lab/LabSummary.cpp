@@ -21,9 +21,7 @@ std::string ratio(double value) { return format("%.2f", value); }
 std::string at(const AngleValue& v, std::string (*show)(double)) {
     return v.angle < 0 ? "-" : show(v.value) + " (" + std::to_string(v.angle) + ")";
 }
-std::string worstFalse(const ConfigSummary& s) {
-    return s.totalFalseCulls == 0 ? "none" : at(s.worstFalseCull, percent);
-}
+std::string worstFalse(const ConfigSummary& s) { return s.totalFalseCulls == 0 ? "none" : at(s.worstFalseCull, percent); }
 
 const CullingMethod* methodNamed(const std::vector<CullingMethod>& methods, const std::string& name) {
     for (const CullingMethod& m : methods)
@@ -39,8 +37,7 @@ Spread passSpread(const std::vector<MethodRow>& rows, const std::string& method,
     return spreadOf(values);
 }
 
-void writeMethodTables(std::ostream& out, const std::vector<MethodRow>& rows,
-                       const std::vector<CullingMethod>& methods) {
+void writeMethodTables(std::ostream& out, const std::vector<MethodRow>& rows, const std::vector<CullingMethod>& methods) {
     for (const CullingMethod& method : methods) {
         const MethodRow* sample = nullptr;
         for (const MethodRow& row : rows)
@@ -55,56 +52,47 @@ void writeMethodTables(std::ostream& out, const std::vector<MethodRow>& rows,
                 out << (s ? ", " : " ") << s + 1 << " " << sample->stageNames[s];
             out << ".\n\n";
         }
-        out << "| config | mean false-cull share | worst false-cull share (angle) | false culls, all angles "
-               "| "
-               "hideable culled | median pass ms (IQR over angles) | best frame / draw-all "
-            << wallsFacingFrom << "-" << wallsFacingTo
-            << " (angle) | worst (angle) | worst frame / oracle-occluders (angle) |\n"
+        out << "| config | mean false-cull share | worst false-cull share (angle) | false culls, all angles | "
+               "hideable culled | median pass ms (IQR over angles) | best frame / draw-all " << wallsFacingFrom << "-"
+            << wallsFacingTo << " (angle) | worst (angle) | worst frame / oracle-occluders (angle) |\n"
             << "|---|---:|---:|---:|---:|---:|---:|---:|---:|\n";
         for (const std::string& config : method.configs) {
             const ConfigSummary s = summarize(rows, method.name, config, wallsFacingFrom, wallsFacingTo);
             if (s.angles == 0) continue;
             const Spread pass = passSpread(rows, method.name, config);
-            out << "| " << config << " | " << percent(s.meanFalseCullShare) << " | " << worstFalse(s) << " | "
-                << s.totalFalseCulls << " | " << percent(s.meanHideableCulled) << " | " << ms(pass.median)
-                << " (" << ms(pass.iqr()) << ") | " << at(s.bestRatio, ratio) << " | "
-                << at(s.worstRatio, ratio) << " | " << at(s.worstFloorRatio, ratio) << " |\n";
+            out << "| " << config << " | " << percent(s.meanFalseCullShare) << " | " << worstFalse(s)
+                << " | " << s.totalFalseCulls << " | " << percent(s.meanHideableCulled) << " | " << ms(pass.median)
+                << " (" << ms(pass.iqr()) << ") | " << at(s.bestRatio, ratio) << " | " << at(s.worstRatio, ratio)
+                << " | " << at(s.worstFloorRatio, ratio) << " |\n";
         }
         out << "\n";
     }
 }
 
-void writeHeadline(std::ostream& out, const std::vector<MethodRow>& rows,
-                   const std::vector<CullingMethod>& methods) {
-    out << "| method (default configuration) | mean false-cull share | worst (angle) | hideable culled | "
-           "median pass ms | "
-           "frame / draw-all at "
-        << wallsFacingFrom << "-" << wallsFacingTo
-        << ", best - worst | worst frame / "
+void writeHeadline(std::ostream& out, const std::vector<MethodRow>& rows, const std::vector<CullingMethod>& methods) {
+    out << "| method (default configuration) | mean false-cull share | worst (angle) | hideable culled | median pass ms | "
+           "frame / draw-all at " << wallsFacingFrom << "-" << wallsFacingTo << ", best - worst | worst frame / "
            "oracle-occluders (angle) |\n|---|---:|---:|---:|---:|---:|---:|\n";
     for (const CullingMethod& method : methods) {
         const std::string& config = method.configs[method.defaultConfig];
         const ConfigSummary s = summarize(rows, method.name, config, wallsFacingFrom, wallsFacingTo);
         if (s.angles == 0) continue;
         out << "| " << method.name << " " << config << " | " << percent(s.meanFalseCullShare) << " | "
-            << worstFalse(s) << " | " << percent(s.meanHideableCulled) << " | " << ms(s.medianPass) << " | "
-            << ratio(s.bestRatio.value) << " - " << ratio(s.worstRatio.value) << " | "
+            << worstFalse(s) << " | " << percent(s.meanHideableCulled) << " | " << ms(s.medianPass)
+            << " | " << ratio(s.bestRatio.value) << " - " << ratio(s.worstRatio.value) << " | "
             << at(s.worstFloorRatio, ratio) << " |\n";
     }
     out << "\n";
 }
 
 void writeBaselines(std::ostream& out, const std::vector<MethodRow>& rows) {
-    out << "| baseline | occludees culled at 180 / 225 / 270 | frame ms at 180 | 225 | 270 "
-           "|\n|---|---:|---:|---:|---:|\n";
+    out << "| baseline | occludees culled at 180 / 225 / 270 | frame ms at 180 | 225 | 270 |\n|---|---:|---:|---:|---:|\n";
     for (const char* name : {drawAllName, oracleName, oracleOccludersName}) {
         std::string culled, frames;
         for (int angle : costPlotAngles()) {
             const MethodRow* row = findRow(rows, name, "-", angle);
-            culled +=
-                (culled.empty() ? "" : " / ") + (row ? std::to_string(row->counts.culled) : std::string("-"));
-            frames += " | " + (row ? ms(row->frame.median) + " (IQR " + ms(row->frame.iqr()) + ")"
-                                   : std::string("-"));
+            culled += (culled.empty() ? "" : " / ") + (row ? std::to_string(row->counts.culled) : std::string("-"));
+            frames += " | " + (row ? ms(row->frame.median) + " (IQR " + ms(row->frame.iqr()) + ")" : std::string("-"));
         }
         out << "| " << name << " | " << culled << frames << " |\n";
     }
@@ -112,8 +100,8 @@ void writeBaselines(std::ostream& out, const std::vector<MethodRow>& rows) {
 }
 
 // Angles at which a configuration's culled set is exactly the hideable set, of those measured.
-std::pair<std::size_t, std::size_t> hideableSetMatches(const std::vector<MethodRow>& rows,
-                                                       const std::string& method, const std::string& config) {
+std::pair<std::size_t, std::size_t> hideableSetMatches(const std::vector<MethodRow>& rows, const std::string& method,
+                                                       const std::string& config) {
     std::size_t equal = 0, all = 0;
     for (const MethodRow& row : rows)
         if (row.method == method && row.config == config) {
@@ -178,8 +166,7 @@ void writeCpuDepthTargets(std::ostream& out, const std::vector<MethodRow>& rows)
     }
 }
 
-void writeTargets(std::ostream& out, const std::vector<MethodRow>& rows,
-                  const std::vector<CullingMethod>& methods) {
+void writeTargets(std::ostream& out, const std::vector<MethodRow>& rows, const std::vector<CullingMethod>& methods) {
     out << "## Targets\n\n";
     const auto summaryOf = [&](const std::string& method, const std::string& config) {
         return summarize(rows, method, config, wallsFacingFrom, wallsFacingTo);
@@ -188,13 +175,13 @@ void writeTargets(std::ostream& out, const std::vector<MethodRow>& rows,
         const ConfigSummary s = summaryOf("occlusion-query", "stop-and-wait");
         const auto match = hideableSetMatches(rows, "occlusion-query", "stop-and-wait");
         out << "- occlusion-query stop-and-wait: " << s.totalFalseCulls << " false culls over " << s.angles
-            << " angles (target 0); culled set equal to the occluder-only hidden set at " << match.first
-            << " of " << match.second << " angles.\n";
+            << " angles (target 0); culled set equal to the occluder-only hidden set at " << match.first << " of "
+            << match.second << " angles.\n";
         const ConfigSummary p = summaryOf("occlusion-query", "previous-frame");
         if (p.angles > 0)
-            out << "- occlusion-query previous-frame (the camera turning 5 degrees a frame): "
-                << p.totalFalseCulls << " occludees popping in over " << p.angles << " angles, worst "
-                << at(p.worstFalseCull, percent) << " of the visible ones.\n";
+            out << "- occlusion-query previous-frame (the camera turning 5 degrees a frame): " << p.totalFalseCulls
+                << " occludees popping in over " << p.angles << " angles, worst " << at(p.worstFalseCull, percent)
+                << " of the visible ones.\n";
     }
     if (const CullingMethod* m = methodNamed(methods, "hom-conservative")) {
         std::uint32_t coarse = 0, lower = 0;
@@ -205,13 +192,11 @@ void writeTargets(std::ostream& out, const std::vector<MethodRow>& rows,
                 lower += atDefault ? 0 : row.counts.falseCulls;
             }
         const ConfigSummary s = summaryOf(m->name, m->configs[m->defaultConfig]);
-        out << "- hom-conservative at threshold " << s.config << ": " << s.totalFalseCulls
-            << " false culls over " << s.angles << " angles; " << coarse
-            << " of them show even in a 64 x 64 ID frame (what a wrong depth part would cull; target 0), the "
-               "other "
+        out << "- hom-conservative at threshold " << s.config << ": " << s.totalFalseCulls << " false culls over "
+            << s.angles << " angles; " << coarse
+            << " of them show even in a 64 x 64 ID frame (what a wrong depth part would cull; target 0), the other "
             << s.totalFalseCulls - coarse
-            << " are due to the map's 64 x 64 resolution. The lower thresholds, which accept partly covered "
-               "texels, "
+            << " are due to the map's 64 x 64 resolution. The lower thresholds, which accept partly covered texels, "
                "add up to "
             << lower << " false culls over their angles.\n";
     }
@@ -259,38 +244,29 @@ void writeTargets(std::ostream& out, const std::vector<MethodRow>& rows,
 
 } // namespace
 
-void writeIndex(std::ostream& out, const std::vector<MethodRow>& rows,
-                const std::vector<CullingMethod>& methods, const std::vector<SweepPicture>& pictures,
-                const LabRunInfo& info) {
+void writeIndex(std::ostream& out, const std::vector<MethodRow>& rows, const std::vector<CullingMethod>& methods,
+                const std::vector<SweepPicture>& pictures, const LabRunInfo& info) {
     std::size_t angles = 0;
     for (const MethodRow& row : rows) angles += row.method == drawAllName;
     out << "# Culling lab: " << methods.size() << " methods compared\n\n"
-        << "Run " << info.started << " on " << info.renderer << (info.load.empty() ? "" : "; " + info.load)
-        << ". " << angles << " fake-camera angles, " << rows.size() << " rows (results.csv), medians of "
-        << info.repeats << " repetitions with glFinish around GL work; sweep "
-        << format("%.0f", info.sweepSeconds) << " s.\n\n"
-        << "- visible: an occludee showing at least one pixel when all 1000 objects are drawn, depth-tested, "
-           "in ID "
-           "colours at 640 x 640 from the fake camera. hideable: hidden by the occluders alone (their depth "
-           "at 640 x "
+        << "Run " << info.started << " on " << info.renderer << (info.load.empty() ? "" : "; " + info.load) << ". "
+        << angles << " fake-camera angles, " << rows.size() << " rows (results.csv), medians of " << info.repeats
+        << " repetitions with glFinish around GL work; sweep " << format("%.0f", info.sweepSeconds) << " s.\n\n"
+        << "- visible: an occludee showing at least one pixel when all 1000 objects are drawn, depth-tested, in ID "
+           "colours at 640 x 640 from the fake camera. hideable: hidden by the occluders alone (their depth at 640 x "
            "640): all that a culler knowing only the occluders can remove.\n"
-        << "- false cull: culled but visible; false-cull share = false culls / visible occludees. Missed "
-           "cull: "
+        << "- false cull: culled but visible; false-cull share = false culls / visible occludees. Missed cull: "
            "hideable but drawn.\n"
-        << "- culled frame = the culling pass + drawing the survivors and every occluder, lit from the fake "
-           "camera, "
-           "with the frame's clears. Baselines cost no pass: draw-all culls nothing, oracle culls every "
-           "occludee "
-           "that does not show, oracle-occluders every hideable one. Frame ratios are medians of culled "
-           "frames over "
+        << "- culled frame = the culling pass + drawing the survivors and every occluder, lit from the fake camera, "
+           "with the frame's clears. Baselines cost no pass: draw-all culls nothing, oracle culls every occludee "
+           "that does not show, oracle-occluders every hideable one. Frame ratios are medians of culled frames over "
            "the baseline's.\n\n";
     out << "## Headline\n\n";
     writeHeadline(out, rows, methods);
     writeTargets(out, rows, methods);
     if (info.plots)
         out << "## Choosing a method\n\n![Pareto plot](" << paretoPlotName
-            << ")\n\n*Mean culling-pass cost (log scale) against the mean false-cull share (left) and the "
-               "share of "
+            << ")\n\n*Mean culling-pass cost (log scale) against the mean false-cull share (left) and the share of "
                "hideable occludees culled (right), one point per method and configuration.*\n\n";
     out << "## Per method\n\n";
     writeMethodTables(out, rows, methods);
@@ -298,22 +274,16 @@ void writeIndex(std::ostream& out, const std::vector<MethodRow>& rows,
     writeBaselines(out, rows);
     if (info.plots)
         out << "## By angle\n\n![Culled and false culls by angle](" << cullingPlotName
-            << ")\n\n*Per method, one line per configuration: occludees culled (top; grey: what the oracle "
-               "and the "
+            << ")\n\n*Per method, one line per configuration: occludees culled (top; grey: what the oracle and the "
                "oracle-occluders floor cull) and false culls (bottom, on an axis of their own).*\n\n"
             << "![Frame cost at 180, 225 and 270 degrees](" << costPlotName
-            << ")\n\n*Culled frame per method and configuration, stacked: the pass's stages (named in the "
-               "tables "
-               "above) and drawing; beside them the baselines and, dashed, 1.10 x the oracle-occluders "
-               "floor.*\n\n";
+            << ")\n\n*Culled frame per method and configuration, stacked: the pass's stages (named in the tables "
+               "above) and drawing; beside them the baselines and, dashed, 1.10 x the oracle-occluders floor.*\n\n";
     out << "## Pictures\n\n"
         << "Left: the fake camera's view, occludees painted by outcome (blue drawn and visible, green culled "
-           "correctly, magenta falsely culled, orange missed cull, grey drawn but hidden by other occludees "
-           "only), the "
-           "occluders a see-through dim red over them. Right: the method's buffers, each captioned with its "
-           "level "
-           "and resolution; grey key under them: 0 black (empty, or farthest) to 255 white (covered, or "
-           "nearest).\n\n";
+           "correctly, magenta falsely culled, orange missed cull, grey drawn but hidden by other occludees only), the "
+           "occluders a see-through dim red over them. Right: the method's buffers, each captioned with its level "
+           "and resolution; grey key under them: 0 black (empty, or farthest) to 255 white (covered, or nearest).\n\n";
     for (const SweepPicture& p : pictures) {
         out << "![" << p.method << " at " << p.angle << " degrees](" << p.file << ")\n\n*" << p.method << " "
             << p.config << " at " << p.angle << " degrees";

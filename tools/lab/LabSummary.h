@@ -24,6 +24,5 @@ struct LabRunInfo {
 constexpr int wallsFacingFrom = 180;
 constexpr int wallsFacingTo = 270;
 
-void writeIndex(std::ostream& out, const std::vector<MethodRow>& rows,
-                const std::vector<CullingMethod>& methods, const std::vector<SweepPicture>& pictures,
-                const LabRunInfo& info);
+void writeIndex(std::ostream& out, const std::vector<MethodRow>& rows, const std::vector<CullingMethod>& methods,
+                const std::vector<SweepPicture>& pictures, const LabRunInfo& info);

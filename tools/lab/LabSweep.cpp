@@ -53,6 +53,7 @@ CullOutcome runGuarded(const CullingMethod& method, const MethodCall& call, std:
     return guarded([&] { return method.run(call, config); });
 }
 
+
 struct Run {
     const CullingMethod* method = nullptr;
     std::size_t config = 0;
@@ -72,8 +73,7 @@ std::size_t setIndex(std::vector<std::vector<bool>>& sets, const std::vector<boo
 }
 
 void keepSample(Run& run, const CullOutcome& outcome) {
-    for (std::size_t s = 0; s < outcome.stages.size(); ++s)
-        run.stageSamples[s].push_back(outcome.stages[s].seconds);
+    for (std::size_t s = 0; s < outcome.stages.size(); ++s) run.stageSamples[s].push_back(outcome.stages[s].seconds);
     run.passSamples.push_back(passSeconds(outcome));
 }
 
@@ -83,8 +83,7 @@ struct AngleWork {
     MethodCall call;
     std::vector<std::uint32_t> idPixels, coarsePixels; // per occludee, at 640 x 640 and 64 x 64
     std::vector<bool> visible, hidden, hideable;
-    std::vector<std::vector<bool>>
-        sets; // culled flags: draw-all, oracle, oracle-occluders, then the methods'
+    std::vector<std::vector<bool>> sets; // culled flags: draw-all, oracle, oracle-occluders, then the methods'
     std::vector<std::vector<std::uint32_t>> lists;
     std::vector<Run> runs;
     std::vector<std::vector<double>> drawSamples; // per set, one per repetition
@@ -92,8 +91,7 @@ struct AngleWork {
 
 // One repetition of drawing every set, with the fake camera at the angle.
 void drawEachSet(AngleWork& a) {
-    for (std::size_t s = 0; s < a.sets.size(); ++s)
-        a.drawSamples[s].push_back(timed([&] { drawFrame(a.lists[s]); }));
+    for (std::size_t s = 0; s < a.sets.size(); ++s) a.drawSamples[s].push_back(timed([&] { drawFrame(a.lists[s]); }));
 }
 
 std::string where(const Run& run, int angle) {
@@ -133,8 +131,8 @@ std::vector<MethodRow> methodMajor(std::vector<MethodRow> rows, const std::vecto
     return rows;
 }
 
-SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& methods,
-                     const std::string& folder, std::ostream& progress) {
+SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& methods, const std::string& folder,
+                     std::ostream& progress) {
     SweepResult sweep;
     IdScene idScene = makeIdScene(sceneObjects);
     std::vector<SceneObject> painted = sceneObjects;
@@ -159,8 +157,7 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
 
         const IdCoverage coverage = renderIdFrame(idScene, fakeCamera, frameSide);
         if (coverage.unknownPixels > 0)
-            sweep.problems.push_back("angle " + std::to_string(angle) + ": " +
-                                     std::to_string(coverage.unknownPixels) +
+            sweep.problems.push_back("angle " + std::to_string(angle) + ": " + std::to_string(coverage.unknownPixels) +
                                      " pixels of the ID frame name no object");
         // The same frame at the map's resolution: a false cull that shows even there is not one
         // of resolution.
@@ -198,14 +195,12 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
         drawEachSet(a);
         work.push_back(std::move(a));
 
-        const double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         const AngleWork& w = work.back();
         progress << "[" << work.size() << "/" << plan.angles.size() << "] angle " << angle << ": "
                  << std::count(w.hidden.begin(), w.hidden.end(), true) << " hidden, "
                  << std::count(w.hideable.begin(), w.hideable.end(), true) << " by the occluders alone; "
-                 << w.sets.size() << " distinct frames (" << static_cast<int>(seconds * 1e3) << " ms)"
-                 << std::endl;
+                 << w.sets.size() << " distinct frames (" << static_cast<int>(seconds * 1e3) << " ms)" << std::endl;
     }
 
     // The other repetitions sweep every angle again, so that a burst of load elsewhere on the
@@ -227,16 +222,15 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
             drawEachSet(a);
         }
         progress << "repetition " << round + 1 << "/" << plan.repeats << " of every angle ("
-                 << static_cast<int>(
-                        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count())
+                 << static_cast<int>(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count())
                  << " s)" << std::endl;
     }
 
     for (const AngleWork& a : work) {
         const double drawAll = median(a.drawSamples[0]), oracle = median(a.drawSamples[1]),
                      oracleOccluders = median(a.drawSamples[2]);
-        const auto row = [&](const std::string& method, const std::string& config,
-                             const std::vector<bool>& culled, std::size_t set) {
+        const auto row = [&](const std::string& method, const std::string& config, const std::vector<bool>& culled,
+                             std::size_t set) {
             MethodRow r;
             r.method = method;
             r.config = config;
@@ -249,8 +243,7 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
             return r;
         };
         for (const Run& run : a.runs) {
-            MethodRow r =
-                row(run.method->name, run.method->configs[run.config], run.first.culled, run.drawnSet);
+            MethodRow r = row(run.method->name, run.method->configs[run.config], run.first.culled, run.drawnSet);
             r.homCounters = run.method->mapCounters;
             r.passedHom = run.first.passedHom;
             r.passedDeb = run.first.passedDeb;
@@ -275,17 +268,15 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
                 sweep.problems.push_back(where(run, a.angle) + ": " + std::to_string(r.counts.falseCulls) +
                                          " false culls from a configuration meant to have none");
             if (r.counts.coarseFalseCulls > 0 && listed(run.method->coarseExact))
-                sweep.problems.push_back(
-                    where(run, a.angle) + ": " + std::to_string(r.counts.coarseFalseCulls) +
-                    " false culls that show even at 64 x 64, from a configuration meant to have none");
+                sweep.problems.push_back(where(run, a.angle) + ": " + std::to_string(r.counts.coarseFalseCulls) +
+                                         " false culls that show even at 64 x 64, from a configuration meant to have none");
             sweep.rows.push_back(std::move(r));
         }
         sweep.rows.push_back(row(drawAllName, "-", a.sets[0], 0));
         sweep.rows.push_back(row(oracleName, "-", a.sets[1], 1));
         sweep.rows.push_back(row(oracleOccludersName, "-", a.sets[2], 2));
 
-        if (std::find(plan.pictureAngles.begin(), plan.pictureAngles.end(), a.angle) ==
-            plan.pictureAngles.end())
+        if (std::find(plan.pictureAngles.begin(), plan.pictureAngles.end(), a.angle) == plan.pictureAngles.end())
             continue;
         aimFakeCamera(a.angle);
         for (const CullingMethod& method : methods) {
@@ -295,18 +286,14 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
             const CullOutcome outcome = runGuarded(method, withPictures, method.defaultConfig);
             std::vector<Outcome> outcomes;
             for (std::size_t i = 0; i < occludees; ++i)
-                outcomes.push_back(classifyOutcome(i < outcome.culled.size() && outcome.culled[i],
-                                                   a.visible[i], a.hideable[i]));
-            SweepPicture picture{method.name,
-                                 method.configs[method.defaultConfig],
-                                 a.angle,
-                                 "outcomes-" + method.name + "-" + std::to_string(a.angle) + ".png",
-                                 {}};
+                outcomes.push_back(
+                    classifyOutcome(i < outcome.culled.size() && outcome.culled[i], a.visible[i], a.hideable[i]));
+            SweepPicture picture{method.name, method.configs[method.defaultConfig], a.angle,
+                                 "outcomes-" + method.name + "-" + std::to_string(a.angle) + ".png", {}};
             for (const BufferPicture& buffer : outcome.pictures) picture.captions.push_back(buffer.caption);
             if (!writeRgbPng(folder + "/" + picture.file,
                              outcomeSheet(outcomeView(painted, outcomes, frameSide), outcome.pictures)))
-                sweep.problems.push_back("angle " + std::to_string(a.angle) + ": " + picture.file +
-                                         " not written");
+                sweep.problems.push_back("angle " + std::to_string(a.angle) + ": " + picture.file + " not written");
             sweep.pictures.push_back(std::move(picture));
         }
     }

@@ -24,12 +24,12 @@ struct SweepPicture {
     std::string method;
     std::string config;
     int angle = 0;
-    std::string file;                  // within the output folder
+    std::string file; // within the output folder
     std::vector<std::string> captions; // of the buffers, in the order the sheet shows them
 };
 
 struct SweepResult {
-    std::vector<MethodRow> rows; // angle after angle; at each, the methods then the baselines
+    std::vector<MethodRow> rows;       // angle after angle; at each, the methods then the baselines
     std::vector<SweepPicture> pictures;
     std::vector<std::string> problems; // consistency failures; empty when all checks held
 };
@@ -41,5 +41,5 @@ std::vector<MethodRow> methodMajor(std::vector<MethodRow> rows, const std::vecto
 // GL: needs the lab's window, the built scene, the allocated occlusion map and the viewer's
 // projection (reshape at 640 x 640). Writes the pictures into `folder`; one progress line per
 // angle on `progress`. Leaves the cameras, the lock and the threshold changed.
-SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& methods,
-                     const std::string& folder, std::ostream& progress);
+SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& methods, const std::string& folder,
+                     std::ostream& progress);

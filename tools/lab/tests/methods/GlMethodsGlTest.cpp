@@ -146,11 +146,9 @@ TEST_F(GlMethods, HomConservativeHandScenes) {
         const char* name;
         int threshold;
         bool culled;
-    } cases[] = {{"in front", 255, true},
-                 {"beside", 255, false},
-                 {"in front", 0, true},
-                 {"beside", 0, false}, // at 0 only the depth buffer decides
-                 {"gap", 255, true},   // culled though it shows through the gap: a loss of the 64 x 64 map
+    } cases[] = {{"in front", 255, true}, {"beside", 255, false},
+                 {"in front", 0, true},   {"beside", 0, false}, // at 0 only the depth buffer decides
+                 {"gap", 255, true}, // culled though it shows through the gap: a loss of the 64 x 64 map
                  {"occluder through the near plane", 255, true},
                  {"occludee through the near plane", 255, false},
                  {"deep occluder behind", 255, false}};
@@ -188,21 +186,10 @@ TEST_F(GlMethods, HomConservativeMapLevel0MatchesTheProcessorBufferOnTheRealScen
 
 // The state a caller's frame depends on, as numbers.
 std::vector<GLdouble> glSnapshot() {
-    const GLenum names[] = {GL_VIEWPORT,
-                            GL_DRAW_FRAMEBUFFER_BINDING,
-                            GL_READ_FRAMEBUFFER_BINDING,
-                            GL_MATRIX_MODE,
-                            GL_DEPTH_FUNC,
-                            GL_PACK_ALIGNMENT,
-                            GL_DEPTH_WRITEMASK,
-                            GL_DEPTH_TEST,
-                            GL_CULL_FACE,
-                            GL_LIGHTING,
-                            GL_SCISSOR_TEST,
-                            GL_COLOR_WRITEMASK,
-                            GL_COLOR_CLEAR_VALUE,
-                            GL_MODELVIEW_MATRIX,
-                            GL_PROJECTION_MATRIX};
+    const GLenum names[] = {GL_VIEWPORT, GL_DRAW_FRAMEBUFFER_BINDING, GL_READ_FRAMEBUFFER_BINDING,
+                            GL_MATRIX_MODE, GL_DEPTH_FUNC, GL_PACK_ALIGNMENT, GL_DEPTH_WRITEMASK,
+                            GL_DEPTH_TEST, GL_CULL_FACE, GL_LIGHTING, GL_SCISSOR_TEST, GL_COLOR_WRITEMASK,
+                            GL_COLOR_CLEAR_VALUE, GL_MODELVIEW_MATRIX, GL_PROJECTION_MATRIX};
     std::vector<GLdouble> s;
     for (GLenum name : names) {
         GLdouble values[16] = {}; // what a query leaves unwritten stays 0
