@@ -173,6 +173,7 @@ enum class SetUp { drawn, nothing, notConvex };
 SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& box, Rounding rounding,
             TriangleSetup& t, int bandTileY0 = 0, int bandTileY1 = std::numeric_limits<int>::max(),
             double extraRoom = 0.0) {
+    assert(n == 3 || n == 4);
     std::int64_t sx[4], sy[4];
     for (int i = 0; i < n; ++i) {
         sx[i] = nearestInteger(v[i].x * subpixel);

@@ -1,26 +1,30 @@
 $pareto << EOD
-0 "255" 1.4981 0.61426 82.739
-0 "240" 1.3236 2.199 88.774
-0 "200" 1.2954 6.2972 92.974
-0 "150" 1.2749 6.3324 95.65
-0 "100" 1.2647 6.36 97.62
-0 "50" 1.2661 7.1231 99.545
-0 "0" 1.257 7.255 100
-1 "255" 0.95754 0.33097 38.156
-1 "240" 0.96094 0.4002 38.204
-1 "200" 0.94588 1.8139 39.095
-1 "150" 0.93785 2.8609 39.483
-1 "100" 0.94145 3.2305 39.845
-1 "50" 0.93118 3.4166 39.941
-1 "0" 0.93325 3.5596 40.028
-2 "64" 0.167 0.2336 69.521
-2 "128" 0.279 0.23852 67.937
-2 "256" 0.40328 0 66.75
-2 "640" 0.87655 0 65.228
-3 "640" 6.7777 0 65.228
-3 "160" 2.1233 0.14476 68.672
-4 "stop-and-wait" 17.142 0 100
-4 "previous-frame" 16.327 4.1409 82.667
+0 "255" 2.6436 0.61426 82.739
+0 "240" 2.4692 2.199 88.774
+0 "200" 2.3823 6.2972 92.974
+0 "150" 2.3431 6.3324 95.65
+0 "100" 2.2777 6.36 97.62
+0 "50" 2.272 7.1231 99.545
+0 "0" 2.2863 7.255 100
+1 "255" 1.5386 0.33097 38.156
+1 "240" 1.5222 0.4002 38.204
+1 "200" 1.4976 1.8139 39.095
+1 "150" 1.4792 2.8609 39.483
+1 "100" 1.5036 3.2305 39.845
+1 "50" 1.4667 3.4166 39.941
+1 "0" 1.4496 3.5596 40.028
+2 "64" 0.4474 0.94064 95.434
+2 "128" 0.4679 0.41348 95.727
+2 "256" 0.56881 0.028637 95.628
+2 "640" 1.0849 0 95.393
+2 "256-triangles" 0.75713 0.35489 99.726
+2 "640-triangles" 1.3306 0 100
+2 "256-2-threads" 0.61736 0.028637 95.628
+2 "640-2-threads" 1.0526 0 95.393
+3 "640" 12.793 0 65.228
+3 "160" 3.2926 0.14476 68.672
+4 "stop-and-wait" 38.613 0 100
+4 "previous-frame" 38.578 4.1409 82.667
 EOD
 set terminal pngcairo size 1400,620 font ',10'
 set output 'pareto.png'
@@ -137,7 +141,11 @@ plot 'results.csv' using 'angle':(strcol('method') eq 'oracle' && strcol('config
      'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '64' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#c0392b' title '64', \
      'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '128' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#2471a3' title '128', \
      'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '256' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#229954' title '256', \
-     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#8e44ad' title '640'
+     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#8e44ad' title '640', \
+     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '256-triangles' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#d68910' title '256-triangles', \
+     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640-triangles' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#17a589' title '640-triangles', \
+     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '256-2-threads' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#34495e' title '256-2-threads', \
+     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640-2-threads' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#c0392b' title '640-2-threads'
 set tmargin at screen 0.46
 set bmargin at screen 0.08
 set title ''
@@ -148,7 +156,11 @@ set ylabel ''
 plot 'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '64' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#c0392b' title '64', \
      'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '128' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#2471a3' title '128', \
      'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '256' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#229954' title '256', \
-     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#8e44ad' title '640'
+     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#8e44ad' title '640', \
+     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '256-triangles' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#d68910' title '256-triangles', \
+     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640-triangles' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#17a589' title '640-triangles', \
+     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '256-2-threads' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#34495e' title '256-2-threads', \
+     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640-2-threads' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#c0392b' title '640-2-threads'
 set lmargin at screen 0.63579
 set rmargin at screen 0.79579
 set tmargin at screen 0.90
@@ -205,85 +217,97 @@ set bmargin
 set autoscale y
 set datafile separator whitespace
 $cost180 << EOD
-"draw-all" 0 0 0 0 7.0652
-"oracle" 0 0 0 0 4.9528
-"oracle-occluders" 0 0 0 0 5.9286
-"hom 255" 1.1668 0.12026 0.2583 0 6.0205
-"hom 240" 0.98375 0.099969 0.24706 0 5.6456
-"hom 200" 1.0371 0.091714 0.2548 0 4.3733
-"hom 150" 1.0406 0.093025 0.25756 0 4.3733
-"hom 100" 0.99841 0.090241 0.25332 0 4.6382
-"hom 50" 0.99342 0.09009 0.25499 0 4.4164
-"hom 0" 0.98382 0.088738 0.25402 0 4.4164
-"hom-conservative 255" 0.77028 0.02635 0.043893 0.10053 6.1286
-"hom-conservative 240" 0.88275 0.021341 0.04259 0.088597 6.1286
-"hom-conservative 200" 0.87314 0.018325 0.041819 0.083397 6.1089
-"hom-conservative 150" 0.83005 0.017845 0.04204 0.07953 5.5784
-"hom-conservative 100" 0.86681 0.019087 0.041939 0.076965 4.9988
-"hom-conservative 50" 0.81828 0.020138 0.04205 0.077266 4.9988
-"hom-conservative 0" 0.85262 0.018346 0.040987 0.078538 4.9988
-"cpu-depth 64" 0.10533 0.001854 0.044174 0 5.7599
-"cpu-depth 128" 0.15918 0.002685 0.044144 0 6.1797
-"cpu-depth 256" 0.25133 0.008035 0.044985 0 6.2132
-"cpu-depth 640" 0.59493 0.064722 0.046959 0 6.7441
-"gpu-hiz 640" 6.3821 0.38278 0.1632 0.11437 6.7441
-"gpu-hiz 160" 2.1025 0.035878 0.009358 0.10378 6.0671
-"occlusion-query stop-and-wait" 4.8698 10.219 0.051417 0 5.9286
-"occlusion-query previous-frame" 0.055315 4.5095 10.547 0 5.5328
+"draw-all" 0 0 0 0 20.588
+"oracle" 0 0 0 0 12.363
+"oracle-occluders" 0 0 0 0 12.512
+"hom 255" 2.1477 0.18434 0.50606 0 18.606
+"hom 240" 2.1734 0.14882 0.48134 0 16.973
+"hom 200" 1.8708 0.14881 0.46629 0 12.101
+"hom 150" 1.8195 0.15051 0.40681 0 12.101
+"hom 100" 1.8247 0.15849 0.49383 0 10.429
+"hom 50" 1.8725 0.15065 0.43588 0 11.205
+"hom 0" 1.8482 0.14746 0.46199 0 11.205
+"hom-conservative 255" 1.4494 0.02111 0.077324 0.17826 15.96
+"hom-conservative 240" 1.464 0.016983 0.078226 0.17517 15.96
+"hom-conservative 200" 1.5735 0.016001 0.075361 0.15455 15.079
+"hom-conservative 150" 1.3444 0.014768 0.076893 0.15138 14.147
+"hom-conservative 100" 1.3862 0.018435 0.078776 0.15896 13.26
+"hom-conservative 50" 1.2875 0.014497 0.075832 0.15155 13.26
+"hom-conservative 0" 1.2692 0.01564 0.077695 0.15478 13.26
+"cpu-depth 64" 0.13781 0.23309 0.083145 0 13.342
+"cpu-depth 128" 0.089036 0.20917 0.071122 0 14.734
+"cpu-depth 256" 0.083546 0.38429 0.076382 0 14.89
+"cpu-depth 640" 0.081321 0.74757 0.11866 0 15.526
+"cpu-depth 256-triangles" 0.086682 0.29117 0.33204 0 14.741
+"cpu-depth 640-triangles" 0.1155 0.92338 0.41998 0 12.512
+"cpu-depth 256-2-threads" 0.13315 0.45502 0.077715 0 14.89
+"cpu-depth 640-2-threads" 0.12448 0.80514 0.13999 0 15.526
+"gpu-hiz 640" 10.585 0.62071 0.27807 0.20639 18.414
+"gpu-hiz 160" 3.5952 0.063298 0.017172 0.19967 17.321
+"occlusion-query stop-and-wait" 10.443 22.629 0.061415 0 12.512
+"occlusion-query previous-frame" 0.062857 9.8402 24.127 0 15.142
 EOD
 $cost225 << EOD
-"draw-all" 0 0 0 0 8.2788
-"oracle" 0 0 0 0 3.8715
-"oracle-occluders" 0 0 0 0 4.6128
-"hom 255" 1.2328 0.1105 0.26405 0 5.8955
-"hom 240" 1.1446 0.095501 0.25952 0 5.4102
-"hom 200" 1.0765 0.090239 0.25314 0 5.4102
-"hom 150" 1.0598 0.089308 0.25454 0 5.4102
-"hom 100" 1.032 0.087264 0.25666 0 5.4636
-"hom 50" 1.0165 0.088757 0.25233 0 5.4636
-"hom 0" 0.9918 0.087305 0.25735 0 4.5605
-"hom-conservative 255" 0.82525 0.025668 0.043783 0.098256 6.7811
-"hom-conservative 240" 0.91226 0.021169 0.042109 0.089619 6.7811
-"hom-conservative 200" 0.9139 0.019287 0.042039 0.084018 8.2645
-"hom-conservative 150" 0.88826 0.019387 0.041629 0.080732 8.2645
-"hom-conservative 100" 0.92909 0.018905 0.041439 0.081704 6.8071
-"hom-conservative 50" 0.89633 0.019127 0.041309 0.080441 6.5976
-"hom-conservative 0" 0.88088 0.018555 0.041158 0.082926 6.852
-"cpu-depth 64" 0.14157 0.001793 0.047629 0 5.7447
-"cpu-depth 128" 0.2824 0.003255 0.048 0 6.3285
-"cpu-depth 256" 0.41381 0.009117 0.048722 0 6.3016
-"cpu-depth 640" 0.8975 0.075894 0.047159 0 5.7821
-"gpu-hiz 640" 5.3564 0.39017 0.16898 0.093768 5.7821
-"gpu-hiz 160" 2.5197 0.032931 0.010009 0.088297 5.9588
-"occlusion-query stop-and-wait" 7.5478 11.529 0.050345 0 4.6128
-"occlusion-query previous-frame" 0.060634 4.867 11.378 0 5.1817
+"draw-all" 0 0 0 0 24.026
+"oracle" 0 0 0 0 11.978
+"oracle-occluders" 0 0 0 0 13.559
+"hom 255" 1.6146 0.16384 0.40277 0 14.456
+"hom 240" 1.5207 0.14437 0.39586 0 13.892
+"hom 200" 1.6454 0.15467 0.39044 0 13.892
+"hom 150" 1.8755 0.12018 0.35418 0 13.892
+"hom 100" 1.4292 0.12728 0.39796 0 12.766
+"hom 50" 1.6044 0.12302 0.36424 0 12.766
+"hom 0" 1.9363 0.14822 0.47797 0 13.594
+"hom-conservative 255" 1.2164 0.019637 0.062897 0.14353 16.966
+"hom-conservative 240" 1.3045 0.018565 0.066373 0.14833 16.966
+"hom-conservative 200" 1.4504 0.01613 0.07523 0.16621 16.968
+"hom-conservative 150" 1.2292 0.014628 0.062617 0.13823 16.968
+"hom-conservative 100" 1.2854 0.015479 0.062376 0.13116 17.463
+"hom-conservative 50" 1.6034 0.018304 0.074379 0.13106 19.37
+"hom-conservative 0" 1.168 0.019807 0.081852 0.14939 19.817
+"cpu-depth 64" 0.10354 0.19255 0.088345 0 14.272
+"cpu-depth 128" 0.093343 0.20793 0.066223 0 12.222
+"cpu-depth 256" 0.11266 0.31691 0.08065 0 12.222
+"cpu-depth 640" 0.12668 0.80013 0.20361 0 12.018
+"cpu-depth 256-triangles" 0.12588 0.38013 0.19796 0 13.226
+"cpu-depth 640-triangles" 0.083696 0.95492 0.21677 0 13.559
+"cpu-depth 256-2-threads" 0.086822 0.39589 0.11021 0 12.222
+"cpu-depth 640-2-threads" 0.097732 1.0229 0.18401 0 12.018
+"gpu-hiz 640" 14.091 0.53443 0.2425 0.19882 15.404
+"gpu-hiz 160" 3.0801 0.040356 0.015328 0.19726 16.189
+"occlusion-query stop-and-wait" 10.952 26.383 0.050154 0 13.559
+"occlusion-query previous-frame" 0.054121 12.106 27.965 0 12.6
 EOD
 $cost270 << EOD
-"draw-all" 0 0 0 0 6.2207
-"oracle" 0 0 0 0 4.3056
-"oracle-occluders" 0 0 0 0 5.4621
-"hom 255" 0.97207 0.10545 0.26596 0 7.1064
-"hom 240" 0.7775 0.09038 0.25026 0 6.5263
-"hom 200" 0.78767 0.086292 0.25379 0 3.9833
-"hom 150" 0.85291 0.08494 0.25027 0 3.8151
-"hom 100" 0.86581 0.08476 0.25044 0 3.8321
-"hom 50" 0.85449 0.084259 0.25293 0 3.5899
-"hom 0" 0.7416 0.083968 0.25664 0 3.5899
-"hom-conservative 255" 0.62458 0.024287 0.04252 0.10125 5.1061
-"hom-conservative 240" 0.70306 0.019947 0.041388 0.087405 5.1061
-"hom-conservative 200" 0.73966 0.017924 0.040597 0.082265 5.0099
-"hom-conservative 150" 0.70529 0.017403 0.040416 0.078117 4.632
-"hom-conservative 100" 0.69154 0.017293 0.039815 0.075533 4.4964
-"hom-conservative 50" 0.71482 0.017441 0.040367 0.073759 4.4964
-"hom-conservative 0" 0.70681 0.016981 0.040075 0.076375 4.4964
-"cpu-depth 64" 0.099618 0.001843 0.041648 0 5.2738
-"cpu-depth 128" 0.15402 0.002714 0.043211 0 5.5678
-"cpu-depth 256" 0.25466 0.009017 0.043142 0 5.671
-"cpu-depth 640" 0.56986 0.081624 0.044704 0 6.1446
-"gpu-hiz 640" 5.0229 0.3986 0.1586 0.092584 6.1446
-"gpu-hiz 160" 1.8432 0.030868 0.009469 0.082306 5.5684
-"occlusion-query stop-and-wait" 4.4071 10.661 0.045726 0 5.4621
-"occlusion-query previous-frame" 0.047931 3.916 10.439 0 4.8522
+"draw-all" 0 0 0 0 19.807
+"oracle" 0 0 0 0 12.454
+"oracle-occluders" 0 0 0 0 15.556
+"hom 255" 1.8495 0.17794 0.43081 0 16.519
+"hom 240" 1.8106 0.15932 0.47838 0 16.146
+"hom 200" 1.4077 0.16967 0.49331 0 12.555
+"hom 150" 1.6029 0.15553 0.47145 0 11.996
+"hom 100" 1.6712 0.15354 0.48297 0 12.04
+"hom 50" 1.6859 0.1545 0.47112 0 11.045
+"hom 0" 1.6947 0.15474 0.47015 0 11.045
+"hom-conservative 255" 1.2261 0.021419 0.081832 0.21022 16.244
+"hom-conservative 240" 1.2583 0.019666 0.083486 0.22075 16.244
+"hom-conservative 200" 1.1938 0.016952 0.077805 0.19192 15.258
+"hom-conservative 150" 1.2902 0.015669 0.078687 0.18191 13.797
+"hom-conservative 100" 1.312 0.014877 0.077524 0.16862 13.343
+"hom-conservative 50" 1.2186 0.013777 0.075671 0.17548 13.343
+"hom-conservative 0" 1.1818 0.01637 0.077353 0.18318 13.343
+"cpu-depth 64" 0.1402 0.25095 0.097301 0 13.89
+"cpu-depth 128" 0.12053 0.29246 0.10525 0 14.94
+"cpu-depth 256" 0.12773 0.38975 0.10259 0 16.246
+"cpu-depth 640" 0.12917 0.73309 0.16003 0 16.313
+"cpu-depth 256-triangles" 0.12921 0.38009 0.32422 0 15.227
+"cpu-depth 640-triangles" 0.12947 0.71022 0.40267 0 15.556
+"cpu-depth 256-2-threads" 0.13809 0.43139 0.10297 0 16.246
+"cpu-depth 640-2-threads" 0.12561 0.73724 0.15834 0 16.313
+"gpu-hiz 640" 12.061 0.84945 0.30345 0.24427 17.092
+"gpu-hiz 160" 3.007 0.056356 0.018214 0.22166 16.144
+"occlusion-query stop-and-wait" 11.953 26.762 0.060794 0 15.556
+"occlusion-query previous-frame" 0.065622 11.759 25.369 0 14.786
 EOD
 set terminal pngcairo size 1400,1140 font ',9'
 set output 'frame-cost.png'
@@ -302,9 +326,9 @@ set lmargin 9
 set rmargin 22
 set bmargin 9
 set title 'fake camera at 180 degrees'
-plot $cost180 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost180 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost180 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost180 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost180 using 6 lc rgb '#bbbbbb' title 'drawing', 6.8179 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost180 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost180 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost180 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost180 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost180 using 6 lc rgb '#bbbbbb' title 'drawing', 13.763 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 set title 'fake camera at 225 degrees'
-plot $cost225 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost225 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost225 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost225 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost225 using 6 lc rgb '#bbbbbb' title 'drawing', 5.3048 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost225 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost225 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost225 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost225 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost225 using 6 lc rgb '#bbbbbb' title 'drawing', 14.915 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 set title 'fake camera at 270 degrees'
-plot $cost270 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost270 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost270 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost270 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost270 using 6 lc rgb '#bbbbbb' title 'drawing', 6.2814 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost270 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost270 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost270 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost270 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost270 using 6 lc rgb '#bbbbbb' title 'drawing', 17.112 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 unset multiplot
