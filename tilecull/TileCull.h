@@ -18,8 +18,10 @@
 //   and an occludee is reported hidden only when it lies strictly behind every stored depth it
 //   could show at: the culler never hides what a depth test at the same resolution would show.
 // - Bad input gives a defined answer: a triangle with an index out of range, a corner that is not
-//   finite or lies beyond 1e10 in clip space, or no area, is not drawn; an occludee with any of these, or
-//   reaching in front of the near plane, is visible.
+//   finite or lies beyond 1e10 in clip space, or no area, is not drawn; an occludee with any of
+//   these, or reaching in front of the near plane, is visible.
+// - A Culler is used from one thread at a time (its tests share scratch space); it runs its own
+//   second thread inside renderOccluders when asked to.
 
 #include <cstddef>
 #include <cstdint>
