@@ -292,18 +292,25 @@ class Worker {
             std::lock_guard<std::mutex> lock(mutex);
             job = std::move(work);
             ++posted;
-            claimed.store(false, std::memory_order_release);
+            open.store(posted, std::memory_order_release);
         }
         wake.notify_one();
     }
 
     // Runs the offered work here unless the thread took it, then returns once it is done.
     void finish() {
-        if (!claimed.exchange(true, std::memory_order_acq_rel)) return job();
+        if (take(posted)) return job();
         while (ran.load(std::memory_order_acquire) != posted) std::this_thread::yield();
     }
 
   private:
+    // Claims offer number `number` if it is still open: a thread that saw an earlier offer late
+    // cannot take a later one by mistake.
+    bool take(unsigned number) {
+        unsigned expected = number;
+        return open.compare_exchange_strong(expected, 0, std::memory_order_acq_rel);
+    }
+
     void loop() {
         unsigned seen = 0;
         for (;;) {
@@ -313,7 +320,7 @@ class Worker {
                 if (quit) return;
                 seen = posted;
             }
-            if (!claimed.exchange(true, std::memory_order_acq_rel)) {
+            if (take(seen)) {
                 job();
                 ran.store(seen, std::memory_order_release);
             }
@@ -323,9 +330,9 @@ class Worker {
     std::mutex mutex;
     std::condition_variable wake;
     std::function<void()> job;
-    unsigned posted = 0; // written by the caller only; read by the thread under the mutex
-    std::atomic<bool> claimed{true};
-    std::atomic<unsigned> ran{0};
+    unsigned posted = 0;           // offers made; written by the caller under the mutex
+    std::atomic<unsigned> open{0}; // the offer nobody has taken yet, 0 when none
+    std::atomic<unsigned> ran{0};  // the last offer the thread ran
     bool quit = false;
     std::thread thread;
 };
