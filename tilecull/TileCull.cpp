@@ -179,11 +179,15 @@ SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& bo
         sx[i] = nearestInteger(v[i].x * subpixel);
         sy[i] = nearestInteger(v[i].y * subpixel);
     }
+    bool anyLeft = false, anyRight = false;
     for (int i = 0; i < n; ++i) {
         const int j = (i + 1) % n, k = (i + 2) % n;
         const std::int64_t turn = (sx[j] - sx[i]) * (sy[k] - sy[i]) - (sx[k] - sx[i]) * (sy[j] - sy[i]);
-        if (turn <= 0) return n == 3 ? SetUp::nothing : SetUp::notConvex;
+        anyLeft = anyLeft || turn > 0;
+        anyRight = anyRight || turn <= 0;
     }
+    // A quad turning only right is a back face, or has no area, as its two triangles are.
+    if (anyRight) return n == 3 || !anyLeft ? SetUp::nothing : SetUp::notConvex;
 
     // Buffer pixel (i, j) has its centre at s (i - originX) + s / 2, s (j - originY) + s / 2, s = subpixel.
     std::int64_t minX = sx[0], maxX = sx[0], minY = sy[0], maxY = sy[0];
@@ -410,6 +414,17 @@ struct Culler::Impl {
 
     // Calls each(corners) for every piece of every triangle that survives clipping; each returns
     // true to stop. A triangle with a bad index or corner calls bad(), which may stop too.
+    // True when a triangle inside the guard band is clockwise by more than snapping its corners to
+    // the subpixel grid could undo: a back face, skipped before it is set up.
+    static bool facesAway(const WindowVertex& a, const WindowVertex& b, const WindowVertex& c) {
+        const double ux = b.x - a.x, uy = b.y - a.y, wx = c.x - a.x, wy = c.y - a.y;
+        const double area = ux * wy - uy * wx;
+        // Each corner moves by at most half a subpixel in x and in y.
+        const double slack =
+            (std::fabs(ux) + std::fabs(uy) + std::fabs(wx) + std::fabs(wy) + 4.0) * (2.0 / subpixel);
+        return area < -slack;
+    }
+
     // The convex quad that triangle f and the next one make when they share an edge, lie inside
     // the guard band and are coplanar within `planeRoom` in window depth; its corners counter-
     // clockwise, the first three triangle f's. False when they do not.
@@ -467,6 +482,13 @@ struct Culler::Impl {
             }
             if (a & b & c) continue; // wholly outside one plane
             if ((a | b | c) == 0) {
+                if (facesAway(s.window[index[0]], s.window[index[1]], s.window[index[2]])) {
+                    // So does the other half of its side, when the pair makes a quad.
+                    WindowVertex quad[4];
+                    double off = 0.0;
+                    if (merge && quadAt(mesh, s, f, quad, off)) ++f;
+                    continue;
+                }
                 WindowVertex quad[4];
                 double off = 0.0;
                 if (merge && quadAt(mesh, s, f, quad, off)) {

@@ -15,28 +15,31 @@ double secondsBetween(Clock::time_point from, Clock::time_point to) {
     return std::chrono::duration<double>(to - from).count();
 }
 
-// Appends an object's vertices and faces to arrays reserved for the whole scene, so that the mesh
-// it returns stays valid, and writes the box around its vertices (empty objects: a point at 0).
-tilecull::Mesh append(const SceneObject& object, CpuDepthState& state, float* boxMin, float* boxMax) {
-    tilecull::Mesh mesh;
-    mesh.positions = state.positions.data() + state.positions.size();
-    mesh.indices = state.indices.data() + state.indices.size();
-    mesh.vertexCount = static_cast<std::uint32_t>(object.vertices.size());
-    mesh.triangleCount = static_cast<std::uint32_t>(object.faces.size());
-    std::fill(boxMin, boxMin + 3, 0.0f);
-    std::fill(boxMax, boxMax + 3, 0.0f);
-    for (std::size_t i = 0; i < object.vertices.size(); ++i) {
-        const float p[3] = {static_cast<float>(object.vertices[i].x),
-                            static_cast<float>(object.vertices[i].y),
-                            static_cast<float>(object.vertices[i].z)};
+// Writes an object's vertices and faces at the arrays' ends, which were sized for the whole scene,
+// and the box around its vertices (empty objects: a point at 0); returns its mesh.
+tilecull::Mesh append(const SceneObject& object, float*& position, std::uint32_t*& index, float* boxMin,
+                      float* boxMax) {
+    const tilecull::Mesh mesh{position, static_cast<std::uint32_t>(object.vertices.size()), index,
+                              static_cast<std::uint32_t>(object.faces.size())};
+    float low[3] = {0.0f, 0.0f, 0.0f}, high[3] = {0.0f, 0.0f, 0.0f};
+    if (!object.vertices.empty()) {
+        const Geometry::Vector& first = object.vertices[0];
+        low[0] = high[0] = static_cast<float>(first.x);
+        low[1] = high[1] = static_cast<float>(first.y);
+        low[2] = high[2] = static_cast<float>(first.z);
+    }
+    for (const Geometry::Vector& v : object.vertices) {
+        const float p[3] = {static_cast<float>(v.x), static_cast<float>(v.y), static_cast<float>(v.z)};
         for (int k = 0; k < 3; ++k) {
-            boxMin[k] = i == 0 ? p[k] : std::min(boxMin[k], p[k]);
-            boxMax[k] = i == 0 ? p[k] : std::max(boxMax[k], p[k]);
+            low[k] = p[k] < low[k] ? p[k] : low[k];
+            high[k] = p[k] > high[k] ? p[k] : high[k];
+            *position++ = p[k];
         }
-        state.positions.insert(state.positions.end(), p, p + 3);
     }
     for (const Face& face : object.faces)
-        state.indices.insert(state.indices.end(), face.vertexIndices, face.vertexIndices + 3);
+        for (std::uint32_t corner : face.vertexIndices) *index++ = corner;
+    std::copy(low, low + 3, boxMin);
+    std::copy(high, high + 3, boxMax);
     return mesh;
 }
 
@@ -46,24 +49,24 @@ void gather(const CullScene& scene, CpuDepthState& state) {
     const std::vector<SceneObject>& objects = *scene.objects;
     std::size_t vertices = 0, faces = 0;
     for (const auto* list : {scene.occluders, scene.occludees})
-        for (std::uint32_t index : *list) {
-            vertices += objects[index].vertices.size();
-            faces += objects[index].faces.size();
+        for (std::uint32_t i : *list) {
+            vertices += objects[i].vertices.size();
+            faces += objects[i].faces.size();
         }
-    state.positions.clear();
-    state.indices.clear();
-    state.positions.reserve(3 * vertices);
-    state.indices.reserve(3 * faces);
+    state.positions.resize(3 * vertices);
+    state.indices.resize(3 * faces);
+    float* position = state.positions.data();
+    std::uint32_t* index = state.indices.data();
     state.occluders.resize(scene.occluders->size());
     for (std::size_t i = 0; i < state.occluders.size(); ++i) {
         tilecull::Occluder& o = state.occluders[i];
-        o.mesh = append(objects[(*scene.occluders)[i]], state, o.boxMin, o.boxMax);
+        o.mesh = append(objects[(*scene.occluders)[i]], position, index, o.boxMin, o.boxMax);
     }
     state.occludees.resize(scene.occludees->size());
     state.occludeeBoxes.resize(6 * scene.occludees->size());
     for (std::size_t i = 0; i < state.occludees.size(); ++i) {
         float* box = state.occludeeBoxes.data() + 6 * i;
-        state.occludees[i] = append(objects[(*scene.occludees)[i]], state, box, box + 3);
+        state.occludees[i] = append(objects[(*scene.occludees)[i]], position, index, box, box + 3);
     }
 }
 
