@@ -1,30 +1,30 @@
 $pareto << EOD
-0 "255" 2.6436 0.61426 82.739
-0 "240" 2.4692 2.199 88.774
-0 "200" 2.3823 6.2972 92.974
-0 "150" 2.3431 6.3324 95.65
-0 "100" 2.2777 6.36 97.62
-0 "50" 2.272 7.1231 99.545
-0 "0" 2.2863 7.255 100
-1 "255" 1.5386 0.33097 38.156
-1 "240" 1.5222 0.4002 38.204
-1 "200" 1.4976 1.8139 39.095
-1 "150" 1.4792 2.8609 39.483
-1 "100" 1.5036 3.2305 39.845
-1 "50" 1.4667 3.4166 39.941
-1 "0" 1.4496 3.5596 40.028
-2 "64" 0.4474 0.94064 95.434
-2 "128" 0.4679 0.41348 95.727
-2 "256" 0.56881 0.028637 95.628
-2 "640" 1.0849 0 95.393
-2 "256-triangles" 0.75713 0.35489 99.726
-2 "640-triangles" 1.3306 0 100
-2 "256-2-threads" 0.61736 0.028637 95.628
-2 "640-2-threads" 1.0526 0 95.393
-3 "640" 12.793 0 65.228
-3 "160" 3.2926 0.14476 68.672
-4 "stop-and-wait" 38.613 0 100
-4 "previous-frame" 38.578 4.1409 82.667
+0 "255" 2.3296 0.61426 82.739
+0 "240" 2.1168 2.199 88.774
+0 "200" 2.0742 6.2972 92.974
+0 "150" 2.071 6.3324 95.65
+0 "100" 2.0242 6.36 97.62
+0 "50" 1.9883 7.1231 99.545
+0 "0" 2.0061 7.255 100
+1 "255" 1.4225 0.33097 38.156
+1 "240" 1.4011 0.4002 38.204
+1 "200" 1.3553 1.8139 39.095
+1 "150" 1.346 2.8609 39.483
+1 "100" 1.3442 3.2305 39.845
+1 "50" 1.3495 3.4166 39.941
+1 "0" 1.3569 3.5596 40.028
+2 "64" 0.3873 0.94064 95.434
+2 "128" 0.39873 0.41348 95.727
+2 "256" 0.48715 0.028637 95.628
+2 "640" 0.97079 0 95.393
+2 "256-triangles" 0.6403 0.35489 99.726
+2 "640-triangles" 1.0946 0 100
+2 "256-2-threads" 0.52257 0.028637 95.628
+2 "640-2-threads" 0.92236 0 95.393
+3 "640" 11.227 0 65.228
+3 "160" 3.0501 0.14476 68.672
+4 "stop-and-wait" 32.728 0 100
+4 "previous-frame" 33.107 4.1409 82.667
 EOD
 set terminal pngcairo size 1400,620 font ',10'
 set output 'pareto.png'
@@ -217,97 +217,97 @@ set bmargin
 set autoscale y
 set datafile separator whitespace
 $cost180 << EOD
-"draw-all" 0 0 0 0 20.588
-"oracle" 0 0 0 0 12.363
-"oracle-occluders" 0 0 0 0 12.512
-"hom 255" 2.1477 0.18434 0.50606 0 18.606
-"hom 240" 2.1734 0.14882 0.48134 0 16.973
-"hom 200" 1.8708 0.14881 0.46629 0 12.101
-"hom 150" 1.8195 0.15051 0.40681 0 12.101
-"hom 100" 1.8247 0.15849 0.49383 0 10.429
-"hom 50" 1.8725 0.15065 0.43588 0 11.205
-"hom 0" 1.8482 0.14746 0.46199 0 11.205
-"hom-conservative 255" 1.4494 0.02111 0.077324 0.17826 15.96
-"hom-conservative 240" 1.464 0.016983 0.078226 0.17517 15.96
-"hom-conservative 200" 1.5735 0.016001 0.075361 0.15455 15.079
-"hom-conservative 150" 1.3444 0.014768 0.076893 0.15138 14.147
-"hom-conservative 100" 1.3862 0.018435 0.078776 0.15896 13.26
-"hom-conservative 50" 1.2875 0.014497 0.075832 0.15155 13.26
-"hom-conservative 0" 1.2692 0.01564 0.077695 0.15478 13.26
-"cpu-depth 64" 0.13781 0.23309 0.083145 0 13.342
-"cpu-depth 128" 0.089036 0.20917 0.071122 0 14.734
-"cpu-depth 256" 0.083546 0.38429 0.076382 0 14.89
-"cpu-depth 640" 0.081321 0.74757 0.11866 0 15.526
-"cpu-depth 256-triangles" 0.086682 0.29117 0.33204 0 14.741
-"cpu-depth 640-triangles" 0.1155 0.92338 0.41998 0 12.512
-"cpu-depth 256-2-threads" 0.13315 0.45502 0.077715 0 14.89
-"cpu-depth 640-2-threads" 0.12448 0.80514 0.13999 0 15.526
-"gpu-hiz 640" 10.585 0.62071 0.27807 0.20639 18.414
-"gpu-hiz 160" 3.5952 0.063298 0.017172 0.19967 17.321
-"occlusion-query stop-and-wait" 10.443 22.629 0.061415 0 12.512
-"occlusion-query previous-frame" 0.062857 9.8402 24.127 0 15.142
+"draw-all" 0 0 0 0 14.845
+"oracle" 0 0 0 0 10.012
+"oracle-occluders" 0 0 0 0 13.827
+"hom 255" 1.8128 0.14995 0.42688 0 13.181
+"hom 240" 1.9181 0.15256 0.39357 0 14.694
+"hom 200" 1.6409 0.1135 0.36621 0 9.4125
+"hom 150" 1.9539 0.14268 0.37377 0 9.4125
+"hom 100" 1.5947 0.11365 0.36803 0 8.9864
+"hom 50" 1.8448 0.12153 0.43102 0 8.3209
+"hom 0" 1.5965 0.14848 0.36191 0 8.3209
+"hom-conservative 255" 1.0284 0.020999 0.069249 0.16629 11.811
+"hom-conservative 240" 1.0356 0.020197 0.067055 0.16484 11.811
+"hom-conservative 200" 1.0786 0.01594 0.060513 0.15526 11.343
+"hom-conservative 150" 0.99743 0.017152 0.05906 0.14971 13.163
+"hom-conservative 100" 1.0859 0.017112 0.061986 0.16559 12.419
+"hom-conservative 50" 1.1211 0.015418 0.063449 0.14031 12.419
+"hom-conservative 0" 1.0507 0.016461 0.061565 0.12646 12.419
+"cpu-depth 64" 0.099415 0.23131 0.092533 0 12.972
+"cpu-depth 128" 0.07005 0.25974 0.073236 0 12.076
+"cpu-depth 256" 0.073587 0.29703 0.072655 0 14.889
+"cpu-depth 640" 0.069209 0.76719 0.15947 0 15.884
+"cpu-depth 256-triangles" 0.0697 0.34379 0.25964 0 15.444
+"cpu-depth 640-triangles" 0.073917 0.63748 0.31155 0 13.827
+"cpu-depth 256-2-threads" 0.066093 0.31846 0.072455 0 14.889
+"cpu-depth 640-2-threads" 0.071262 0.67958 0.10607 0 15.884
+"gpu-hiz 640" 11.526 0.56683 0.26966 0.18986 19.252
+"gpu-hiz 160" 3.3427 0.063528 0.015579 0.19769 17.651
+"occlusion-query stop-and-wait" 11.517 24.582 0.043201 0 13.827
+"occlusion-query previous-frame" 0.05869 8.2084 17.33 0 16.265
 EOD
 $cost225 << EOD
-"draw-all" 0 0 0 0 24.026
-"oracle" 0 0 0 0 11.978
-"oracle-occluders" 0 0 0 0 13.559
-"hom 255" 1.6146 0.16384 0.40277 0 14.456
-"hom 240" 1.5207 0.14437 0.39586 0 13.892
-"hom 200" 1.6454 0.15467 0.39044 0 13.892
-"hom 150" 1.8755 0.12018 0.35418 0 13.892
-"hom 100" 1.4292 0.12728 0.39796 0 12.766
-"hom 50" 1.6044 0.12302 0.36424 0 12.766
-"hom 0" 1.9363 0.14822 0.47797 0 13.594
-"hom-conservative 255" 1.2164 0.019637 0.062897 0.14353 16.966
-"hom-conservative 240" 1.3045 0.018565 0.066373 0.14833 16.966
-"hom-conservative 200" 1.4504 0.01613 0.07523 0.16621 16.968
-"hom-conservative 150" 1.2292 0.014628 0.062617 0.13823 16.968
-"hom-conservative 100" 1.2854 0.015479 0.062376 0.13116 17.463
-"hom-conservative 50" 1.6034 0.018304 0.074379 0.13106 19.37
-"hom-conservative 0" 1.168 0.019807 0.081852 0.14939 19.817
-"cpu-depth 64" 0.10354 0.19255 0.088345 0 14.272
-"cpu-depth 128" 0.093343 0.20793 0.066223 0 12.222
-"cpu-depth 256" 0.11266 0.31691 0.08065 0 12.222
-"cpu-depth 640" 0.12668 0.80013 0.20361 0 12.018
-"cpu-depth 256-triangles" 0.12588 0.38013 0.19796 0 13.226
-"cpu-depth 640-triangles" 0.083696 0.95492 0.21677 0 13.559
-"cpu-depth 256-2-threads" 0.086822 0.39589 0.11021 0 12.222
-"cpu-depth 640-2-threads" 0.097732 1.0229 0.18401 0 12.018
-"gpu-hiz 640" 14.091 0.53443 0.2425 0.19882 15.404
-"gpu-hiz 160" 3.0801 0.040356 0.015328 0.19726 16.189
-"occlusion-query stop-and-wait" 10.952 26.383 0.050154 0 13.559
-"occlusion-query previous-frame" 0.054121 12.106 27.965 0 12.6
+"draw-all" 0 0 0 0 19.475
+"oracle" 0 0 0 0 8.7996
+"oracle-occluders" 0 0 0 0 10.24
+"hom 255" 1.9076 0.1857 0.51879 0 10.913
+"hom 240" 1.9697 0.15775 0.50165 0 10.057
+"hom 200" 1.6198 0.15584 0.41283 0 10.057
+"hom 150" 1.2974 0.13127 0.39428 0 10.057
+"hom 100" 1.5866 0.14109 0.38992 0 11.577
+"hom 50" 1.301 0.11018 0.40021 0 11.577
+"hom 0" 1.3652 0.15465 0.46959 0 9.5914
+"hom-conservative 255" 1.0883 0.017704 0.079628 0.2081 13.659
+"hom-conservative 240" 1.1626 0.018334 0.076592 0.17834 13.659
+"hom-conservative 200" 1.4174 0.015428 0.07516 0.15605 12.537
+"hom-conservative 150" 0.99661 0.013124 0.063068 0.15704 12.537
+"hom-conservative 100" 1.3632 0.016692 0.078867 0.16425 13.238
+"hom-conservative 50" 1.4516 0.015139 0.077976 0.15568 16.628
+"hom-conservative 0" 1.5167 0.017532 0.077305 0.14818 16.369
+"cpu-depth 64" 0.10629 0.26551 0.094226 0 13.057
+"cpu-depth 128" 0.08591 0.29917 0.093714 0 10.781
+"cpu-depth 256" 0.070632 0.43194 0.10937 0 10.781
+"cpu-depth 640" 0.075411 1.1163 0.20091 0 11.795
+"cpu-depth 256-triangles" 0.082193 0.42583 0.19554 0 10.203
+"cpu-depth 640-triangles" 0.071142 1.0367 0.33762 0 10.24
+"cpu-depth 256-2-threads" 0.0804 0.40368 0.11309 0 10.781
+"cpu-depth 640-2-threads" 0.073377 0.88232 0.13802 0 11.795
+"gpu-hiz 640" 13.359 0.88584 0.24632 0.23606 10.834
+"gpu-hiz 160" 3.8438 0.059582 0.015088 0.19745 10.502
+"occlusion-query stop-and-wait" 13.28 27.941 0.05379 0 10.24
+"occlusion-query previous-frame" 0.069018 13.637 24.858 0 10.378
 EOD
 $cost270 << EOD
-"draw-all" 0 0 0 0 19.807
-"oracle" 0 0 0 0 12.454
-"oracle-occluders" 0 0 0 0 15.556
-"hom 255" 1.8495 0.17794 0.43081 0 16.519
-"hom 240" 1.8106 0.15932 0.47838 0 16.146
-"hom 200" 1.4077 0.16967 0.49331 0 12.555
-"hom 150" 1.6029 0.15553 0.47145 0 11.996
-"hom 100" 1.6712 0.15354 0.48297 0 12.04
-"hom 50" 1.6859 0.1545 0.47112 0 11.045
-"hom 0" 1.6947 0.15474 0.47015 0 11.045
-"hom-conservative 255" 1.2261 0.021419 0.081832 0.21022 16.244
-"hom-conservative 240" 1.2583 0.019666 0.083486 0.22075 16.244
-"hom-conservative 200" 1.1938 0.016952 0.077805 0.19192 15.258
-"hom-conservative 150" 1.2902 0.015669 0.078687 0.18191 13.797
-"hom-conservative 100" 1.312 0.014877 0.077524 0.16862 13.343
-"hom-conservative 50" 1.2186 0.013777 0.075671 0.17548 13.343
-"hom-conservative 0" 1.1818 0.01637 0.077353 0.18318 13.343
-"cpu-depth 64" 0.1402 0.25095 0.097301 0 13.89
-"cpu-depth 128" 0.12053 0.29246 0.10525 0 14.94
-"cpu-depth 256" 0.12773 0.38975 0.10259 0 16.246
-"cpu-depth 640" 0.12917 0.73309 0.16003 0 16.313
-"cpu-depth 256-triangles" 0.12921 0.38009 0.32422 0 15.227
-"cpu-depth 640-triangles" 0.12947 0.71022 0.40267 0 15.556
-"cpu-depth 256-2-threads" 0.13809 0.43139 0.10297 0 16.246
-"cpu-depth 640-2-threads" 0.12561 0.73724 0.15834 0 16.313
-"gpu-hiz 640" 12.061 0.84945 0.30345 0.24427 17.092
-"gpu-hiz 160" 3.007 0.056356 0.018214 0.22166 16.144
-"occlusion-query stop-and-wait" 11.953 26.762 0.060794 0 15.556
-"occlusion-query previous-frame" 0.065622 11.759 25.369 0 14.786
+"draw-all" 0 0 0 0 13.574
+"oracle" 0 0 0 0 8.3666
+"oracle-occluders" 0 0 0 0 11.51
+"hom 255" 1.2828 0.12698 0.41598 0 12.589
+"hom 240" 1.4796 0.1261 0.37389 0 13.479
+"hom 200" 1.1227 0.10847 0.38191 0 9.2309
+"hom 150" 1.172 0.13629 0.41115 0 8.4868
+"hom 100" 1.2213 0.11744 0.35856 0 8.2018
+"hom 50" 1.1674 0.12477 0.34725 0 8.8421
+"hom 0" 1.09 0.11506 0.35949 0 8.8421
+"hom-conservative 255" 0.80061 0.014618 0.059451 0.15694 11.037
+"hom-conservative 240" 0.94906 0.015028 0.068838 0.15177 11.037
+"hom-conservative 200" 0.88231 0.014879 0.060332 0.13038 10.24
+"hom-conservative 150" 0.9549 0.014148 0.060373 0.11992 10.347
+"hom-conservative 100" 0.8175 0.013274 0.059932 0.11593 10.141
+"hom-conservative 50" 0.82691 0.012753 0.058479 0.11463 10.141
+"hom-conservative 0" 0.77122 0.014337 0.059732 0.11831 10.141
+"cpu-depth 64" 0.082844 0.16426 0.072135 0 9.9885
+"cpu-depth 128" 0.068909 0.18683 0.074208 0 10.535
+"cpu-depth 256" 0.066484 0.23758 0.074258 0 10.189
+"cpu-depth 640" 0.061735 0.49457 0.10552 0 12.75
+"cpu-depth 256-triangles" 0.066033 0.22993 0.20763 0 11.191
+"cpu-depth 640-triangles" 0.065763 0.63322 0.33851 0 11.51
+"cpu-depth 256-2-threads" 0.08075 0.25968 0.078977 0 10.189
+"cpu-depth 640-2-threads" 0.077956 0.50346 0.12556 0 12.75
+"gpu-hiz 640" 8.8775 0.60593 0.25139 0.18785 14.191
+"gpu-hiz 160" 2.7385 0.040705 0.013665 0.16245 14.336
+"occlusion-query stop-and-wait" 7.6205 17.926 0.051696 0 11.51
+"occlusion-query previous-frame" 0.071904 7.6001 21.706 0 10.811
 EOD
 set terminal pngcairo size 1400,1140 font ',9'
 set output 'frame-cost.png'
@@ -326,9 +326,9 @@ set lmargin 9
 set rmargin 22
 set bmargin 9
 set title 'fake camera at 180 degrees'
-plot $cost180 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost180 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost180 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost180 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost180 using 6 lc rgb '#bbbbbb' title 'drawing', 13.763 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
+plot $cost180 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost180 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost180 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost180 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost180 using 6 lc rgb '#bbbbbb' title 'drawing', 15.21 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 set title 'fake camera at 225 degrees'
-plot $cost225 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost225 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost225 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost225 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost225 using 6 lc rgb '#bbbbbb' title 'drawing', 14.915 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
+plot $cost225 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost225 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost225 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost225 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost225 using 6 lc rgb '#bbbbbb' title 'drawing', 11.264 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 set title 'fake camera at 270 degrees'
-plot $cost270 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost270 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost270 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost270 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost270 using 6 lc rgb '#bbbbbb' title 'drawing', 17.112 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
+plot $cost270 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost270 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost270 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost270 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost270 using 6 lc rgb '#bbbbbb' title 'drawing', 12.661 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 unset multiplot
