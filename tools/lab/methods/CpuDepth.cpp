@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cstring>
+#include <type_traits>
 
 namespace {
 
@@ -43,10 +45,51 @@ tilecull::Mesh append(const SceneObject& object, float*& position, std::uint32_t
     return mesh;
 }
 
+static_assert(std::is_trivially_copyable_v<Geometry::Vector> &&
+                  sizeof(Geometry::Vector) == 3 * sizeof(double),
+              "vertices are compared as bytes");
+
+// True when the scene holds what the state's arrays were gathered from: the same occluder and
+// occludee lists, and each of their objects the same vertices, bit for bit, and face indices.
+// Comparing is several times cheaper than converting again.
+bool unchanged(const CullScene& scene, const CpuDepthState& state) {
+    const std::vector<std::uint32_t>&occluders = *scene.occluders, &occludees = *scene.occludees;
+    if (state.sourceLists.size() != occluders.size() + occludees.size() ||
+        !std::equal(occluders.begin(), occluders.end(), state.sourceLists.begin()) ||
+        !std::equal(occludees.begin(), occludees.end(), state.sourceLists.begin() + occluders.size()))
+        return false;
+    std::size_t vertex = 0, face = 0;
+    for (std::uint32_t i : state.sourceLists) {
+        const SceneObject& object = (*scene.objects)[i];
+        const std::size_t n = object.vertices.size();
+        if (vertex + n > state.sourceVertices.size() ||
+            face + 3 * object.faces.size() > state.sourceFaces.size() ||
+            (n > 0 && std::memcmp(object.vertices.data(), state.sourceVertices.data() + vertex,
+                                  n * sizeof(Geometry::Vector)) != 0))
+            return false;
+        vertex += n;
+        for (const Face& f : object.faces)
+            for (std::uint32_t corner : f.vertexIndices)
+                if (state.sourceFaces[face++] != corner) return false;
+    }
+    return vertex == state.sourceVertices.size() && face == state.sourceFaces.size();
+}
+
 // The one place that reads the lab's scene: occluder meshes with their boxes, occludee meshes and
-// boxes, all as float arrays in world space.
+// boxes, all as float arrays in world space, kept while the scene stays the same.
 void gather(const CullScene& scene, CpuDepthState& state) {
+    if (unchanged(scene, state)) return;
     const std::vector<SceneObject>& objects = *scene.objects;
+    state.sourceLists = *scene.occluders;
+    state.sourceLists.insert(state.sourceLists.end(), scene.occludees->begin(), scene.occludees->end());
+    state.sourceVertices.clear();
+    state.sourceFaces.clear();
+    for (std::uint32_t i : state.sourceLists) {
+        state.sourceVertices.insert(state.sourceVertices.end(), objects[i].vertices.begin(),
+                                    objects[i].vertices.end());
+        for (const Face& f : objects[i].faces)
+            state.sourceFaces.insert(state.sourceFaces.end(), f.vertexIndices, f.vertexIndices + 3);
+    }
     std::size_t vertices = 0, faces = 0;
     for (const auto* list : {scene.occluders, scene.occludees})
         for (std::uint32_t i : *list) {

@@ -106,4 +106,15 @@ TEST(CpuDepth, HandScenesAtEveryResolution) {
     }
 }
 
+// Catches a pass that keeps the arrays it gathered from a scene that has changed since: the
+// occluder moved aside in place, without a new allocation, must stop hiding the occludee.
+TEST(CpuDepth, AMovedOccluderIsGatheredAgain) {
+    HandScene scene = namedScene("in front");
+    CpuDepthState state;
+    EXPECT_TRUE(runCpuDepth(scene.scene(), lookingDownMinusZ(), {64, false, 1}, state, false).culled[0]);
+    EXPECT_TRUE(runCpuDepth(scene.scene(), lookingDownMinusZ(), {64, false, 1}, state, false).culled[0]);
+    for (Geometry::Vector& v : scene.objects[scene.occluders[0]].vertices) v.x += 40.0;
+    EXPECT_FALSE(runCpuDepth(scene.scene(), lookingDownMinusZ(), {64, false, 1}, state, false).culled[0]);
+}
+
 } // namespace
