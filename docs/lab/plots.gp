@@ -1,30 +1,30 @@
 $pareto << EOD
-0 "255" 2.3296 0.61426 82.739
-0 "240" 2.1168 2.199 88.774
-0 "200" 2.0742 6.2972 92.974
-0 "150" 2.071 6.3324 95.65
-0 "100" 2.0242 6.36 97.62
-0 "50" 1.9883 7.1231 99.545
-0 "0" 2.0061 7.255 100
-1 "255" 1.4225 0.33097 38.156
-1 "240" 1.4011 0.4002 38.204
-1 "200" 1.3553 1.8139 39.095
-1 "150" 1.346 2.8609 39.483
-1 "100" 1.3442 3.2305 39.845
-1 "50" 1.3495 3.4166 39.941
-1 "0" 1.3569 3.5596 40.028
-2 "64" 0.3873 0.94064 95.434
-2 "128" 0.39873 0.41348 95.727
-2 "256" 0.48715 0.028637 95.628
-2 "640" 0.97079 0 95.393
-2 "256-triangles" 0.6403 0.35489 99.726
-2 "640-triangles" 1.0946 0 100
-2 "256-2-threads" 0.52257 0.028637 95.628
-2 "640-2-threads" 0.92236 0 95.393
-3 "640" 11.227 0 65.228
-3 "160" 3.0501 0.14476 68.672
-4 "stop-and-wait" 32.728 0 100
-4 "previous-frame" 33.107 4.1409 82.667
+0 "255" 2.3318 0.61426 82.739
+0 "240" 2.1163 2.199 88.774
+0 "200" 2.0209 6.2972 92.974
+0 "150" 2.0269 6.3324 95.65
+0 "100" 2.0277 6.36 97.62
+0 "50" 2.0138 7.1231 99.545
+0 "0" 2.0044 7.255 100
+1 "255" 1.4223 0.33097 38.156
+1 "240" 1.3829 0.4002 38.204
+1 "200" 1.4124 1.8139 39.095
+1 "150" 1.401 2.8609 39.483
+1 "100" 1.4036 3.2305 39.845
+1 "50" 1.3926 3.4166 39.941
+1 "0" 1.3775 3.5596 40.028
+2 "64" 0.39803 0.94064 95.434
+2 "128" 0.42274 0.41348 95.727
+2 "256" 0.51928 0.028637 95.628
+2 "640" 0.96293 0 95.393
+2 "256-triangles" 0.66569 0.35489 99.726
+2 "640-triangles" 1.162 0 100
+2 "256-2-threads" 0.53498 0.028637 95.628
+2 "640-2-threads" 0.88836 0 95.393
+3 "640" 10.399 0 65.228
+3 "160" 2.8623 0.14476 68.672
+4 "stop-and-wait" 30.318 0 100
+4 "previous-frame" 30.197 4.1409 82.667
 EOD
 set terminal pngcairo size 1400,620 font ',10'
 set output 'pareto.png'
@@ -217,97 +217,97 @@ set bmargin
 set autoscale y
 set datafile separator whitespace
 $cost180 << EOD
-"draw-all" 0 0 0 0 14.845
-"oracle" 0 0 0 0 10.012
-"oracle-occluders" 0 0 0 0 13.827
-"hom 255" 1.8128 0.14995 0.42688 0 13.181
-"hom 240" 1.9181 0.15256 0.39357 0 14.694
-"hom 200" 1.6409 0.1135 0.36621 0 9.4125
-"hom 150" 1.9539 0.14268 0.37377 0 9.4125
-"hom 100" 1.5947 0.11365 0.36803 0 8.9864
-"hom 50" 1.8448 0.12153 0.43102 0 8.3209
-"hom 0" 1.5965 0.14848 0.36191 0 8.3209
-"hom-conservative 255" 1.0284 0.020999 0.069249 0.16629 11.811
-"hom-conservative 240" 1.0356 0.020197 0.067055 0.16484 11.811
-"hom-conservative 200" 1.0786 0.01594 0.060513 0.15526 11.343
-"hom-conservative 150" 0.99743 0.017152 0.05906 0.14971 13.163
-"hom-conservative 100" 1.0859 0.017112 0.061986 0.16559 12.419
-"hom-conservative 50" 1.1211 0.015418 0.063449 0.14031 12.419
-"hom-conservative 0" 1.0507 0.016461 0.061565 0.12646 12.419
-"cpu-depth 64" 0.099415 0.23131 0.092533 0 12.972
-"cpu-depth 128" 0.07005 0.25974 0.073236 0 12.076
-"cpu-depth 256" 0.073587 0.29703 0.072655 0 14.889
-"cpu-depth 640" 0.069209 0.76719 0.15947 0 15.884
-"cpu-depth 256-triangles" 0.0697 0.34379 0.25964 0 15.444
-"cpu-depth 640-triangles" 0.073917 0.63748 0.31155 0 13.827
-"cpu-depth 256-2-threads" 0.066093 0.31846 0.072455 0 14.889
-"cpu-depth 640-2-threads" 0.071262 0.67958 0.10607 0 15.884
-"gpu-hiz 640" 11.526 0.56683 0.26966 0.18986 19.252
-"gpu-hiz 160" 3.3427 0.063528 0.015579 0.19769 17.651
-"occlusion-query stop-and-wait" 11.517 24.582 0.043201 0 13.827
-"occlusion-query previous-frame" 0.05869 8.2084 17.33 0 16.265
+"draw-all" 0 0 0 0 18.913
+"oracle" 0 0 0 0 11.817
+"oracle-occluders" 0 0 0 0 12.738
+"hom 255" 1.9349 0.16726 0.41225 0 14.726
+"hom 240" 1.6004 0.15109 0.46227 0 11.805
+"hom 200" 1.6385 0.1286 0.41964 0 10.12
+"hom 150" 1.8927 0.11907 0.3792 0 10.12
+"hom 100" 1.4214 0.14845 0.37469 0 8.8635
+"hom 50" 1.626 0.11301 0.38197 0 8.1721
+"hom 0" 1.6451 0.11404 0.37808 0 8.1721
+"hom-conservative 255" 1.1191 0.017082 0.060383 0.16907 11.637
+"hom-conservative 240" 1.1711 0.02102 0.064049 0.16393 11.637
+"hom-conservative 200" 1.1293 0.019817 0.06421 0.14988 11.628
+"hom-conservative 150" 1.291 0.017664 0.062857 0.14914 11.346
+"hom-conservative 100" 1.201 0.017842 0.061895 0.14087 10.05
+"hom-conservative 50" 1.075 0.016981 0.065081 0.12039 10.05
+"hom-conservative 0" 1.1825 0.020488 0.078887 0.127 10.05
+"cpu-depth 64" 0.077063 0.22091 0.076112 0 11.712
+"cpu-depth 128" 0.060773 0.26351 0.074229 0 12.631
+"cpu-depth 256" 0.067776 0.34206 0.07513 0 10.866
+"cpu-depth 640" 0.053529 0.8222 0.11568 0 17.881
+"cpu-depth 256-triangles" 0.062446 0.33626 0.34195 0 16.013
+"cpu-depth 640-triangles" 0.05929 0.85606 0.45266 0 12.738
+"cpu-depth 256-2-threads" 0.075891 0.44495 0.10509 0 10.866
+"cpu-depth 640-2-threads" 0.05904 0.79949 0.16477 0 17.881
+"gpu-hiz 640" 11.188 0.53902 0.28048 0.20101 19.967
+"gpu-hiz 160" 2.9691 0.061805 0.01623 0.18076 15.31
+"occlusion-query stop-and-wait" 7.9723 17.15 0.049733 0 12.738
+"occlusion-query previous-frame" 0.061244 9.2238 20.486 0 15.642
 EOD
 $cost225 << EOD
-"draw-all" 0 0 0 0 19.475
-"oracle" 0 0 0 0 8.7996
-"oracle-occluders" 0 0 0 0 10.24
-"hom 255" 1.9076 0.1857 0.51879 0 10.913
-"hom 240" 1.9697 0.15775 0.50165 0 10.057
-"hom 200" 1.6198 0.15584 0.41283 0 10.057
-"hom 150" 1.2974 0.13127 0.39428 0 10.057
-"hom 100" 1.5866 0.14109 0.38992 0 11.577
-"hom 50" 1.301 0.11018 0.40021 0 11.577
-"hom 0" 1.3652 0.15465 0.46959 0 9.5914
-"hom-conservative 255" 1.0883 0.017704 0.079628 0.2081 13.659
-"hom-conservative 240" 1.1626 0.018334 0.076592 0.17834 13.659
-"hom-conservative 200" 1.4174 0.015428 0.07516 0.15605 12.537
-"hom-conservative 150" 0.99661 0.013124 0.063068 0.15704 12.537
-"hom-conservative 100" 1.3632 0.016692 0.078867 0.16425 13.238
-"hom-conservative 50" 1.4516 0.015139 0.077976 0.15568 16.628
-"hom-conservative 0" 1.5167 0.017532 0.077305 0.14818 16.369
-"cpu-depth 64" 0.10629 0.26551 0.094226 0 13.057
-"cpu-depth 128" 0.08591 0.29917 0.093714 0 10.781
-"cpu-depth 256" 0.070632 0.43194 0.10937 0 10.781
-"cpu-depth 640" 0.075411 1.1163 0.20091 0 11.795
-"cpu-depth 256-triangles" 0.082193 0.42583 0.19554 0 10.203
-"cpu-depth 640-triangles" 0.071142 1.0367 0.33762 0 10.24
-"cpu-depth 256-2-threads" 0.0804 0.40368 0.11309 0 10.781
-"cpu-depth 640-2-threads" 0.073377 0.88232 0.13802 0 11.795
-"gpu-hiz 640" 13.359 0.88584 0.24632 0.23606 10.834
-"gpu-hiz 160" 3.8438 0.059582 0.015088 0.19745 10.502
-"occlusion-query stop-and-wait" 13.28 27.941 0.05379 0 10.24
-"occlusion-query previous-frame" 0.069018 13.637 24.858 0 10.378
+"draw-all" 0 0 0 0 22.57
+"oracle" 0 0 0 0 9.4655
+"oracle-occluders" 0 0 0 0 12.888
+"hom 255" 1.6035 0.1789 0.42161 0 10.901
+"hom 240" 1.6815 0.16778 0.44597 0 12.464
+"hom 200" 1.5352 0.15409 0.43044 0 12.464
+"hom 150" 1.5085 0.15329 0.41932 0 12.464
+"hom 100" 1.7916 0.15682 0.46536 0 13.191
+"hom 50" 1.937 0.15217 0.46647 0 13.191
+"hom 0" 1.8529 0.14335 0.44927 0 9.4208
+"hom-conservative 255" 1.1944 0.018965 0.081312 0.18947 13.733
+"hom-conservative 240" 1.3222 0.017582 0.072745 0.18298 13.733
+"hom-conservative 200" 1.2825 0.019195 0.078967 0.16715 14.234
+"hom-conservative 150" 1.2405 0.017642 0.074389 0.17754 14.234
+"hom-conservative 100" 1.4584 0.018865 0.07545 0.1667 14.343
+"hom-conservative 50" 1.241 0.017763 0.077304 0.16474 13.8
+"hom-conservative 0" 1.1739 0.018855 0.077524 0.16395 12.521
+"cpu-depth 64" 0.07496 0.24929 0.083696 0 11.062
+"cpu-depth 128" 0.064079 0.23292 0.078457 0 10.577
+"cpu-depth 256" 0.060553 0.32581 0.078195 0 10.577
+"cpu-depth 640" 0.056505 0.84361 0.17226 0 11.281
+"cpu-depth 256-triangles" 0.060081 0.40891 0.2021 0 10.274
+"cpu-depth 640-triangles" 0.052377 1.1788 0.2325 0 12.888
+"cpu-depth 256-2-threads" 0.061905 0.43891 0.097081 0 10.577
+"cpu-depth 640-2-threads" 0.055964 0.86246 0.14761 0 11.281
+"gpu-hiz 640" 13.56 0.51655 0.25722 0.20682 10.967
+"gpu-hiz 160" 3.0148 0.038753 0.015689 0.17144 10.84
+"occlusion-query stop-and-wait" 10.975 24.951 0.047299 0 12.888
+"occlusion-query previous-frame" 0.075501 10.744 27.255 0 9.7697
 EOD
 $cost270 << EOD
-"draw-all" 0 0 0 0 13.574
-"oracle" 0 0 0 0 8.3666
-"oracle-occluders" 0 0 0 0 11.51
-"hom 255" 1.2828 0.12698 0.41598 0 12.589
-"hom 240" 1.4796 0.1261 0.37389 0 13.479
-"hom 200" 1.1227 0.10847 0.38191 0 9.2309
-"hom 150" 1.172 0.13629 0.41115 0 8.4868
-"hom 100" 1.2213 0.11744 0.35856 0 8.2018
-"hom 50" 1.1674 0.12477 0.34725 0 8.8421
-"hom 0" 1.09 0.11506 0.35949 0 8.8421
-"hom-conservative 255" 0.80061 0.014618 0.059451 0.15694 11.037
-"hom-conservative 240" 0.94906 0.015028 0.068838 0.15177 11.037
-"hom-conservative 200" 0.88231 0.014879 0.060332 0.13038 10.24
-"hom-conservative 150" 0.9549 0.014148 0.060373 0.11992 10.347
-"hom-conservative 100" 0.8175 0.013274 0.059932 0.11593 10.141
-"hom-conservative 50" 0.82691 0.012753 0.058479 0.11463 10.141
-"hom-conservative 0" 0.77122 0.014337 0.059732 0.11831 10.141
-"cpu-depth 64" 0.082844 0.16426 0.072135 0 9.9885
-"cpu-depth 128" 0.068909 0.18683 0.074208 0 10.535
-"cpu-depth 256" 0.066484 0.23758 0.074258 0 10.189
-"cpu-depth 640" 0.061735 0.49457 0.10552 0 12.75
-"cpu-depth 256-triangles" 0.066033 0.22993 0.20763 0 11.191
-"cpu-depth 640-triangles" 0.065763 0.63322 0.33851 0 11.51
-"cpu-depth 256-2-threads" 0.08075 0.25968 0.078977 0 10.189
-"cpu-depth 640-2-threads" 0.077956 0.50346 0.12556 0 12.75
-"gpu-hiz 640" 8.8775 0.60593 0.25139 0.18785 14.191
-"gpu-hiz 160" 2.7385 0.040705 0.013665 0.16245 14.336
-"occlusion-query stop-and-wait" 7.6205 17.926 0.051696 0 11.51
-"occlusion-query previous-frame" 0.071904 7.6001 21.706 0 10.811
+"draw-all" 0 0 0 0 18.509
+"oracle" 0 0 0 0 10.012
+"oracle-occluders" 0 0 0 0 14.014
+"hom 255" 1.3712 0.15858 0.39691 0 13.798
+"hom 240" 1.3343 0.15951 0.40402 0 14.926
+"hom 200" 1.112 0.10947 0.38405 0 11.896
+"hom 150" 1.3438 0.14634 0.34455 0 11.28
+"hom 100" 1.0913 0.10743 0.40144 0 11.05
+"hom 50" 1.1221 0.11473 0.34266 0 8.4232
+"hom 0" 1.0596 0.11006 0.39019 0 8.4232
+"hom-conservative 255" 0.88556 0.018775 0.060573 0.15546 11.913
+"hom-conservative 240" 0.98559 0.02109 0.078727 0.19019 11.913
+"hom-conservative 200" 0.92035 0.018886 0.067425 0.15861 11.153
+"hom-conservative 150" 0.90475 0.015629 0.05892 0.12692 10.197
+"hom-conservative 100" 0.86411 0.018034 0.06446 0.13228 10.209
+"hom-conservative 50" 1.0219 0.019927 0.060012 0.12143 10.209
+"hom-conservative 0" 0.88708 0.01591 0.058008 0.11797 10.209
+"cpu-depth 64" 0.070642 0.17704 0.072515 0 10.689
+"cpu-depth 128" 0.056866 0.21322 0.07497 0 11.365
+"cpu-depth 256" 0.051747 0.27758 0.076863 0 11.903
+"cpu-depth 640" 0.055824 0.55907 0.11105 0 10.278
+"cpu-depth 256-triangles" 0.050764 0.2962 0.2551 0 10.346
+"cpu-depth 640-triangles" 0.054312 0.5447 0.29535 0 14.014
+"cpu-depth 256-2-threads" 0.058729 0.32312 0.077013 0 11.903
+"cpu-depth 640-2-threads" 0.060172 0.64345 0.14529 0 10.278
+"gpu-hiz 640" 8.6198 0.49969 0.25667 0.20701 12.336
+"gpu-hiz 160" 2.1633 0.036969 0.014818 0.15609 11.829
+"occlusion-query stop-and-wait" 8.7319 21.42 0.043742 0 14.014
+"occlusion-query previous-frame" 0.058138 8.4215 21.372 0 10.511
 EOD
 set terminal pngcairo size 1400,1140 font ',9'
 set output 'frame-cost.png'
@@ -326,9 +326,9 @@ set lmargin 9
 set rmargin 22
 set bmargin 9
 set title 'fake camera at 180 degrees'
-plot $cost180 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost180 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost180 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost180 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost180 using 6 lc rgb '#bbbbbb' title 'drawing', 15.21 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
+plot $cost180 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost180 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost180 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost180 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost180 using 6 lc rgb '#bbbbbb' title 'drawing', 14.012 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 set title 'fake camera at 225 degrees'
-plot $cost225 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost225 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost225 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost225 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost225 using 6 lc rgb '#bbbbbb' title 'drawing', 11.264 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
+plot $cost225 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost225 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost225 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost225 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost225 using 6 lc rgb '#bbbbbb' title 'drawing', 14.177 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 set title 'fake camera at 270 degrees'
-plot $cost270 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost270 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost270 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost270 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost270 using 6 lc rgb '#bbbbbb' title 'drawing', 12.661 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
+plot $cost270 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost270 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost270 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost270 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost270 using 6 lc rgb '#bbbbbb' title 'drawing', 15.415 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 unset multiplot
