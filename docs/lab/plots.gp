@@ -1,26 +1,30 @@
 $pareto << EOD
-0 "255" 1.4981 0.61426 82.739
-0 "240" 1.3236 2.199 88.774
-0 "200" 1.2954 6.2972 92.974
-0 "150" 1.2749 6.3324 95.65
-0 "100" 1.2647 6.36 97.62
-0 "50" 1.2661 7.1231 99.545
-0 "0" 1.257 7.255 100
-1 "255" 0.95754 0.33097 38.156
-1 "240" 0.96094 0.4002 38.204
-1 "200" 0.94588 1.8139 39.095
-1 "150" 0.93785 2.8609 39.483
-1 "100" 0.94145 3.2305 39.845
-1 "50" 0.93118 3.4166 39.941
-1 "0" 0.93325 3.5596 40.028
-2 "64" 0.167 0.2336 69.521
-2 "128" 0.279 0.23852 67.937
-2 "256" 0.40328 0 66.75
-2 "640" 0.87655 0 65.228
-3 "640" 6.7777 0 65.228
-3 "160" 2.1233 0.14476 68.672
-4 "stop-and-wait" 17.142 0 100
-4 "previous-frame" 16.327 4.1409 82.667
+0 "255" 2.3318 0.61426 82.739
+0 "240" 2.1163 2.199 88.774
+0 "200" 2.0209 6.2972 92.974
+0 "150" 2.0269 6.3324 95.65
+0 "100" 2.0277 6.36 97.62
+0 "50" 2.0138 7.1231 99.545
+0 "0" 2.0044 7.255 100
+1 "255" 1.4223 0.33097 38.156
+1 "240" 1.3829 0.4002 38.204
+1 "200" 1.4124 1.8139 39.095
+1 "150" 1.401 2.8609 39.483
+1 "100" 1.4036 3.2305 39.845
+1 "50" 1.3926 3.4166 39.941
+1 "0" 1.3775 3.5596 40.028
+2 "64" 0.39803 0.94064 95.434
+2 "128" 0.42274 0.41348 95.727
+2 "256" 0.51928 0.028637 95.628
+2 "640" 0.96293 0 95.393
+2 "256-triangles" 0.66569 0.35489 99.726
+2 "640-triangles" 1.162 0 100
+2 "256-2-threads" 0.53498 0.028637 95.628
+2 "640-2-threads" 0.88836 0 95.393
+3 "640" 10.399 0 65.228
+3 "160" 2.8623 0.14476 68.672
+4 "stop-and-wait" 30.318 0 100
+4 "previous-frame" 30.197 4.1409 82.667
 EOD
 set terminal pngcairo size 1400,620 font ',10'
 set output 'pareto.png'
@@ -137,7 +141,11 @@ plot 'results.csv' using 'angle':(strcol('method') eq 'oracle' && strcol('config
      'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '64' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#c0392b' title '64', \
      'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '128' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#2471a3' title '128', \
      'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '256' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#229954' title '256', \
-     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#8e44ad' title '640'
+     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#8e44ad' title '640', \
+     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '256-triangles' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#d68910' title '256-triangles', \
+     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640-triangles' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#17a589' title '640-triangles', \
+     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '256-2-threads' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#34495e' title '256-2-threads', \
+     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640-2-threads' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#c0392b' title '640-2-threads'
 set tmargin at screen 0.46
 set bmargin at screen 0.08
 set title ''
@@ -148,7 +156,11 @@ set ylabel ''
 plot 'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '64' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#c0392b' title '64', \
      'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '128' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#2471a3' title '128', \
      'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '256' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#229954' title '256', \
-     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#8e44ad' title '640'
+     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#8e44ad' title '640', \
+     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '256-triangles' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#d68910' title '256-triangles', \
+     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640-triangles' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#17a589' title '640-triangles', \
+     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '256-2-threads' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#34495e' title '256-2-threads', \
+     'results.csv' using 'angle':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640-2-threads' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#c0392b' title '640-2-threads'
 set lmargin at screen 0.63579
 set rmargin at screen 0.79579
 set tmargin at screen 0.90
@@ -205,85 +217,97 @@ set bmargin
 set autoscale y
 set datafile separator whitespace
 $cost180 << EOD
-"draw-all" 0 0 0 0 7.0652
-"oracle" 0 0 0 0 4.9528
-"oracle-occluders" 0 0 0 0 5.9286
-"hom 255" 1.1668 0.12026 0.2583 0 6.0205
-"hom 240" 0.98375 0.099969 0.24706 0 5.6456
-"hom 200" 1.0371 0.091714 0.2548 0 4.3733
-"hom 150" 1.0406 0.093025 0.25756 0 4.3733
-"hom 100" 0.99841 0.090241 0.25332 0 4.6382
-"hom 50" 0.99342 0.09009 0.25499 0 4.4164
-"hom 0" 0.98382 0.088738 0.25402 0 4.4164
-"hom-conservative 255" 0.77028 0.02635 0.043893 0.10053 6.1286
-"hom-conservative 240" 0.88275 0.021341 0.04259 0.088597 6.1286
-"hom-conservative 200" 0.87314 0.018325 0.041819 0.083397 6.1089
-"hom-conservative 150" 0.83005 0.017845 0.04204 0.07953 5.5784
-"hom-conservative 100" 0.86681 0.019087 0.041939 0.076965 4.9988
-"hom-conservative 50" 0.81828 0.020138 0.04205 0.077266 4.9988
-"hom-conservative 0" 0.85262 0.018346 0.040987 0.078538 4.9988
-"cpu-depth 64" 0.10533 0.001854 0.044174 0 5.7599
-"cpu-depth 128" 0.15918 0.002685 0.044144 0 6.1797
-"cpu-depth 256" 0.25133 0.008035 0.044985 0 6.2132
-"cpu-depth 640" 0.59493 0.064722 0.046959 0 6.7441
-"gpu-hiz 640" 6.3821 0.38278 0.1632 0.11437 6.7441
-"gpu-hiz 160" 2.1025 0.035878 0.009358 0.10378 6.0671
-"occlusion-query stop-and-wait" 4.8698 10.219 0.051417 0 5.9286
-"occlusion-query previous-frame" 0.055315 4.5095 10.547 0 5.5328
+"draw-all" 0 0 0 0 18.913
+"oracle" 0 0 0 0 11.817
+"oracle-occluders" 0 0 0 0 12.738
+"hom 255" 1.9349 0.16726 0.41225 0 14.726
+"hom 240" 1.6004 0.15109 0.46227 0 11.805
+"hom 200" 1.6385 0.1286 0.41964 0 10.12
+"hom 150" 1.8927 0.11907 0.3792 0 10.12
+"hom 100" 1.4214 0.14845 0.37469 0 8.8635
+"hom 50" 1.626 0.11301 0.38197 0 8.1721
+"hom 0" 1.6451 0.11404 0.37808 0 8.1721
+"hom-conservative 255" 1.1191 0.017082 0.060383 0.16907 11.637
+"hom-conservative 240" 1.1711 0.02102 0.064049 0.16393 11.637
+"hom-conservative 200" 1.1293 0.019817 0.06421 0.14988 11.628
+"hom-conservative 150" 1.291 0.017664 0.062857 0.14914 11.346
+"hom-conservative 100" 1.201 0.017842 0.061895 0.14087 10.05
+"hom-conservative 50" 1.075 0.016981 0.065081 0.12039 10.05
+"hom-conservative 0" 1.1825 0.020488 0.078887 0.127 10.05
+"cpu-depth 64" 0.077063 0.22091 0.076112 0 11.712
+"cpu-depth 128" 0.060773 0.26351 0.074229 0 12.631
+"cpu-depth 256" 0.067776 0.34206 0.07513 0 10.866
+"cpu-depth 640" 0.053529 0.8222 0.11568 0 17.881
+"cpu-depth 256-triangles" 0.062446 0.33626 0.34195 0 16.013
+"cpu-depth 640-triangles" 0.05929 0.85606 0.45266 0 12.738
+"cpu-depth 256-2-threads" 0.075891 0.44495 0.10509 0 10.866
+"cpu-depth 640-2-threads" 0.05904 0.79949 0.16477 0 17.881
+"gpu-hiz 640" 11.188 0.53902 0.28048 0.20101 19.967
+"gpu-hiz 160" 2.9691 0.061805 0.01623 0.18076 15.31
+"occlusion-query stop-and-wait" 7.9723 17.15 0.049733 0 12.738
+"occlusion-query previous-frame" 0.061244 9.2238 20.486 0 15.642
 EOD
 $cost225 << EOD
-"draw-all" 0 0 0 0 8.2788
-"oracle" 0 0 0 0 3.8715
-"oracle-occluders" 0 0 0 0 4.6128
-"hom 255" 1.2328 0.1105 0.26405 0 5.8955
-"hom 240" 1.1446 0.095501 0.25952 0 5.4102
-"hom 200" 1.0765 0.090239 0.25314 0 5.4102
-"hom 150" 1.0598 0.089308 0.25454 0 5.4102
-"hom 100" 1.032 0.087264 0.25666 0 5.4636
-"hom 50" 1.0165 0.088757 0.25233 0 5.4636
-"hom 0" 0.9918 0.087305 0.25735 0 4.5605
-"hom-conservative 255" 0.82525 0.025668 0.043783 0.098256 6.7811
-"hom-conservative 240" 0.91226 0.021169 0.042109 0.089619 6.7811
-"hom-conservative 200" 0.9139 0.019287 0.042039 0.084018 8.2645
-"hom-conservative 150" 0.88826 0.019387 0.041629 0.080732 8.2645
-"hom-conservative 100" 0.92909 0.018905 0.041439 0.081704 6.8071
-"hom-conservative 50" 0.89633 0.019127 0.041309 0.080441 6.5976
-"hom-conservative 0" 0.88088 0.018555 0.041158 0.082926 6.852
-"cpu-depth 64" 0.14157 0.001793 0.047629 0 5.7447
-"cpu-depth 128" 0.2824 0.003255 0.048 0 6.3285
-"cpu-depth 256" 0.41381 0.009117 0.048722 0 6.3016
-"cpu-depth 640" 0.8975 0.075894 0.047159 0 5.7821
-"gpu-hiz 640" 5.3564 0.39017 0.16898 0.093768 5.7821
-"gpu-hiz 160" 2.5197 0.032931 0.010009 0.088297 5.9588
-"occlusion-query stop-and-wait" 7.5478 11.529 0.050345 0 4.6128
-"occlusion-query previous-frame" 0.060634 4.867 11.378 0 5.1817
+"draw-all" 0 0 0 0 22.57
+"oracle" 0 0 0 0 9.4655
+"oracle-occluders" 0 0 0 0 12.888
+"hom 255" 1.6035 0.1789 0.42161 0 10.901
+"hom 240" 1.6815 0.16778 0.44597 0 12.464
+"hom 200" 1.5352 0.15409 0.43044 0 12.464
+"hom 150" 1.5085 0.15329 0.41932 0 12.464
+"hom 100" 1.7916 0.15682 0.46536 0 13.191
+"hom 50" 1.937 0.15217 0.46647 0 13.191
+"hom 0" 1.8529 0.14335 0.44927 0 9.4208
+"hom-conservative 255" 1.1944 0.018965 0.081312 0.18947 13.733
+"hom-conservative 240" 1.3222 0.017582 0.072745 0.18298 13.733
+"hom-conservative 200" 1.2825 0.019195 0.078967 0.16715 14.234
+"hom-conservative 150" 1.2405 0.017642 0.074389 0.17754 14.234
+"hom-conservative 100" 1.4584 0.018865 0.07545 0.1667 14.343
+"hom-conservative 50" 1.241 0.017763 0.077304 0.16474 13.8
+"hom-conservative 0" 1.1739 0.018855 0.077524 0.16395 12.521
+"cpu-depth 64" 0.07496 0.24929 0.083696 0 11.062
+"cpu-depth 128" 0.064079 0.23292 0.078457 0 10.577
+"cpu-depth 256" 0.060553 0.32581 0.078195 0 10.577
+"cpu-depth 640" 0.056505 0.84361 0.17226 0 11.281
+"cpu-depth 256-triangles" 0.060081 0.40891 0.2021 0 10.274
+"cpu-depth 640-triangles" 0.052377 1.1788 0.2325 0 12.888
+"cpu-depth 256-2-threads" 0.061905 0.43891 0.097081 0 10.577
+"cpu-depth 640-2-threads" 0.055964 0.86246 0.14761 0 11.281
+"gpu-hiz 640" 13.56 0.51655 0.25722 0.20682 10.967
+"gpu-hiz 160" 3.0148 0.038753 0.015689 0.17144 10.84
+"occlusion-query stop-and-wait" 10.975 24.951 0.047299 0 12.888
+"occlusion-query previous-frame" 0.075501 10.744 27.255 0 9.7697
 EOD
 $cost270 << EOD
-"draw-all" 0 0 0 0 6.2207
-"oracle" 0 0 0 0 4.3056
-"oracle-occluders" 0 0 0 0 5.4621
-"hom 255" 0.97207 0.10545 0.26596 0 7.1064
-"hom 240" 0.7775 0.09038 0.25026 0 6.5263
-"hom 200" 0.78767 0.086292 0.25379 0 3.9833
-"hom 150" 0.85291 0.08494 0.25027 0 3.8151
-"hom 100" 0.86581 0.08476 0.25044 0 3.8321
-"hom 50" 0.85449 0.084259 0.25293 0 3.5899
-"hom 0" 0.7416 0.083968 0.25664 0 3.5899
-"hom-conservative 255" 0.62458 0.024287 0.04252 0.10125 5.1061
-"hom-conservative 240" 0.70306 0.019947 0.041388 0.087405 5.1061
-"hom-conservative 200" 0.73966 0.017924 0.040597 0.082265 5.0099
-"hom-conservative 150" 0.70529 0.017403 0.040416 0.078117 4.632
-"hom-conservative 100" 0.69154 0.017293 0.039815 0.075533 4.4964
-"hom-conservative 50" 0.71482 0.017441 0.040367 0.073759 4.4964
-"hom-conservative 0" 0.70681 0.016981 0.040075 0.076375 4.4964
-"cpu-depth 64" 0.099618 0.001843 0.041648 0 5.2738
-"cpu-depth 128" 0.15402 0.002714 0.043211 0 5.5678
-"cpu-depth 256" 0.25466 0.009017 0.043142 0 5.671
-"cpu-depth 640" 0.56986 0.081624 0.044704 0 6.1446
-"gpu-hiz 640" 5.0229 0.3986 0.1586 0.092584 6.1446
-"gpu-hiz 160" 1.8432 0.030868 0.009469 0.082306 5.5684
-"occlusion-query stop-and-wait" 4.4071 10.661 0.045726 0 5.4621
-"occlusion-query previous-frame" 0.047931 3.916 10.439 0 4.8522
+"draw-all" 0 0 0 0 18.509
+"oracle" 0 0 0 0 10.012
+"oracle-occluders" 0 0 0 0 14.014
+"hom 255" 1.3712 0.15858 0.39691 0 13.798
+"hom 240" 1.3343 0.15951 0.40402 0 14.926
+"hom 200" 1.112 0.10947 0.38405 0 11.896
+"hom 150" 1.3438 0.14634 0.34455 0 11.28
+"hom 100" 1.0913 0.10743 0.40144 0 11.05
+"hom 50" 1.1221 0.11473 0.34266 0 8.4232
+"hom 0" 1.0596 0.11006 0.39019 0 8.4232
+"hom-conservative 255" 0.88556 0.018775 0.060573 0.15546 11.913
+"hom-conservative 240" 0.98559 0.02109 0.078727 0.19019 11.913
+"hom-conservative 200" 0.92035 0.018886 0.067425 0.15861 11.153
+"hom-conservative 150" 0.90475 0.015629 0.05892 0.12692 10.197
+"hom-conservative 100" 0.86411 0.018034 0.06446 0.13228 10.209
+"hom-conservative 50" 1.0219 0.019927 0.060012 0.12143 10.209
+"hom-conservative 0" 0.88708 0.01591 0.058008 0.11797 10.209
+"cpu-depth 64" 0.070642 0.17704 0.072515 0 10.689
+"cpu-depth 128" 0.056866 0.21322 0.07497 0 11.365
+"cpu-depth 256" 0.051747 0.27758 0.076863 0 11.903
+"cpu-depth 640" 0.055824 0.55907 0.11105 0 10.278
+"cpu-depth 256-triangles" 0.050764 0.2962 0.2551 0 10.346
+"cpu-depth 640-triangles" 0.054312 0.5447 0.29535 0 14.014
+"cpu-depth 256-2-threads" 0.058729 0.32312 0.077013 0 11.903
+"cpu-depth 640-2-threads" 0.060172 0.64345 0.14529 0 10.278
+"gpu-hiz 640" 8.6198 0.49969 0.25667 0.20701 12.336
+"gpu-hiz 160" 2.1633 0.036969 0.014818 0.15609 11.829
+"occlusion-query stop-and-wait" 8.7319 21.42 0.043742 0 14.014
+"occlusion-query previous-frame" 0.058138 8.4215 21.372 0 10.511
 EOD
 set terminal pngcairo size 1400,1140 font ',9'
 set output 'frame-cost.png'
@@ -302,9 +326,9 @@ set lmargin 9
 set rmargin 22
 set bmargin 9
 set title 'fake camera at 180 degrees'
-plot $cost180 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost180 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost180 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost180 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost180 using 6 lc rgb '#bbbbbb' title 'drawing', 6.8179 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost180 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost180 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost180 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost180 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost180 using 6 lc rgb '#bbbbbb' title 'drawing', 14.012 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 set title 'fake camera at 225 degrees'
-plot $cost225 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost225 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost225 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost225 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost225 using 6 lc rgb '#bbbbbb' title 'drawing', 5.3048 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost225 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost225 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost225 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost225 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost225 using 6 lc rgb '#bbbbbb' title 'drawing', 14.177 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 set title 'fake camera at 270 degrees'
-plot $cost270 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost270 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost270 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost270 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost270 using 6 lc rgb '#bbbbbb' title 'drawing', 6.2814 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost270 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost270 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost270 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost270 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost270 using 6 lc rgb '#bbbbbb' title 'drawing', 15.415 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 unset multiplot

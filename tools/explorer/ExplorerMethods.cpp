@@ -32,12 +32,12 @@ CullOutcome gpuHiz(const CullScene& scene, const CullView& view, bool pictures) 
     return runGpuHiz(scene, view, depthSide, state, pictures);
 }
 
-// The lab's default size: 640 is exact but rasterizes ten times the pixels on the processor.
-constexpr int cpuDepthSide = 256;
+// The lab's default configuration: at the window's own resolution it culls nothing that shows.
+const CpuDepthConfig cpuDepthConfig{640, false, 1};
 
 CullOutcome cpuDepth(const CullScene& scene, const CullView& view, bool pictures) {
     static CpuDepthState state;
-    return runCpuDepth(scene, view, cpuDepthSide, state, pictures);
+    return runCpuDepth(scene, view, cpuDepthConfig, state, pictures);
 }
 
 CullOutcome occlusionQueries(const CullScene& scene, const CullView& view, bool /*pictures*/) {
@@ -58,7 +58,8 @@ const std::vector<ExplorerMethod>& explorerMethods() {
         {"hom", [] { return thresholdText() + ", map 64 x 64, depth 32 x 32"; }, hom},
         {"hom-conservative", [] { return thresholdText() + ", every texel, farthest depth 32 x 32"; },
          homConservative},
-        {"cpu-depth", [] { return std::string("processor depth 256 x 256, max-depth pyramid"); }, cpuDepth},
+        {"cpu-depth", [] { return std::string("processor depth 640 x 640 in 8 x 4 tiles, box rectangles"); },
+         cpuDepth},
         {"gpu-hiz", [] { return std::string("depth 640 x 640 read back, max-depth pyramid"); }, gpuHiz},
         {"occlusion-query", [] { return std::string("stop-and-wait, depth 640 x 640"); }, occlusionQueries},
         {"none", [] { return std::string("draw everything"); }, drawEverything},

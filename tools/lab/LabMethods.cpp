@@ -14,7 +14,19 @@ namespace {
 
 const std::vector<int> homThresholds = {255, 240, 200, 150, 100, 50, 0};
 const std::vector<int> gpuHizSides = {640, 160};
-const std::vector<int> cpuDepthSides = {64, 128, 256, 640};
+// Sides with rectangle tests on one thread, then the triangle test and two threads where the
+// buffer is large enough for them to matter.
+const std::vector<CpuDepthConfig> cpuDepthConfigs = {{64, false, 1},  {128, false, 1}, {256, false, 1},
+                                                     {640, false, 1}, {256, true, 1},  {640, true, 1},
+                                                     {256, false, 2}, {640, false, 2}};
+
+std::vector<std::string> names(const std::vector<CpuDepthConfig>& configs) {
+    std::vector<std::string> out;
+    for (const CpuDepthConfig& c : configs)
+        out.push_back(std::to_string(c.side) + (c.triangles ? "-triangles" : "") +
+                      (c.threads > 1 ? "-" + std::to_string(c.threads) + "-threads" : ""));
+    return out;
+}
 
 std::vector<std::string> names(const std::vector<int>& values) {
     std::vector<std::string> out;
@@ -26,7 +38,7 @@ std::vector<std::string> names(const std::vector<int>& values) {
 // long as the process and its one GL context.
 HomConservativeState homConservative[7];
 GpuHizState gpuHiz[2];
-CpuDepthState cpuDepth[4];
+CpuDepthState cpuDepth[8];
 QueryState stopAndWait;
 
 struct FrameHistory {
@@ -62,16 +74,19 @@ CullOutcome homConservativePass(const MethodCall& c, std::size_t i) {
 }
 
 CullOutcome cpuDepthPass(const MethodCall& c, std::size_t i) {
-    return runCpuDepth(*c.scene, c.view, cpuDepthSides[i], cpuDepth[i], c.pictures);
+    return runCpuDepth(*c.scene, c.view, cpuDepthConfigs[i], cpuDepth[i], c.pictures);
 }
 
 // At the map's own side: the last pass's coverage against the viewer's map level 0, built by the
 // viewer's own function for the same view.
 double cpuDepthAgreement(const MethodCall& c, std::size_t i) {
-    if (cpuDepthSides[i] != static_cast<int>(occlusionMapSide)) return -1.0;
+    const int side = cpuDepthConfigs[i].side;
+    if (side != static_cast<int>(occlusionMapSide)) return -1.0;
     fakeCamera = c.view.camera;
     buildOcclusionMap();
-    return coverageAgreement(cpuDepth[i].pyramid.levels[0], occlusionMap.levels[0]);
+    std::vector<float> depth(static_cast<std::size_t>(side) * static_cast<std::size_t>(side));
+    cpuDepth[i].culler.readDepth(depth.data());
+    return coverageAgreement(depth, occlusionMap.levels[0]);
 }
 
 CullOutcome queries(const MethodCall& c, std::size_t i) {
@@ -85,7 +100,8 @@ const std::vector<CullingMethod>& cullingMethods() {
         // name, configurations, default, exact ones, exact at 64 x 64, map counters, pass, map agreement
         {"hom", names(homThresholds), 0, {}, {}, true, hom, {}},
         {"hom-conservative", names(homThresholds), 0, {}, {"255"}, true, homConservativePass, {}},
-        {"cpu-depth", names(cpuDepthSides), 2, {"640"}, {}, false, cpuDepthPass, cpuDepthAgreement},
+        {"cpu-depth", names(cpuDepthConfigs), 3, {"640", "640-triangles", "640-2-threads"}, {}, false, cpuDepthPass,
+         cpuDepthAgreement},
         {"gpu-hiz", names(gpuHizSides), 0, {"640"}, {}, false, gpuHizPass, {}},
         {"occlusion-query", {"stop-and-wait", "previous-frame"}, 0, {"stop-and-wait"}, {}, false, queries, {}},
     };

@@ -67,7 +67,7 @@ ConfigSummary summarize(const std::vector<MethodRow>& rows, const std::string& m
     ConfigSummary s;
     s.method = method;
     s.config = config;
-    std::vector<double> passes;
+    std::vector<double> passes, floorRatios;
     double falseSum = 0.0, hideableSum = 0.0;
     std::size_t hiding = 0; // angles at which the occluders hide something
     for (const MethodRow& row : rows) {
@@ -87,6 +87,7 @@ ConfigSummary summarize(const std::vector<MethodRow>& rows, const std::string& m
         if (s.worstRatio.angle < 0 || ratio > s.worstRatio.value) s.worstRatio = {row.angle, ratio};
         if (s.worstFloorRatio.angle < 0 || floorRatio > s.worstFloorRatio.value)
             s.worstFloorRatio = {row.angle, floorRatio};
+        floorRatios.push_back(floorRatio);
     }
     if (s.angles == 0) return s;
     const auto count = static_cast<double>(s.angles);
@@ -94,6 +95,7 @@ ConfigSummary summarize(const std::vector<MethodRow>& rows, const std::string& m
     s.meanHideableCulled = hiding == 0 ? 0.0 : hideableSum / static_cast<double>(hiding);
     for (double p : passes) s.meanPass += p / count;
     s.medianPass = median(passes);
+    if (!floorRatios.empty()) s.medianFloorRatio = median(floorRatios);
     return s;
 }
 

@@ -84,6 +84,7 @@ struct ConfigSummary {
     AngleValue bestRatio;    // culled frame / draw-all, within [from, to]
     AngleValue worstRatio;
     AngleValue worstFloorRatio; // culled frame / oracle-occluders, within [from, to]
+    double medianFloorRatio = 0.0; // median of those per-angle ratios
 };
 
 // Summary of the rows of one method and configuration; ratios only over angles in [from, to].

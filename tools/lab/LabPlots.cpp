@@ -154,8 +154,8 @@ void costPlot(std::ostream& gp, const std::vector<MethodRow>& rows, const std::v
                << shades[s] << "' title 'pass stage " << s + 1 << "', ";
         gp << "$cost" << angle << " using " << maxStages + 2 << " lc rgb '#bbbbbb' title 'drawing'";
         if (floor)
-            gp << ", " << number(floor->draw.median * 1.15e3)
-               << " with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'";
+            gp << ", " << number(floor->draw.median * 1.10e3)
+               << " with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'";
         gp << "\n";
     }
     gp << "unset multiplot\n";

@@ -72,11 +72,11 @@ Rect windowRect(const Corners& c, double side) {
     return r;
 }
 
-bool rectHidden(const DepthPyramid& pyramid, Rect r) {
+bool rectHidden(const RectTest& test, Rect r) {
     constexpr double widen = 1e-6;
     if (r.x0 == r.x1) r.x0 -= widen, r.x1 += widen;
     if (r.y0 == r.y1) r.y0 -= widen, r.y1 += widen;
-    return isRectangleHidden(pyramid, r.x0, r.y0, r.x1, r.y1, r.z0);
+    return test.hidden(r.x0, r.y0, r.x1, r.y1, r.z0);
 }
 
 // Bits of the planes a clip-space point lies beyond, with the margin.
@@ -102,7 +102,7 @@ unsigned commonOutside(const Corners& c, bool& allInside) {
 
 enum class NodeCall { cull, keep, open };
 
-NodeCall judgeNode(const DepthPyramid& pyramid, const Geometry::Matrix& clip, const Box& box) {
+NodeCall judgeNode(const RectTest& test, const Geometry::Matrix& clip, const Box& box) {
     const Corners c = clipCorners(clip, box);
     // Every corner in front of the near plane (z < -w): so is every box inside, and none is culled.
     bool allInFront = true;
@@ -110,14 +110,16 @@ NodeCall judgeNode(const DepthPyramid& pyramid, const Geometry::Matrix& clip, co
     if (allInFront) return NodeCall::keep;
     // Wholly beyond one side plane, even where it reaches behind the eye: every box inside is off the
     // viewport or crosses the near plane. (Not the far plane: a box beyond it is culled.)
+    // Where off the viewport counts as hidden, these shortcuts would keep what the test culls.
     bool allInside = false;
-    if ((commonOutside(c, allInside) & 0xF) != 0) return NodeCall::keep;
-    const Rect r = windowRect(c, pyramid.sides[0]);
+    if (!test.offViewportHidden && (commonOutside(c, allInside) & 0xF) != 0) return NodeCall::keep;
+    const Rect r = windowRect(c, test.side);
     if (r.crossesNear) return NodeCall::open;
-    const double side = pyramid.sides[0];
+    const double side = test.side;
     // Wholly off one side of the viewport: every box inside reaches outside it.
-    if (r.x1 < 0.0 || r.y1 < 0.0 || r.x0 > side || r.y0 > side) return NodeCall::keep;
-    return rectHidden(pyramid, r) ? NodeCall::cull : NodeCall::open;
+    if (!test.offViewportHidden && (r.x1 < 0.0 || r.y1 < 0.0 || r.x0 > side || r.y0 > side))
+        return NodeCall::keep;
+    return rectHidden(test, r) ? NodeCall::cull : NodeCall::open;
 }
 
 } // namespace
@@ -164,10 +166,29 @@ BoxHierarchy buildHierarchy(const std::vector<Box>& boxes, std::uint32_t leafSiz
     return h;
 }
 
-bool boxHidden(const DepthPyramid& pyramid, const Geometry::Matrix& clip, const Box& box) {
-    if (pyramid.sides.empty()) return false;
-    const Rect r = windowRect(clipCorners(clip, box), pyramid.sides[0]);
-    return !r.crossesNear && rectHidden(pyramid, r);
+RectTest pyramidRectTest(const DepthPyramid& pyramid) {
+    if (pyramid.sides.empty()) return {};
+    return {pyramid.sides[0], [&pyramid](double x0, double y0, double x1, double y1, double z) {
+                return isRectangleHidden(pyramid, x0, y0, x1, y1, z);
+            }};
+}
+
+RectTest tileRectTest(const tilecull::Culler& culler) {
+    assert(culler.width() == culler.height());
+    return {culler.width(),
+            [&culler](double x0, double y0, double x1, double y1, double z) {
+                const auto down = [](double v) { return std::nextafter(static_cast<float>(v), -INFINITY); };
+                const auto up = [](double v) { return std::nextafter(static_cast<float>(v), INFINITY); };
+                return culler.testRect(down(x0), down(y0), up(x1), up(y1), down(z)) !=
+                       tilecull::Visibility::visible;
+            },
+            true};
+}
+
+bool boxHidden(const RectTest& test, const Geometry::Matrix& clip, const Box& box) {
+    if (test.side <= 0) return false;
+    const Rect r = windowRect(clipCorners(clip, box), test.side);
+    return !r.crossesNear && rectHidden(test, r);
 }
 
 bool boxOutsideView(const Geometry::Matrix& clip, const Box& box) {
@@ -201,25 +222,25 @@ void frustumCandidates(const BoxHierarchy& h, const std::vector<Box>& boxes, con
 }
 
 HierarchyStats cullThroughHierarchy(const BoxHierarchy& h, const std::vector<Box>& boxes,
-                                    const DepthPyramid& pyramid, const Geometry::Matrix& clip,
+                                    const RectTest& test, const Geometry::Matrix& clip,
                                     std::vector<bool>& culled) {
     assert(culled.size() == boxes.size());
     HierarchyStats stats;
-    if (h.nodes.empty() || pyramid.sides.empty()) return stats;
+    if (h.nodes.empty() || test.side <= 0) return stats;
     std::uint32_t stack[128];
     int top = 0;
     stack[top++] = 0;
     while (top > 0) {
         const BoxHierarchy::Node& node = h.nodes[stack[--top]];
         ++stats.nodesVisited;
-        const NodeCall call = judgeNode(pyramid, clip, node.box);
+        const NodeCall call = judgeNode(test, clip, node.box);
         if (call == NodeCall::keep) continue;
         if (call == NodeCall::cull) {
             for (std::uint32_t i = node.first; i < node.first + node.count; ++i) culled[h.order[i]] = true;
         } else if (node.children == 0) {
             for (std::uint32_t i = node.first; i < node.first + node.count; ++i) {
                 ++stats.boxesTested;
-                if (boxHidden(pyramid, clip, boxes[h.order[i]])) culled[h.order[i]] = true;
+                if (boxHidden(test, clip, boxes[h.order[i]])) culled[h.order[i]] = true;
             }
         } else {
             assert(top + 2 <= 128); // median splits: depth about log2 of the box count

@@ -11,7 +11,6 @@ namespace {
 
 // The timed series in the order of the plots and tables.
 const char* const timedSeries[] = {"cpu-depth rasterize",
-                                   "cpu-depth pyramid",
                                    "cpu-depth tests (each object)",
                                    "cpu-depth tests (hierarchy)",
                                    "gpu-hiz render",
@@ -161,8 +160,7 @@ void writeScaleIndex(std::ostream& out, const std::vector<SizeResult>& sizes, co
     for (const SizeResult& size : sizes) {
         const Spread each = seriesSpread(size, "cpu-depth tests (each object)");
         const Spread through = seriesSpread(size, "cpu-depth tests (hierarchy)");
-        const double cpuPass =
-            sumOf(size, {"cpu-depth rasterize", "cpu-depth pyramid", "cpu-depth tests (hierarchy)"});
+        const double cpuPass = sumOf(size, {"cpu-depth rasterize", "cpu-depth tests (hierarchy)"});
         const double hizPass = sumOf(
             size, {"gpu-hiz render", "gpu-hiz read-back", "gpu-hiz pyramid", "gpu-hiz tests (hierarchy)"});
         out << "| " << size.objects << " (" << size.buildings << ") | "

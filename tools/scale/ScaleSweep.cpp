@@ -3,13 +3,13 @@
 #include "City.h"
 #include "ExactTruth.h"
 #include "methods/ClipTransform.h"
-#include "methods/DepthRasterizer.h"
 #include "methods/GlDepthPass.h"
 
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <fstream>
 #include <ostream>
@@ -32,37 +32,58 @@ double statusMegabytes(const std::string& key) {
     return 0.0;
 }
 
-// The buildings as world-space meshes for the software rasterizer.
-std::vector<SceneObject> occluderMeshes(const City& city) {
-    std::vector<SceneObject> meshes(city.buildings);
+// The buildings as world-space float meshes with their boxes, for tilecull.
+struct OccluderMeshes {
+    std::vector<float> positions;
+    std::vector<std::uint32_t> indices; // the shared box's, for every building
+    std::vector<tilecull::Occluder> all;
+};
+
+OccluderMeshes occluderMeshes(const City& city) {
+    OccluderMeshes out;
     const SharedMesh& box = city.scene.meshes[boxMesh];
+    const auto vertices = static_cast<std::uint32_t>(box.positions.size() / 3);
+    out.indices = box.indices;
+    out.positions.reserve(static_cast<std::size_t>(city.buildings) * box.positions.size());
     for (std::uint32_t i = 0; i < city.buildings; ++i) {
         const Placement& p = city.scene.objects[i];
-        for (std::size_t v = 0; v < box.positions.size(); v += 3)
-            meshes[i].vertices.push_back({box.positions[v] * p.scale[0] + p.offset[0],
-                                          box.positions[v + 1] * p.scale[1] + p.offset[1],
-                                          box.positions[v + 2] * p.scale[2] + p.offset[2]});
-        for (std::size_t k = 0; k < box.indices.size(); k += 3)
-            meshes[i].faces.push_back({{box.indices[k], box.indices[k + 1], box.indices[k + 2]}, {}, {}});
+        for (std::size_t v = 0; v < box.positions.size(); ++v)
+            out.positions.push_back(box.positions[v] * p.scale[v % 3] + p.offset[v % 3]);
     }
-    return meshes;
+    out.all.resize(city.buildings);
+    for (std::uint32_t i = 0; i < city.buildings; ++i) {
+        tilecull::Occluder& o = out.all[i];
+        o.mesh = {out.positions.data() + static_cast<std::size_t>(i) * box.positions.size(), vertices,
+                  out.indices.data(), static_cast<std::uint32_t>(box.indices.size() / 3)};
+        std::copy(city.boxes[i].min, city.boxes[i].min + 3, o.boxMin);
+        std::copy(city.boxes[i].max, city.boxes[i].max + 3, o.boxMax);
+    }
+    return out;
+}
+
+// The row-major double matrix as tilecull's column-major floats.
+std::array<float, 16> columnMajor(const Geometry::Matrix& m) {
+    std::array<float, 16> out{};
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) out[static_cast<std::size_t>(4 * c + r)] = static_cast<float>(m(r, c));
+    return out;
 }
 
 struct Decisions {
     std::vector<bool> alone, through;
 };
 
-// Both ways of testing every box against one pyramid; the times go into `seconds`.
-void testBoxes(const City& city, const BoxHierarchy& hierarchy, const DepthPyramid& pyramid,
+// Both ways of testing every box against one depth test; the times go into `seconds`.
+void testBoxes(const City& city, const BoxHierarchy& hierarchy, const RectTest& test,
                const Geometry::Matrix& clip, const std::string& method, ViewResult& result, Decisions& d) {
     const std::size_t n = city.boxes.size();
     d.alone.assign(n, false);
     d.through.assign(n, false);
     Clock::time_point start = Clock::now();
-    for (std::size_t i = 0; i < n; ++i) d.alone[i] = boxHidden(pyramid, clip, city.boxes[i]);
+    for (std::size_t i = 0; i < n; ++i) d.alone[i] = boxHidden(test, clip, city.boxes[i]);
     result.seconds.push_back({method + " tests (each object)", since(start)});
     start = Clock::now();
-    const HierarchyStats stats = cullThroughHierarchy(hierarchy, city.boxes, pyramid, clip, d.through);
+    const HierarchyStats stats = cullThroughHierarchy(hierarchy, city.boxes, test, clip, d.through);
     result.seconds.push_back({method + " tests (hierarchy)", since(start)});
     result.counts.push_back({method + " nodes visited", static_cast<double>(stats.nodesVisited)});
     result.counts.push_back({method + " boxes tested", static_cast<double>(stats.boxesTested)});
@@ -121,20 +142,21 @@ SizeResult runScaleSize(std::uint32_t smallObjects, const ScalePlan& plan, std::
     start = Clock::now();
     const BoxHierarchy hierarchy = buildHierarchy(city.boxes);
     size.hierarchySeconds = since(start);
-    const std::vector<SceneObject> occluders = occluderMeshes(city);
+    const OccluderMeshes occluders = occluderMeshes(city);
     GpuScene gpu;
     start = Clock::now();
     uploadGpuScene(city.scene, gpu);
     glFinish();
     size.uploadSeconds = since(start);
 
-    DepthRasterizer rasterizer;
-    DepthPyramid cpuPyramid, gpuPyramid;
+    tilecull::Culler culler;
+    culler.resize(plan.cpuSide, plan.cpuSide);
+    std::vector<tilecull::Occluder> inViewOccluders;
+    DepthPyramid gpuPyramid;
     DepthTarget depthTarget;
     TruthTarget truthTarget;
     std::vector<float> readBack(static_cast<std::size_t>(plan.gpuSide) *
                                 static_cast<std::size_t>(plan.gpuSide));
-    std::vector<std::pair<double, std::uint32_t>> order;
     Decisions cpu, hiz;
     std::vector<std::uint32_t> drawn, inView;
     const std::vector<Scenes::Viewpoint> walk = cityWalk(city, plan.walkSteps);
@@ -145,23 +167,18 @@ SizeResult runScaleSize(std::uint32_t smallObjects, const ScalePlan& plan, std::
         const CullView view = cityView(city, walk[v]);
         const Geometry::Matrix clip = viewProjection(view);
 
-        // cpu-depth: the buildings in view nearest first, the max pyramid, the boxes.
+        // cpu-depth: tilecull draws the buildings in view nearest first (skipping those already
+        // hidden) and tests the boxes against its tiles.
         start = Clock::now();
-        rasterizer.clear(plan.cpuSide);
-        order.clear();
-        for (std::uint32_t i = 0; i < occluders.size(); ++i) {
+        const std::array<float, 16> clipColumns = columnMajor(clip);
+        culler.clear();
+        inViewOccluders.clear();
+        for (std::uint32_t i = 0; i < occluders.all.size(); ++i)
             // A building off the view would draw no pixel: not even its corners need projecting.
-            if (boxOutsideView(clip, city.boxes[i])) continue;
-            const Geometry::Vector& p = occluders[i].vertices[0];
-            order.push_back({clip.m[12] * p.x + clip.m[13] * p.y + clip.m[14] * p.z + clip.m[15], i});
-        }
-        std::sort(order.begin(), order.end());
-        for (const auto& entry : order) rasterizer.drawObject(occluders[entry.second], clip);
+            if (!boxOutsideView(clip, city.boxes[i])) inViewOccluders.push_back(occluders.all[i]);
+        culler.renderOccluders(inViewOccluders.data(), inViewOccluders.size(), clipColumns.data());
         result.seconds.push_back({"cpu-depth rasterize", since(start)});
-        start = Clock::now();
-        buildMaxPyramid(rasterizer.depth.data(), plan.cpuSide, cpuPyramid);
-        result.seconds.push_back({"cpu-depth pyramid", since(start)});
-        testBoxes(city, hierarchy, cpuPyramid, clip, "cpu-depth", result, cpu);
+        testBoxes(city, hierarchy, tileRectTest(culler), clip, "cpu-depth", result, cpu);
 
         // gpu-hiz: the buildings' depth rendered from the buffers and read back.
         ensureDepthTarget(depthTarget, plan.gpuSide);
@@ -182,7 +199,7 @@ SizeResult runScaleSize(std::uint32_t smallObjects, const ScalePlan& plan, std::
         start = Clock::now();
         buildMaxPyramid(readBack.data(), plan.gpuSide, gpuPyramid);
         result.seconds.push_back({"gpu-hiz pyramid", since(start)});
-        testBoxes(city, hierarchy, gpuPyramid, clip, "gpu-hiz", result, hiz);
+        testBoxes(city, hierarchy, pyramidRectTest(gpuPyramid), clip, "gpu-hiz", result, hiz);
 
         // The truth, and what each method got right.
         start = Clock::now();

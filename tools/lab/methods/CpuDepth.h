@@ -1,30 +1,42 @@
 #pragma once
-// cpu-depth: the occluders rasterized on the processor into a side x side depth buffer, a max-depth
-// pyramid over it, and each occludee's box rectangle tested at the level where it touches at most
-// 2 x 2 texels: culled only when every texel there is nearer than the box's nearest corner.
-// Occludees with a corner behind the eye or in front of the near plane are never culled.
-// Stages: "rasterize", "pyramid", "tests".
+// cpu-depth: the occluders drawn on the processor by tilecull into a tiled depth buffer, nearest
+// first, each skipped when its box is already hidden; each occludee tested by its box rectangle
+// against the tiles' farthest depths and, where they do not settle it, the pixels. The triangle
+// configurations then test an occludee the rectangle leaves visible by its own front faces.
+// Occludees reaching in front of the near plane are never culled; ones outside the view are.
+// Stages: "gather" (the scene as float arrays), "render", "tests".
 
 #include "methods/CullMethod.h"
-#include "methods/DepthPyramid.h"
-#include "methods/DepthRasterizer.h"
+
+#include "TileCull.h"
 
 #include <cstdint>
 #include <string>
-#include <utility>
 #include <vector>
 
-// The buffers a pass reuses: after the first pass at a side, later passes at that side allocate
-// only the outcome they return.
-struct CpuDepthState {
-    DepthRasterizer rasterizer;
-    DepthPyramid pyramid;                                // pyramid.levels[0] is the last pass's depth buffer
-    std::vector<std::uint32_t> testsPerLevel;            // filled only when pictures are asked for
-    std::vector<std::pair<double, std::uint32_t>> order; // occluders by distance
+struct CpuDepthConfig {
+    int side = 256;
+    bool triangles = false; // occludees by their front faces where the rectangle shows
+    int threads = 1;        // 2: the buffer drawn in two bands at once
 };
 
-CullOutcome runCpuDepth(const CullScene& scene, const CullView& view, int side, CpuDepthState& state,
-                        bool pictures);
+// The buffers a pass reuses: after the first pass, later ones allocate only the outcome.
+struct CpuDepthState {
+    tilecull::Culler culler;
+    std::vector<float> positions;       // every gathered object's vertices, x y z
+    std::vector<std::uint32_t> indices; // their faces, indices into positions
+    std::vector<tilecull::Occluder> occluders;
+    std::vector<tilecull::Mesh> occludees;
+    std::vector<float> occludeeBoxes; // min x y z, max x y z per occludee
+    std::vector<float> depth;         // the buffer read out for the pictures
+    // What the arrays were gathered from: while the scene holds the same, they are kept.
+    std::vector<std::uint32_t> sourceLists; // occluder indices, then occludee indices
+    std::vector<Geometry::Vector> sourceVertices;
+    std::vector<std::uint32_t> sourceFaces;
+};
+
+CullOutcome runCpuDepth(const CullScene& scene, const CullView& view, const CpuDepthConfig& config,
+                        CpuDepthState& state, bool pictures);
 
 // Share of texels, in [0, 1], whose coverage agrees between a depth buffer (covered: depth < 1) and
 // an occlusion map level of the same side (covered: texel > 0, so that any partial value an

@@ -1,6 +1,6 @@
 #pragma once
 // A max-depth pyramid over a square depth buffer (window depths 0 near .. 1 far, row-major,
-// bottom row first) and the occludee test that cpu-depth and gpu-hiz share. Level 0 is the buffer;
+// bottom row first) and gpu-hiz's occludee test. Level 0 is the buffer;
 // level L+1 has side ceil(side(L) / 2), each texel the farthest of the up to 2 x 2 texels under it,
 // so a texel never claims anything nearer than every pixel it covers.
 

@@ -1,8 +1,8 @@
 #pragma once
 // gpu-hiz: the occluders rendered depth-only by GL into an off-screen target, the depth read back
 // as float, a max-depth pyramid built from it and each occludee's box rectangle tested against the
-// pyramid as cpu-depth does. What it shows: the cost of the GL round trip against the processor
-// rasterizer. Stages "render", "read-back", "pyramid", "tests".
+// pyramid at the level where it touches at most 2 x 2 texels. What it shows: the cost of the GL
+// round trip against the processor rasterizer. Stages "render", "read-back", "pyramid", "tests".
 
 #include "methods/CullMethod.h"
 #include "methods/DepthPyramid.h"

@@ -45,6 +45,19 @@ DepthPyramid randomPyramid(std::mt19937& random, int side) {
     return pyramid;
 }
 
+// Random quads at depths 0.9-1 drawn by tilecull straight in clip space (w = 1).
+void drawRandomQuads(std::mt19937& random, tilecull::Culler& culler) {
+    std::uniform_real_distribution<float> at(-1.2f, 1.2f), ndcDepth(0.8f, 1.0f);
+    const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    const std::uint32_t indices[6] = {0, 1, 2, 0, 2, 3}; // counter-clockwise: front faces
+    for (int k = 0; k < 12; ++k) {
+        const float x0 = at(random), y0 = at(random), x1 = x0 + std::fabs(at(random)),
+                    y1 = y0 + std::fabs(at(random)), z = ndcDepth(random);
+        const float corners[12] = {x0, y0, z, x1, y0, z, x1, y1, z, x0, y1, z};
+        culler.renderTriangles({corners, 4, indices, 2}, identity);
+    }
+}
+
 // Catches a node culled while a box inside it would not be (missing padding, a node box short of
 // its children, a subtree range off by one), a box kept or culled that should not be (the
 // off-viewport and in-front-of-near shortcuts on the wrong side), and a box left untested.
@@ -64,10 +77,16 @@ TEST(BoxHierarchy, DecisionsEqualTestingEveryBoxAlone) {
             v.camera.target = {0.0, height(random) * 0.5, 0.0};
             v.frustum = frustum;
             const Geometry::Matrix clip = viewProjection(v);
-            const DepthPyramid pyramid = randomPyramid(random, view % 3 == 0 ? 64 : 256);
+            // Half the views against a max pyramid, half against tilecull's tiles.
+            const int side = view % 3 == 0 ? 64 : 256;
+            const DepthPyramid pyramid = randomPyramid(random, side);
+            tilecull::Culler culler;
+            culler.resize(side, side);
+            drawRandomQuads(random, culler);
+            const RectTest test = view % 4 >= 2 ? tileRectTest(culler) : pyramidRectTest(pyramid);
             std::vector<bool> alone(boxes.size()), through(boxes.size(), false);
-            for (std::size_t i = 0; i < boxes.size(); ++i) alone[i] = boxHidden(pyramid, clip, boxes[i]);
-            const HierarchyStats stats = cullThroughHierarchy(h, boxes, pyramid, clip, through);
+            for (std::size_t i = 0; i < boxes.size(); ++i) alone[i] = boxHidden(test, clip, boxes[i]);
+            const HierarchyStats stats = cullThroughHierarchy(h, boxes, test, clip, through);
             ASSERT_EQ(through, alone);
             for (bool c : alone) culledTotal += c;
             testedTotal += stats.boxesTested;
@@ -109,12 +128,12 @@ TEST(BoxHierarchy, EdgesOfTheViewAndTheNearPlane) {
     v.camera.target = {0.0, 0.0, -1.0};
     v.frustum = {-0.25, 0.25, -0.25, 0.25, 0.25, 100.0};
     const Geometry::Matrix clip = viewProjection(v);
+    const RectTest test = pyramidRectTest(pyramid);
     for (std::uint32_t leaf : {1u, 2u, 7u}) {
         std::vector<bool> alone(boxes.size()), through(boxes.size(), false);
         std::size_t hidden = 0;
-        for (std::size_t i = 0; i < boxes.size(); ++i)
-            hidden += alone[i] = boxHidden(pyramid, clip, boxes[i]);
-        cullThroughHierarchy(buildHierarchy(boxes, leaf), boxes, pyramid, clip, through);
+        for (std::size_t i = 0; i < boxes.size(); ++i) hidden += alone[i] = boxHidden(test, clip, boxes[i]);
+        cullThroughHierarchy(buildHierarchy(boxes, leaf), boxes, test, clip, through);
         EXPECT_EQ(through, alone) << "leaf size " << leaf;
         EXPECT_GT(hidden, 500u);
         EXPECT_LT(hidden, boxes.size() / 2);

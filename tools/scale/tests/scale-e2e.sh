@@ -25,7 +25,7 @@ for file in samples.csv summary.csv plots.gp index.md; do
     [[ -s $work/out/$file ]] || fail "no $file"
 done
 # Two sizes, every timed series and both memory rows.
-[[ $(grep -c '^300,' "$work/out/summary.csv") == 14 ]] || fail "summary.csv: not 14 rows for city:300"
+[[ $(grep -c '^300,' "$work/out/summary.csv") == 13 ]] || fail "summary.csv: not 13 rows for city:300"
 grep -q '^2000,.*,truth,' "$work/out/summary.csv" || fail "summary.csv: no truth row for city:2000"
 grep -q 'Every check held' "$work/out/index.md" || fail "index.md reports a problem"
 

@@ -179,8 +179,8 @@ TEST_F(GlMethods, HomConservativeMapLevel0MatchesTheProcessorBufferOnTheRealScen
         view.camera.angle = angle;
         updateEye(view.camera);
         runHomConservative(scene, view, 255, hom, false);
-        runCpuDepth(scene, view, 64, cpu, false);
-        EXPECT_GE(coverageAgreement(cpu.pyramid.levels[0], hom.map.levels[0]), 0.999) << "angle " << angle;
+        runCpuDepth(scene, view, {64, false, 1}, cpu, true);
+        EXPECT_GE(coverageAgreement(cpu.depth, hom.map.levels[0]), 0.999) << "angle " << angle;
     }
 }
 

@@ -1,0 +1,808 @@
+#include "TileCull.h"
+
+#include "TileKernels.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cassert>
+#include <cmath>
+#include <condition_variable>
+#include <cstring>
+#include <functional>
+#include <limits>
+#include <mutex>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace tilecull {
+
+using namespace detail;
+
+namespace {
+
+// Window positions snap to 1/256 pixel, as fine as common GPUs. Triangles are clipped to a guard
+// band reaching 1500 pixels from the viewport's centre, which keeps every edge's change across a
+// tile within an int32; a tile's own edge values are int64.
+constexpr int subpixel = 256;
+constexpr int half = subpixel / 2;
+constexpr double guardPixels = 1500.0;
+// Relative room for the float evaluation of a depth plane across a triangle's tiles: about ten
+// roundings of at most 2^-24 each are made, this allows 32.
+constexpr double depthRoom = 1.0 / (1 << 19);
+// Two triangles whose shared plane holds the fourth corner this close in window depth are drawn as
+// one quad, its depth rounded farther by that much.
+constexpr double planeRoom = 1e-7;
+
+struct ClipVertex {
+    double x, y, z, w;
+};
+
+// Window position relative to the centre pixel's lower-left corner, in pixels; z is window depth.
+struct WindowVertex {
+    double x, y, z;
+};
+
+struct Viewport {
+    int width = 0, height = 0, tilesX = 0, tilesY = 0;
+    int originX = 0, originY = 0;      // the pixel whose lower-left corner is the snapping origin
+    double guardX = 0.0, guardY = 0.0; // guard band in normalized device units
+};
+
+enum Plane : unsigned {
+    nearPlane = 1,
+    leftPlane = 2,
+    rightPlane = 4,
+    bottomPlane = 8,
+    topPlane = 16,
+    broken = 32
+};
+
+ClipVertex transform(const double* m, const float* p) {
+    const double x = p[0], y = p[1], z = p[2];
+    return {m[0] * x + m[4] * y + m[8] * z + m[12], m[1] * x + m[5] * y + m[9] * z + m[13],
+            m[2] * x + m[6] * y + m[10] * z + m[14], m[3] * x + m[7] * y + m[11] * z + m[15]};
+}
+
+// Clip coordinates beyond this cannot be clipped to the guard band within a pixel in double
+// precision; they are refused like non-finite ones.
+constexpr double clipLimit = 1e10;
+
+bool finite(const ClipVertex& v) {
+    return std::fabs(v.x) <= clipLimit && std::fabs(v.y) <= clipLimit && std::fabs(v.z) <= clipLimit &&
+           std::fabs(v.w) <= clipLimit;
+}
+
+double planeDistance(const ClipVertex& v, unsigned plane, const Viewport& vp) {
+    switch (plane) {
+    case nearPlane: return v.z + v.w;
+    case leftPlane: return v.x + vp.guardX * v.w;
+    case rightPlane: return vp.guardX * v.w - v.x;
+    case bottomPlane: return v.y + vp.guardY * v.w;
+    default: return vp.guardY * v.w - v.y;
+    }
+}
+
+unsigned outcode(const ClipVertex& v, const Viewport& vp) {
+    if (!finite(v)) return broken;
+    unsigned code = 0;
+    for (unsigned plane = nearPlane; plane <= topPlane; plane <<= 1)
+        code |= planeDistance(v, plane, vp) < 0.0 ? plane : 0u;
+    return code;
+}
+
+// Sutherland-Hodgman against the planes in `planes`; each adds at most one corner.
+int clipPolygon(ClipVertex (&polygon)[8], unsigned planes, const Viewport& vp) {
+    ClipVertex next[8];
+    int n = 3;
+    for (unsigned plane = nearPlane; plane <= topPlane && n >= 3; plane <<= 1) {
+        if (!(planes & plane)) continue;
+        int m = 0;
+        for (int i = 0; i < n; ++i) {
+            const ClipVertex& from = polygon[i];
+            const ClipVertex& to = polygon[(i + 1) % n];
+            const double df = planeDistance(from, plane, vp), dt = planeDistance(to, plane, vp);
+            if (df >= 0.0) next[m++] = from;
+            if ((df >= 0.0) != (dt >= 0.0)) {
+                const double t = df / (df - dt);
+                next[m++] = {from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t,
+                             from.z + (to.z - from.z) * t, from.w + (to.w - from.w) * t};
+            }
+        }
+        std::copy(next, next + m, polygon);
+        n = m;
+    }
+    return n;
+}
+
+bool project(const ClipVertex& c, const Viewport& vp, WindowVertex& out) {
+    if (!(c.w > 0.0)) return false;
+    const double inverse = 1.0 / c.w;
+    out.x = (c.x * inverse + 1.0) * 0.5 * vp.width - vp.originX;
+    out.y = (c.y * inverse + 1.0) * 0.5 * vp.height - vp.originY;
+    out.z = c.z * inverse * 0.5 + 0.5;
+    // Clipping leaves corners on the guard band up to rounding; anything farther is a broken matrix.
+    const double limit = guardPixels + 8.0;
+    return std::fabs(out.x) <= limit && std::fabs(out.y) <= limit && std::isfinite(out.z);
+}
+
+// The float next to a finite f toward +infinity (up) or -infinity, without a library call.
+float nextFloat(float f, bool up) {
+    if (f == 0.0f)
+        return up ? std::numeric_limits<float>::denorm_min() : -std::numeric_limits<float>::denorm_min();
+    std::uint32_t bits;
+    std::memcpy(&bits, &f, sizeof bits);
+    bits = (f > 0.0f) == up ? bits + 1 : bits - 1; // away from zero or toward it
+    std::memcpy(&f, &bits, sizeof f);
+    return f;
+}
+
+float roundedUp(double v) {
+    const float f = static_cast<float>(v);
+    return f < v ? nextFloat(f, true) : f;
+}
+
+float roundedDown(double v) {
+    const float f = static_cast<float>(v);
+    return f > v ? nextFloat(f, false) : f;
+}
+
+// The nearest integer to v (halves up), for |v| well inside the int64 range, without a library call.
+std::int64_t nearestInteger(double v) {
+    const double shifted = v + 0.5;
+    const auto truncated = static_cast<std::int64_t>(shifted);
+    return truncated - (static_cast<double>(truncated) > shifted ? 1 : 0);
+}
+
+std::int64_t floorDivide(std::int64_t a, std::int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+enum class Rounding { farther, nearer };
+
+// Limits of a setup, in buffer pixels (inclusive).
+struct PixelBox {
+    int x0, y0, x1, y1;
+};
+
+// Outcome of setting up a polygon.
+enum class SetUp { drawn, nothing, notConvex };
+
+// The pixels a triangle, or a convex quad, can cover within `box`, as a setup for the tile walkers;
+// the depth plane is the first three corners'. `nothing` for back faces, polygons without area and
+// ones outside the box; `notConvex` for a quad that is not strictly convex and counter-clockwise.
+// `room` widens the depth's rounding (a quad's fourth corner off the plane).
+SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& box, Rounding rounding,
+            TriangleSetup& t, int bandTileY0 = 0, int bandTileY1 = std::numeric_limits<int>::max(),
+            double extraRoom = 0.0) {
+    assert(n == 3 || n == 4);
+    std::int64_t sx[4], sy[4];
+    for (int i = 0; i < n; ++i) {
+        sx[i] = nearestInteger(v[i].x * subpixel);
+        sy[i] = nearestInteger(v[i].y * subpixel);
+    }
+    bool anyLeft = false, anyRight = false;
+    for (int i = 0; i < n; ++i) {
+        const int j = (i + 1) % n, k = (i + 2) % n;
+        const std::int64_t turn = (sx[j] - sx[i]) * (sy[k] - sy[i]) - (sx[k] - sx[i]) * (sy[j] - sy[i]);
+        anyLeft = anyLeft || turn > 0;
+        anyRight = anyRight || turn <= 0;
+    }
+    // A quad turning only right is a back face, or has no area, as its two triangles are.
+    if (anyRight) return n == 3 || !anyLeft ? SetUp::nothing : SetUp::notConvex;
+
+    // Buffer pixel (i, j) has its centre at s (i - originX) + s / 2, s (j - originY) + s / 2, s = subpixel.
+    std::int64_t minX = sx[0], maxX = sx[0], minY = sy[0], maxY = sy[0];
+    for (int i = 1; i < n; ++i) {
+        minX = std::min(minX, sx[i]), maxX = std::max(maxX, sx[i]);
+        minY = std::min(minY, sy[i]), maxY = std::max(maxY, sy[i]);
+    }
+    const std::int64_t px0 =
+        std::max<std::int64_t>(box.x0, vp.originX + floorDivide(minX + half - 1, subpixel));
+    const std::int64_t px1 = std::min<std::int64_t>(box.x1, vp.originX + floorDivide(maxX - half, subpixel));
+    const std::int64_t py0 =
+        std::max<std::int64_t>(box.y0, vp.originY + floorDivide(minY + half - 1, subpixel));
+    const std::int64_t py1 = std::min<std::int64_t>(box.y1, vp.originY + floorDivide(maxY - half, subpixel));
+    if (px0 > px1 || py0 > py1) return SetUp::nothing;
+    t.tileX0 = static_cast<int>(px0) / tileWidth;
+    t.tileX1 = static_cast<int>(px1) / tileWidth;
+    t.tileY0 = static_cast<int>(py0) / tileHeight;
+    t.tileY1 = static_cast<int>(py1) / tileHeight;
+
+    // Edges at the centre of the first tile's pixel (0, 0). Edge p -> q: dx (y - p.y) - dy (x - p.x),
+    // positive inside a counter-clockwise polygon; a centre on it counts for left edges (going
+    // down) and top edges (going left), the others need 1 more. A triangle's fourth edge holds
+    // everywhere.
+    const std::int64_t cx = (static_cast<std::int64_t>(t.tileX0) * tileWidth - vp.originX) * subpixel + half;
+    const std::int64_t cy = (static_cast<std::int64_t>(t.tileY0) * tileHeight - vp.originY) * subpixel + half;
+    for (int i = 0; i < 4; ++i) {
+        if (i == n) {
+            t.edge[i] = 0, t.stepX[i] = 0, t.stepY[i] = 0, t.tileMaxOffset[i] = 0, t.tileMinOffset[i] = 0;
+            continue;
+        }
+        const int j = (i + 1) % n;
+        const std::int64_t dx = sx[j] - sx[i], dy = sy[j] - sy[i];
+        const bool owns = dy < 0 || (dy == 0 && dx < 0);
+        t.edge[i] = dx * (cy - sy[i]) - dy * (cx - sx[i]) - (owns ? 0 : 1);
+        t.stepX[i] = static_cast<std::int32_t>(-dy * subpixel);
+        t.stepY[i] = static_cast<std::int32_t>(dx * subpixel);
+        // With |dx|, |dy| under 3100 pixels these stay below 2^31.
+        const std::int64_t alongX = std::int64_t{t.stepX[i]} * (tileWidth - 1);
+        const std::int64_t alongY = std::int64_t{t.stepY[i]} * (tileHeight - 1);
+        t.tileMaxOffset[i] =
+            static_cast<std::int32_t>(std::max<std::int64_t>(alongX, 0) + std::max<std::int64_t>(alongY, 0));
+        t.tileMinOffset[i] =
+            static_cast<std::int32_t>(std::min<std::int64_t>(alongX, 0) + std::min<std::int64_t>(alongY, 0));
+    }
+
+    // The depth plane through the unsnapped corners. A sliver whose plane is ill-conditioned, or
+    // that snapping turned around, gets a flat one at its farthest (drawing) or nearest (testing)
+    // corner instead, which stays on the safe side of every point of it.
+    const double ux = v[1].x - v[0].x, uy = v[1].y - v[0].y, uz = v[1].z - v[0].z;
+    const double wx = v[2].x - v[0].x, wy = v[2].y - v[0].y, wz = v[2].z - v[0].z;
+    const double det = ux * wy - uy * wx;
+    double zMin = v[0].z, zMax = v[0].z;
+    for (int i = 1; i < n; ++i) zMin = std::min(zMin, v[i].z), zMax = std::max(zMax, v[i].z);
+    const double centreX = t.tileX0 * tileWidth - vp.originX + 0.5;
+    const double centreY = t.tileY0 * tileHeight - vp.originY + 0.5;
+    double gx = 0.0, gy = 0.0, z = rounding == Rounding::farther ? zMax : zMin;
+    if (det > 1.0 / 64.0) {
+        const double inverse = 1.0 / det;
+        gx = (uz * wy - wz * uy) * inverse;
+        gy = (wz * ux - uz * wx) * inverse;
+        z = v[0].z + gx * (centreX - v[0].x) + gy * (centreY - v[0].y);
+    }
+    const double spanX = (t.tileX1 - t.tileX0 + 1) * tileWidth,
+                 spanY = (t.tileY1 - t.tileY0 + 1) * tileHeight;
+    const double room =
+        (std::fabs(z) + std::fabs(gx) * spanX + std::fabs(gy) * spanY) * depthRoom + extraRoom;
+    t.depthStepX = static_cast<float>(gx);
+    t.depthStepY = static_cast<float>(gy);
+    t.depthTileX = t.depthStepX * tileWidth;
+    t.depthTileY = t.depthStepY * tileHeight;
+    if (rounding == Rounding::farther) {
+        t.depth = roundedUp(z + room);
+        t.nearest = static_cast<float>(zMin);
+    } else {
+        t.depth = roundedDown(z - room);
+        // Covered centres lie within half a subpixel of the unsnapped triangle in x and in y.
+        t.nearest = det > 1.0 / 64.0 ? roundedDown(zMin - (std::fabs(gx) + std::fabs(gy)) / 8.0 - 2.0 * room)
+                                     : t.depth;
+    }
+    // A band of rows walks part of the same tiles from the same origin, so that the buffer does not
+    // depend on how it is split.
+    t.originTileX = t.tileX0;
+    t.originTileY = t.tileY0;
+    t.tileY0 = std::max(t.tileY0, bandTileY0);
+    t.tileY1 = std::min(t.tileY1, bandTileY1);
+    return t.tileY0 <= t.tileY1 ? SetUp::drawn : SetUp::nothing;
+}
+
+// Runs one band of renderOccluders at a time on its own thread. Whoever comes first, this thread or
+// the caller done with its own band, takes the work: on a busy machine, where the thread may not get
+// a core soon, the caller does both bands rather than wait.
+class Worker {
+  public:
+    Worker() : thread([this] { loop(); }) {}
+    ~Worker() {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            quit = true;
+        }
+        wake.notify_one();
+        thread.join();
+    }
+
+    void offer(std::function<void()> work) {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            job = std::move(work);
+            ++posted;
+            open.store(posted, std::memory_order_release);
+        }
+        wake.notify_one();
+    }
+
+    // Runs the offered work here unless the thread took it, then returns once it is done.
+    void finish() {
+        if (take(posted)) return job();
+        while (ran.load(std::memory_order_acquire) != posted) std::this_thread::yield();
+    }
+
+  private:
+    // Claims offer number `number` if it is still open: a thread that saw an earlier offer late
+    // cannot take a later one by mistake.
+    bool take(unsigned number) {
+        unsigned expected = number;
+        return open.compare_exchange_strong(expected, 0, std::memory_order_acq_rel);
+    }
+
+    void loop() {
+        unsigned seen = 0;
+        for (;;) {
+            {
+                std::unique_lock<std::mutex> lock(mutex);
+                wake.wait(lock, [&] { return quit || posted != seen; });
+                if (quit) return;
+                seen = posted;
+            }
+            if (take(seen)) {
+                job();
+                ran.store(seen, std::memory_order_release);
+            }
+        }
+    }
+
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::function<void()> job;
+    unsigned posted = 0;           // offers made; written by the caller under the mutex
+    std::atomic<unsigned> open{0}; // the offer nobody has taken yet, 0 when none
+    std::atomic<unsigned> ran{0};  // the last offer the thread ran
+    bool quit = false;
+    std::thread thread;
+};
+
+struct Scratch {
+    std::vector<ClipVertex> clip;
+    std::vector<unsigned> codes;
+    std::vector<WindowVertex> window;
+    Counters counters;
+};
+
+// An occluder's box in the buffer: the pixels its rectangle meets and its nearest depth.
+struct BoxRect {
+    PixelBox pixels{0, 0, -1, -1};
+    double nearest = 0.0;
+    Visibility state = Visibility::visible; // outsideView, or visible with crossesNear
+    bool crossesNear = false;
+};
+
+} // namespace
+
+struct Culler::Impl {
+    Viewport vp;
+    std::vector<float> depth;        // tiled
+    std::vector<float> tileMax;      // per tile
+    std::vector<std::uint8_t> fresh; // per tile: cleared, its pixels not yet written (they read as 1)
+    Path path = Path::portable;
+    int threads = 1;
+    Scratch scratch[2];
+    mutable Scratch testScratch;
+    std::vector<BoxRect> rects;
+    std::vector<std::pair<double, std::uint32_t>> order;
+    std::unique_ptr<Worker> worker;
+
+    Target target() { return {depth.data(), tileMax.data(), fresh.data(), vp.tilesX}; }
+    Target target() const {
+        return {const_cast<float*>(depth.data()), const_cast<float*>(tileMax.data()),
+                const_cast<std::uint8_t*>(fresh.data()), vp.tilesX};
+    }
+
+    const float* tilePixelsAt(int index) const {
+        return fresh[index] ? clearedTile : depth.data() + static_cast<std::size_t>(index) * tilePixels;
+    }
+
+    void draw(const TriangleSetup& t) {
+#ifdef TILECULL_HAS_AVX2_PATH
+        if (path == Path::avx2) return drawAvx2(t, target());
+#endif
+        drawPortable(t, target());
+    }
+
+    bool shows(const TriangleSetup& t) const {
+#ifdef TILECULL_HAS_AVX2_PATH
+        if (path == Path::avx2) return showsAvx2(t, target());
+#endif
+        return showsPortable(t, target());
+    }
+
+    PixelBox bufferPixels() const { return {0, 0, vp.tilesX * tileWidth - 1, vp.tilesY * tileHeight - 1}; }
+    PixelBox viewportPixels() const { return {0, 0, vp.width - 1, vp.height - 1}; }
+
+    // Transforms a mesh's vertices into the scratch; false when the mesh has nothing to transform.
+    bool transformMesh(const Mesh& mesh, const double* m, Scratch& s) const {
+        if (!mesh.positions || mesh.vertexCount == 0 || !mesh.indices) return false;
+        s.clip.resize(mesh.vertexCount);
+        s.codes.resize(mesh.vertexCount);
+        s.window.resize(mesh.vertexCount);
+        for (std::uint32_t i = 0; i < mesh.vertexCount; ++i) {
+            s.clip[i] = transform(m, mesh.positions + 3 * static_cast<std::size_t>(i));
+            s.codes[i] = outcode(s.clip[i], vp);
+            if (s.codes[i] == 0 && !project(s.clip[i], vp, s.window[i])) s.codes[i] = broken;
+        }
+        return true;
+    }
+
+    // Calls each(corners) for every piece of every triangle that survives clipping; each returns
+    // true to stop. A triangle with a bad index or corner calls bad(), which may stop too.
+    // True when a triangle inside the guard band is clockwise by more than snapping its corners to
+    // the subpixel grid could undo: a back face, skipped before it is set up.
+    static bool facesAway(const WindowVertex& a, const WindowVertex& b, const WindowVertex& c) {
+        const double ux = b.x - a.x, uy = b.y - a.y, wx = c.x - a.x, wy = c.y - a.y;
+        const double area = ux * wy - uy * wx;
+        // Each corner moves by at most half a subpixel in x and in y.
+        const double slack =
+            (std::fabs(ux) + std::fabs(uy) + std::fabs(wx) + std::fabs(wy) + 4.0) * (2.0 / subpixel);
+        return area < -slack;
+    }
+
+    // The convex quad that triangle f and the next one make when they share an edge, lie inside
+    // the guard band and are coplanar within `planeRoom` in window depth; its corners counter-
+    // clockwise, the first three triangle f's. False when they do not.
+    bool quadAt(const Mesh& mesh, const Scratch& s, std::uint32_t f, WindowVertex (&quad)[4],
+                double& off) const {
+        if (f + 1 >= mesh.triangleCount) return false;
+        const std::uint32_t* first = mesh.indices + 3 * static_cast<std::size_t>(f);
+        const std::uint32_t* second = first + 3;
+        for (int i = 0; i < 3; ++i) {
+            const std::uint32_t p0 = first[i], p1 = first[(i + 1) % 3], p2 = first[(i + 2) % 3];
+            for (int j = 0; j < 3; ++j) {
+                if (second[j] != p1 || second[(j + 1) % 3] != p0) continue;
+                const std::uint32_t q = second[(j + 2) % 3];
+                if (q >= mesh.vertexCount || s.codes[q] != 0) return false;
+                quad[0] = s.window[p1], quad[1] = s.window[p2], quad[2] = s.window[p0], quad[3] = s.window[q];
+                // The first triangle's plane at q, against q's own depth.
+                const WindowVertex &a = quad[0], &b = quad[1], &c = quad[2], &d = quad[3];
+                const double ux = b.x - a.x, uy = b.y - a.y, wx = c.x - a.x, wy = c.y - a.y;
+                const double det = ux * wy - uy * wx;
+                if (!(det > 1.0 / 64.0)) return false;
+                const double k = ((d.x - a.x) * wy - (d.y - a.y) * wx) / det,
+                             l = (ux * (d.y - a.y) - uy * (d.x - a.x)) / det;
+                off = std::fabs(a.z + k * (b.z - a.z) + l * (c.z - a.z) - d.z);
+                return off <= planeRoom;
+            }
+        }
+        return false;
+    }
+
+    template <typename Each, typename Bad>
+    void forEachTriangle(const Mesh& mesh, Scratch& s, Each each, Bad bad) const {
+        forEachPolygon(
+            mesh, s, false, [&](const WindowVertex* corners, int, double) { return each(corners); }, bad);
+    }
+
+    // Calls each(corners, n, room) for every triangle, or (with `merge`) quad of two, that survives
+    // clipping; each returns true to stop, or, for a quad it cannot take, the quad's triangles are
+    // handed over one by one.
+    template <typename Each, typename Bad>
+    void forEachPolygon(const Mesh& mesh, Scratch& s, bool merge, Each each, Bad bad) const {
+        for (std::uint32_t f = 0; f < mesh.triangleCount; ++f) {
+            const std::uint32_t* index = mesh.indices + 3 * static_cast<std::size_t>(f);
+            if (index[0] >= mesh.vertexCount || index[1] >= mesh.vertexCount ||
+                index[2] >= mesh.vertexCount) {
+                if (bad(false)) return;
+                continue;
+            }
+            const unsigned a = s.codes[index[0]], b = s.codes[index[1]], c = s.codes[index[2]];
+            if ((a | b | c) & broken) {
+                if (bad(false)) return;
+                continue;
+            }
+            if ((a | b | c) & nearPlane) {
+                if (bad(true)) return;
+            }
+            if (a & b & c) continue; // wholly outside one plane
+            if ((a | b | c) == 0) {
+                if (facesAway(s.window[index[0]], s.window[index[1]], s.window[index[2]])) {
+                    // So does the other half of its side, when the pair makes a quad.
+                    WindowVertex quad[4];
+                    double off = 0.0;
+                    if (merge && quadAt(mesh, s, f, quad, off)) ++f;
+                    continue;
+                }
+                WindowVertex quad[4];
+                double off = 0.0;
+                if (merge && quadAt(mesh, s, f, quad, off)) {
+                    ++f;
+                    if (each(static_cast<const WindowVertex*>(quad), 4, off)) return;
+                    continue;
+                }
+                const WindowVertex corners[4] = {
+                    s.window[index[0]], s.window[index[1]], s.window[index[2]], {}};
+                if (each(static_cast<const WindowVertex*>(corners), 3, 0.0)) return;
+                continue;
+            }
+            ClipVertex polygon[8] = {s.clip[index[0]], s.clip[index[1]], s.clip[index[2]]};
+            const int n = clipPolygon(polygon, a | b | c, vp);
+            WindowVertex projected[8];
+            bool ok = n >= 3;
+            for (int i = 0; i < n && ok; ++i) ok = project(polygon[i], vp, projected[i]);
+            if (!ok) { // rounding on a far-off corner left it beyond the band: nothing sound to draw
+                if (bad(false)) return;
+                continue;
+            }
+            for (int i = 1; i + 1 < n; ++i) {
+                const WindowVertex corners[4] = {projected[0], projected[i], projected[i + 1], {}};
+                if (each(static_cast<const WindowVertex*>(corners), 3, 0.0)) return;
+            }
+        }
+    }
+
+    void drawMesh(const Mesh& mesh, const double* m, const PixelBox& box, Scratch& s) {
+        if (!transformMesh(mesh, m, s)) return;
+        TriangleSetup t;
+        const PixelBox all = bufferPixels();
+        const int bandTileY0 = box.y0 / tileHeight, bandTileY1 = box.y1 / tileHeight;
+        const auto drawPolygon = [&](const WindowVertex* corners, int n, double room) {
+            const SetUp result =
+                setUp(corners, n, vp, all, Rounding::farther, t, bandTileY0, bandTileY1, room);
+            if (result == SetUp::drawn) {
+                ++s.counters.trianglesDrawn;
+                draw(t);
+            }
+            return result;
+        };
+        forEachPolygon(
+            mesh, s, true,
+            [&](const WindowVertex* corners, int n, double room) {
+                if (drawPolygon(corners, n, room) == SetUp::notConvex) { // only quads are
+                    const WindowVertex second[3] = {corners[0], corners[2], corners[3]};
+                    drawPolygon(corners, 3, 0.0);
+                    drawPolygon(second, 3, 0.0);
+                }
+                return false;
+            },
+            [](bool) { return false; });
+    }
+
+    // True when every pixel of `box` (within the buffer) holds a depth strictly nearer than `nearest`.
+    bool hidden(const PixelBox& box, double nearest) const {
+        for (int ty = box.y0 / tileHeight; ty <= box.y1 / tileHeight; ++ty)
+            for (int tx = box.x0 / tileWidth; tx <= box.x1 / tileWidth; ++tx) {
+                const int index = ty * vp.tilesX + tx;
+                if (tileMax[index] < nearest) continue;
+                // The tile as a whole does not hide it: its pixels within the rectangle might.
+                const float* tile = tilePixelsAt(index);
+                const int x0 = std::max(box.x0 - tx * tileWidth, 0),
+                          x1 = std::min(box.x1 - tx * tileWidth, tileWidth - 1);
+                const int y0 = std::max(box.y0 - ty * tileHeight, 0),
+                          y1 = std::min(box.y1 - ty * tileHeight, tileHeight - 1);
+                for (int y = y0; y <= y1; ++y)
+                    for (int x = x0; x <= x1; ++x)
+                        if (!(tile[y * tileWidth + x] < nearest)) return false;
+            }
+        return true;
+    }
+
+    // The pixels a window rectangle meets within the viewport; a maximum on a pixel boundary does not
+    // reach into the next pixel. False when it misses the viewport.
+    bool rectPixels(double minX, double minY, double maxX, double maxY, PixelBox& box) const {
+        if (!(maxX > 0.0 && maxY > 0.0 && minX < vp.width && minY < vp.height)) return false;
+        const double x0 = std::max(std::floor(minX), 0.0), y0 = std::max(std::floor(minY), 0.0);
+        box.x0 = static_cast<int>(x0);
+        box.y0 = static_cast<int>(y0);
+        box.x1 = static_cast<int>(std::min(std::max(std::ceil(maxX) - 1.0, x0), vp.width - 1.0));
+        box.y1 = static_cast<int>(std::min(std::max(std::ceil(maxY) - 1.0, y0), vp.height - 1.0));
+        return true;
+    }
+
+    Visibility rectVisibility(double minX, double minY, double maxX, double maxY, double nearest) const {
+        if (depth.empty() || !(minX <= maxX && minY <= maxY) || std::isnan(nearest))
+            return Visibility::visible;
+        PixelBox box;
+        if (!rectPixels(minX, minY, maxX, maxY, box)) return Visibility::outsideView;
+        return hidden(box, nearest) ? Visibility::occluded : Visibility::visible;
+    }
+
+    BoxRect boxRect(const float* boxMin, const float* boxMax, const double* m) const {
+        BoxRect r;
+        // Corners by the transform's linearity: the minimum corner plus edge vectors along each axis.
+        const ClipVertex base = transform(m, boxMin);
+        const double ex = static_cast<double>(boxMax[0]) - boxMin[0],
+                     ey = static_cast<double>(boxMax[1]) - boxMin[1],
+                     ez = static_cast<double>(boxMax[2]) - boxMin[2];
+        const ClipVertex axes[3] = {{m[0] * ex, m[1] * ex, m[2] * ex, m[3] * ex},
+                                    {m[4] * ey, m[5] * ey, m[6] * ey, m[7] * ey},
+                                    {m[8] * ez, m[9] * ez, m[10] * ez, m[11] * ez}};
+        const auto plus = [](const ClipVertex& a, const ClipVertex& b) {
+            return ClipVertex{a.x + b.x, a.y + b.y, a.z + b.z, a.w + b.w};
+        };
+        ClipVertex c[8];
+        c[0] = base, c[1] = plus(base, axes[0]), c[2] = plus(base, axes[1]), c[3] = plus(c[1], axes[1]);
+        for (int i = 0; i < 4; ++i) c[i + 4] = plus(c[i], axes[2]);
+        bool inFront = true;
+        for (const ClipVertex& v : c) inFront = inFront && v.w > 0.0 && v.z + v.w >= 0.0 && finite(v);
+        if (!inFront) {
+            r.crossesNear = true;
+            return r;
+        }
+        double minX = 1e300, minY = 1e300, maxX = -1e300, maxY = -1e300, nearest = 1e300;
+        for (const ClipVertex& v : c) {
+            const double inverse = 1.0 / v.w;
+            const double x = v.x * inverse, y = v.y * inverse, z = v.z * inverse;
+            minX = std::min(minX, x), maxX = std::max(maxX, x);
+            minY = std::min(minY, y), maxY = std::max(maxY, y);
+            nearest = std::min(nearest, z);
+        }
+        r.nearest = nearest * 0.5 + 0.5;
+        const double w = vp.width * 0.5, h = vp.height * 0.5;
+        if (!rectPixels((minX + 1.0) * w, (minY + 1.0) * h, (maxX + 1.0) * w, (maxY + 1.0) * h, r.pixels))
+            r.state = Visibility::outsideView;
+        return r;
+    }
+
+    void drawBand(const Occluder* occluders, const double* m, int band, int bands) {
+        const int rows = (vp.tilesY + bands - 1) / bands;
+        PixelBox box = bufferPixels();
+        box.y0 = band * rows * tileHeight;
+        box.y1 = std::min(box.y1, (band + 1) * rows * tileHeight - 1);
+        Scratch& s = scratch[band];
+        for (const auto& entry : order) {
+            const BoxRect& r = rects[entry.second];
+            if (r.state == Visibility::outsideView) continue;
+            if (!r.crossesNear) {
+                PixelBox part = r.pixels;
+                part.y0 = std::max(part.y0, box.y0);
+                part.y1 = std::min(part.y1, box.y1);
+                if (part.y0 > part.y1) continue; // not in this band
+                if (hidden(part, r.nearest)) {
+                    ++s.counters.occludersHidden;
+                    continue;
+                }
+            }
+            ++s.counters.occludersDrawn;
+            drawMesh(occluders[entry.second].mesh, m, box, s);
+        }
+    }
+};
+
+Culler::Culler() : impl(std::make_unique<Impl>()) { impl->path = fastestPath(); }
+
+Culler::~Culler() = default;
+Culler::Culler(Culler&&) noexcept = default;
+Culler& Culler::operator=(Culler&&) noexcept = default;
+
+bool Culler::resize(int width, int height) {
+    Impl& d = *impl;
+    const bool ok = width >= 1 && height >= 1 && width <= maxSide && height <= maxSide;
+    d.vp = Viewport{};
+    if (ok) {
+        d.vp.width = width;
+        d.vp.height = height;
+        d.vp.tilesX = (width + tileWidth - 1) / tileWidth;
+        d.vp.tilesY = (height + tileHeight - 1) / tileHeight;
+        d.vp.originX = width / 2;
+        d.vp.originY = height / 2;
+        d.vp.guardX = 2.0 * guardPixels / width;
+        d.vp.guardY = 2.0 * guardPixels / height;
+    }
+    const std::size_t tiles = static_cast<std::size_t>(d.vp.tilesX) * static_cast<std::size_t>(d.vp.tilesY);
+    d.depth.assign(tiles * tilePixels, 1.0f);
+    d.tileMax.assign(tiles, 1.0f);
+    d.fresh.assign(tiles, 1);
+    clear();
+    return ok;
+}
+
+int Culler::width() const { return impl->vp.width; }
+int Culler::height() const { return impl->vp.height; }
+
+void Culler::clear() {
+    // A tile's pixels are set to 1 when it is next drawn into: most passes leave most tiles alone.
+    std::fill(impl->tileMax.begin(), impl->tileMax.end(), 1.0f);
+    std::fill(impl->fresh.begin(), impl->fresh.end(), std::uint8_t{1});
+    for (Scratch& s : impl->scratch) s.counters = {};
+}
+
+Path Culler::fastestPath() {
+#if defined(TILECULL_HAS_AVX2_PATH) && defined(__GNUC__)
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx2")) return Path::avx2;
+#endif
+    return Path::portable;
+}
+
+bool Culler::setPath(Path path) {
+    if (path == Path::avx2 && fastestPath() != Path::avx2) return false;
+    impl->path = path;
+    return true;
+}
+
+Path Culler::path() const { return impl->path; }
+
+void Culler::setThreads(int count) {
+    impl->threads = std::clamp(count, 1, 2);
+    if (impl->threads == 2 && !impl->worker) impl->worker = std::make_unique<Worker>();
+}
+
+int Culler::threads() const { return impl->threads; }
+
+namespace {
+
+void toDouble(const float* m, double (&out)[16]) {
+    for (int i = 0; i < 16; ++i) out[i] = m[i];
+}
+
+} // namespace
+
+void Culler::renderTriangles(const Mesh& mesh, const float* worldToClip) {
+    Impl& d = *impl;
+    if (d.depth.empty() || !worldToClip) return;
+    double m[16];
+    toDouble(worldToClip, m);
+    d.drawMesh(mesh, m, d.bufferPixels(), d.scratch[0]);
+}
+
+void Culler::renderOccluders(const Occluder* occluders, std::size_t count, const float* worldToClip) {
+    Impl& d = *impl;
+    if (d.depth.empty() || !worldToClip || !occluders) return;
+    double m[16];
+    toDouble(worldToClip, m);
+    d.rects.resize(count);
+    d.order.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        d.rects[i] = d.boxRect(occluders[i].boxMin, occluders[i].boxMax, m);
+        const double key = d.rects[i].crossesNear ? -1.0 : d.rects[i].nearest;
+        d.order[i] = {key, static_cast<std::uint32_t>(i)};
+    }
+    std::sort(d.order.begin(), d.order.end());
+    if (d.threads == 2 && d.vp.tilesY >= 2) {
+        d.worker->offer([&d, occluders, &m] { d.drawBand(occluders, m, 1, 2); });
+        d.drawBand(occluders, m, 0, 2);
+        d.worker->finish();
+    } else {
+        d.drawBand(occluders, m, 0, 1);
+    }
+}
+
+Visibility Culler::testRect(float minX, float minY, float maxX, float maxY, float nearestDepth) const {
+    return impl->rectVisibility(minX, minY, maxX, maxY, nearestDepth);
+}
+
+Visibility Culler::testNdcRect(float minX, float minY, float maxX, float maxY, float nearestDepth) const {
+    const double w = impl->vp.width * 0.5, h = impl->vp.height * 0.5;
+    return impl->rectVisibility((minX + 1.0) * w, (minY + 1.0) * h, (maxX + 1.0) * w, (maxY + 1.0) * h,
+                                nearestDepth);
+}
+
+Visibility Culler::testBox(const float* boxMin, const float* boxMax, const float* worldToClip) const {
+    const Impl& d = *impl;
+    if (d.depth.empty() || !boxMin || !boxMax || !worldToClip) return Visibility::visible;
+    double m[16];
+    toDouble(worldToClip, m);
+    const BoxRect r = d.boxRect(boxMin, boxMax, m);
+    if (r.crossesNear || r.state == Visibility::outsideView)
+        return r.crossesNear ? Visibility::visible : r.state;
+    return d.hidden(r.pixels, r.nearest) ? Visibility::occluded : Visibility::visible;
+}
+
+Visibility Culler::testTriangles(const Mesh& mesh, const float* worldToClip) const {
+    const Impl& d = *impl;
+    if (d.depth.empty() || !worldToClip) return Visibility::visible;
+    double m[16];
+    toDouble(worldToClip, m);
+    Scratch& s = d.testScratch;
+    if (!d.transformMesh(mesh, m, s)) return Visibility::visible;
+    bool shows = false;
+    TriangleSetup t;
+    d.forEachTriangle(
+        mesh, s,
+        [&](const WindowVertex* corners) {
+            shows = setUp(corners, 3, d.vp, d.viewportPixels(), Rounding::nearer, t) == SetUp::drawn &&
+                    d.shows(t);
+            return shows;
+        },
+        [&](bool) { return shows = true; });
+    return shows ? Visibility::visible : Visibility::occluded;
+}
+
+void Culler::readDepth(float* out) const {
+    const Impl& d = *impl;
+    if (!out) return;
+    for (int y = 0; y < d.vp.height; ++y)
+        for (int x = 0; x < d.vp.width; ++x) {
+            const int tile = (y / tileHeight) * d.vp.tilesX + x / tileWidth;
+            out[y * d.vp.width + x] = d.tilePixelsAt(tile)[(y % tileHeight) * tileWidth + x % tileWidth];
+        }
+}
+
+Counters Culler::counters() const {
+    Counters sum;
+    for (const Scratch& s : impl->scratch) {
+        sum.occludersDrawn += s.counters.occludersDrawn;
+        sum.occludersHidden += s.counters.occludersHidden;
+        sum.trianglesDrawn += s.counters.trianglesDrawn;
+    }
+    return sum;
+}
+
+} // namespace tilecull

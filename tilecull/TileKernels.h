@@ -1,0 +1,59 @@
+#pragma once
+// Internal: one triangle (or convex quad: two coplanar triangles sharing an edge), set up, handed to
+// the code that walks its tiles. The setup is shared;
+// each path walks the tiles with the same integer edge values and the same float depth operations
+// (no fused multiply-add: the library builds with -ffp-contract=off), so both decide alike.
+//
+// Tiles are 8 x 4 pixels stored as 32 consecutive floats, row by row, bottom row first; tiles are
+// stored row by row too. Edge values are exact integers in subpixels squared, biased so that a
+// pixel centre is inside when all four are >= 0 (a triangle's fourth edge holds everywhere). A tile's edge
+// values are int64; the walkers hand the tile code int32 ones, an edge that holds the whole tile clamped to
+// just enough, so that every pixel's value fits too.
+
+#include <cstdint>
+
+namespace tilecull::detail {
+
+constexpr int tileWidth = 8;
+constexpr int tileHeight = 4;
+constexpr int tilePixels = tileWidth * tileHeight;
+
+struct TriangleSetup {
+    int tileX0 = 0, tileY0 = 0, tileX1 = -1, tileY1 = -1; // inclusive
+    int originTileX = 0, originTileY = 0; // where edge and depth are given; may precede tileY0
+    std::int64_t edge[4] = {};            // at the centre of the origin tile's pixel (0, 0)
+    std::int32_t stepX[4] = {};           // per pixel to the right
+    std::int32_t stepY[4] = {};           // per pixel up
+    std::int32_t tileMaxOffset[4] = {};   // largest and smallest change from pixel (0, 0) within a tile
+    std::int32_t tileMinOffset[4] = {};
+    float depth = 0.0f;      // at the centre of the origin tile's pixel (0, 0), rounded away from the
+                             // side it must not cross (farther when drawing, nearer when testing)
+    float depthStepX = 0.0f; // per pixel
+    float depthStepY = 0.0f;
+    float depthTileX = 0.0f; // per tile: 8 depthStepX
+    float depthTileY = 0.0f; // per tile: 4 depthStepY
+    float nearest = 0.0f;    // no covered centre is nearer (testing) or worth drawing beyond (drawing)
+};
+
+struct Target {
+    float* depth = nullptr;        // tiled
+    float* tileMax = nullptr;      // the farthest depth of each tile
+    std::uint8_t* fresh = nullptr; // per tile: cleared since its pixels were last written (they read as 1)
+    int tilesX = 0;
+};
+
+// A tile of cleared pixels.
+extern const float clearedTile[tilePixels];
+
+// Draws the triangle: each covered pixel keeps the nearer depth, each touched tile its new farthest.
+void drawPortable(const TriangleSetup& triangle, const Target& target);
+// True when a covered pixel centre has the triangle at or in front of the stored depth.
+bool showsPortable(const TriangleSetup& triangle, const Target& target);
+
+#if defined(__x86_64__) || defined(__i386__)
+#define TILECULL_HAS_AVX2_PATH 1
+void drawAvx2(const TriangleSetup& triangle, const Target& target);
+bool showsAvx2(const TriangleSetup& triangle, const Target& target);
+#endif
+
+} // namespace tilecull::detail

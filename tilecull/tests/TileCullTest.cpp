@@ -1,0 +1,551 @@
+// The culler against independent double-precision arithmetic, its two paths against each other,
+// its fill rule, its rectangle and box tests at the viewport's edges and its answers to bad input.
+#include "TileCull.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <vector>
+
+namespace {
+
+using Matrix = std::array<float, 16>; // column-major
+using tilecull::Culler;
+using tilecull::Mesh;
+using tilecull::Visibility;
+
+Matrix multiply(const Matrix& a, const Matrix& b) {
+    Matrix out{};
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) {
+            double sum = 0.0;
+            for (int k = 0; k < 4; ++k) sum += static_cast<double>(a[4 * k + r]) * b[4 * c + k];
+            out[4 * c + r] = static_cast<float>(sum);
+        }
+    return out;
+}
+
+// glFrustum's matrix.
+Matrix frustum(double l, double r, double b, double t, double n, double f) {
+    Matrix m{};
+    m[0] = static_cast<float>(2 * n / (r - l));
+    m[5] = static_cast<float>(2 * n / (t - b));
+    m[8] = static_cast<float>((r + l) / (r - l));
+    m[9] = static_cast<float>((t + b) / (t - b));
+    m[10] = static_cast<float>(-(f + n) / (f - n));
+    m[11] = -1.0f;
+    m[14] = static_cast<float>(-2 * f * n / (f - n));
+    return m;
+}
+
+// A view turned by `yaw` and `pitch` (radians) about the origin, then moved back by `distance`.
+Matrix view(double yaw, double pitch, double distance) {
+    const float cy = static_cast<float>(std::cos(yaw)), sy = static_cast<float>(std::sin(yaw));
+    const float cp = static_cast<float>(std::cos(pitch)), sp = static_cast<float>(std::sin(pitch));
+    const Matrix turnY = {cy, 0, -sy, 0, 0, 1, 0, 0, sy, 0, cy, 0, 0, 0, 0, 1};
+    const Matrix turnX = {1, 0, 0, 0, 0, cp, sp, 0, 0, -sp, cp, 0, 0, 0, 0, 1};
+    Matrix back = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, static_cast<float>(-distance), 1};
+    return multiply(back, multiply(turnX, turnY));
+}
+
+// Maps world x, y in [0, width] x [0, height] straight onto the window, at window depth (1 - z) / 2.
+Matrix windowMatrix(int width, int height) {
+    Matrix m{};
+    m[0] = 2.0f / static_cast<float>(width);
+    m[5] = 2.0f / static_cast<float>(height);
+    m[10] = -1.0f;
+    m[12] = -1.0f;
+    m[13] = -1.0f;
+    m[15] = 1.0f;
+    return m;
+}
+
+struct Triangles {
+    std::vector<float> positions;
+    std::vector<std::uint32_t> indices;
+    void add(const std::array<float, 3>& a, const std::array<float, 3>& b, const std::array<float, 3>& c) {
+        const auto first = static_cast<std::uint32_t>(positions.size() / 3);
+        for (const auto* p : {&a, &b, &c}) positions.insert(positions.end(), p->begin(), p->end());
+        indices.insert(indices.end(), {first, first + 1, first + 2});
+    }
+    Mesh mesh() const {
+        return {positions.data(), static_cast<std::uint32_t>(positions.size() / 3), indices.data(),
+                static_cast<std::uint32_t>(indices.size() / 3)};
+    }
+};
+
+Triangles randomTriangles(std::mt19937& random, int count, float spread) {
+    std::uniform_real_distribution<float> xy(-spread, spread), z(-3.0f * spread, 0.5f);
+    Triangles t;
+    for (int i = 0; i < count; ++i)
+        t.add({xy(random), xy(random), z(random)}, {xy(random), xy(random), z(random)},
+              {xy(random), xy(random), z(random)});
+    return t;
+}
+
+// An axis-aligned box: 8 corners, 12 outward counter-clockwise triangles, the halves of each side
+// next to each other (in `order`, by default).
+struct Box {
+    std::vector<float> positions;
+    std::vector<std::uint32_t> indices;
+    Box(const std::array<float, 3>& centre, float half, const std::vector<int>& order = {}) {
+        for (int i = 0; i < 8; ++i)
+            for (int k = 0; k < 3; ++k) positions.push_back(centre[k] + ((i >> k) & 1 ? half : -half));
+        static const std::uint32_t faces[12][3] = {{0, 2, 3}, {0, 3, 1}, {4, 5, 7}, {4, 7, 6},
+                                                   {0, 1, 5}, {0, 5, 4}, {2, 6, 7}, {2, 7, 3},
+                                                   {0, 4, 6}, {0, 6, 2}, {1, 3, 7}, {1, 7, 5}};
+        for (int f = 0; f < 12; ++f) {
+            const auto* face = faces[order.empty() ? f : order[static_cast<std::size_t>(f)]];
+            indices.insert(indices.end(), face, face + 3);
+        }
+    }
+    Mesh mesh() const { return {positions.data(), 8, indices.data(), 12}; }
+};
+
+std::vector<float> depthOf(const Culler& culler) {
+    std::vector<float> out(static_cast<std::size_t>(culler.width()) *
+                           static_cast<std::size_t>(culler.height()));
+    culler.readDepth(out.data());
+    return out;
+}
+
+// A camera 40 units back from the origin, turned a little, looking at randomTriangles' cloud.
+Matrix randomCamera(std::mt19937& random, int width, int height) {
+    std::uniform_real_distribution<double> angle(-0.4, 0.4);
+    const double aspect = static_cast<double>(width) / height;
+    return multiply(frustum(-0.5 * aspect, 0.5 * aspect, -0.5, 0.5, 1.0, 500.0),
+                    view(angle(random), angle(random), 5.0));
+}
+
+// Catches a vector path that rounds, masks or reduces differently from the portable one: random
+// triangles and views at every side draw the same bits and give the same answers.
+TEST(TileCull, BothPathsMakeTheSameDecisions) {
+    if (Culler::fastestPath() == tilecull::Path::portable) GTEST_SKIP() << "no vector path on this processor";
+    std::mt19937 random(7);
+    const int sizes[][2] = {{64, 64}, {128, 128}, {256, 256}, {640, 640}, {100, 61}};
+    for (const auto& size : sizes)
+        for (int round = 0; round < 6; ++round) {
+            const Triangles occluders = randomTriangles(random, 60, 12.0f);
+            const Matrix m = randomCamera(random, size[0], size[1]);
+            Culler portable, vector;
+            for (Culler* c : {&portable, &vector}) ASSERT_TRUE(c->resize(size[0], size[1]));
+            portable.setPath(tilecull::Path::portable);
+            ASSERT_TRUE(vector.setPath(tilecull::Path::avx2));
+            const Box box({0.0f, 0.0f, -20.0f}, 4.0f); // its sides' halves drawn as quads
+            for (Culler* c : {&portable, &vector}) {
+                c->renderTriangles(occluders.mesh(), m.data());
+                c->renderTriangles(box.mesh(), m.data());
+            }
+            const std::vector<float> a = depthOf(portable), b = depthOf(vector);
+            ASSERT_EQ(0, std::memcmp(a.data(), b.data(), a.size() * sizeof(float)))
+                << size[0] << " round " << round;
+            int shown = 0;
+            // Occludees at and around the depth the box's nearest side stored, where a pixel's depth
+            // ties with the occludee's: both paths must count a tie as showing.
+            for (int k = 0; k < 64; ++k) {
+                Culler flatPortable, flatVector;
+                const Matrix w = windowMatrix(size[0], size[1]);
+                Triangles wall, occludee;
+                wall.add({-5, -5, 0}, {size[0] + 5.0f, -5, 0}, {-5, size[1] + 5.0f, 0});
+                const float z = -static_cast<float>(k) * 1.2e-7f;
+                occludee.add({1, 1, z}, {30, 1, z}, {1, 20, z});
+                for (Culler* c : {&flatPortable, &flatVector}) {
+                    c->resize(size[0], size[1]);
+                    c->renderTriangles(wall.mesh(), w.data());
+                }
+                flatPortable.setPath(tilecull::Path::portable);
+                flatVector.setPath(tilecull::Path::avx2);
+                ASSERT_EQ(flatPortable.testTriangles(occludee.mesh(), w.data()),
+                          flatVector.testTriangles(occludee.mesh(), w.data()))
+                    << "tie " << k;
+            }
+            for (int i = 0; i < 40; ++i) {
+                const Triangles occludee = randomTriangles(random, 2, 12.0f);
+                const Visibility p = portable.testTriangles(occludee.mesh(), m.data());
+                ASSERT_EQ(p, vector.testTriangles(occludee.mesh(), m.data())) << size[0] << " occludee " << i;
+                shown += p == Visibility::visible;
+            }
+            EXPECT_GT(shown, 0);
+            EXPECT_LT(shown, 40);
+        }
+}
+
+// The window position and depth of a world point, in double precision from the same floats.
+std::array<double, 3> windowOf(const Matrix& m, const std::array<float, 3>& p, int width, int height) {
+    double c[4];
+    for (int r = 0; r < 4; ++r)
+        c[r] = static_cast<double>(m[r]) * p[0] + static_cast<double>(m[4 + r]) * p[1] +
+               static_cast<double>(m[8 + r]) * p[2] + static_cast<double>(m[12 + r]);
+    return {(c[0] / c[3] + 1.0) * 0.5 * width, (c[1] / c[3] + 1.0) * 0.5 * height, c[2] / c[3] * 0.5 + 0.5};
+}
+
+// Catches stored depths nearer than the truth (a plane rounded the wrong way, float error not
+// allowed for, a wrong gradient) and coverage off by more than the snapping: one random triangle at
+// a time against its exact plane at every pixel centre.
+TEST(TileCull, StoredDepthsAreNeverNearerThanTheTrueDepth) {
+    std::mt19937 random(11);
+    std::uniform_real_distribution<float> xy(-6.0f, 6.0f), z(-60.0f, -2.0f);
+    int checked = 0;
+    for (const int side : {64, 256, 640}) {
+        Culler culler;
+        ASSERT_TRUE(culler.resize(side, side));
+        const Matrix m = multiply(frustum(-0.3, 0.3, -0.3, 0.3, 1.0, 2000.0), view(0.1, -0.05, 0.0));
+        for (int round = 0; round < 150; ++round) {
+            Triangles t;
+            t.add({xy(random), xy(random), z(random)}, {xy(random), xy(random), z(random)},
+                  {xy(random), xy(random), z(random)});
+            std::array<double, 3> w[3];
+            for (int i = 0; i < 3; ++i)
+                w[i] = windowOf(m, {t.positions[3 * i], t.positions[3 * i + 1], t.positions[3 * i + 2]}, side,
+                                side);
+            const double area =
+                (w[1][0] - w[0][0]) * (w[2][1] - w[0][1]) - (w[2][0] - w[0][0]) * (w[1][1] - w[0][1]);
+            if (area < 1.0) continue; // back faces and slivers
+            culler.clear();
+            culler.renderTriangles(t.mesh(), m.data());
+            const std::vector<float> depth = depthOf(culler);
+            for (int y = 0; y < side; ++y)
+                for (int x = 0; x < side; ++x) {
+                    const double px = x + 0.5, py = y + 0.5;
+                    double b[3], inside = 1e9;
+                    for (int i = 0; i < 3; ++i) {
+                        const auto &p = w[(i + 1) % 3], &q = w[(i + 2) % 3];
+                        const double edge = (q[0] - p[0]) * (py - p[1]) - (q[1] - p[1]) * (px - p[0]);
+                        b[i] = edge / area;
+                        inside = std::min(inside, edge / std::hypot(q[0] - p[0], q[1] - p[1]));
+                    }
+                    const float stored = depth[static_cast<std::size_t>(y * side + x)];
+                    if (inside > 0.2) {
+                        ASSERT_LT(stored, 1.0f) << "uncovered inside at " << x << ", " << y;
+                    }
+                    if (inside < -0.2) {
+                        ASSERT_EQ(stored, 1.0f) << "covered outside at " << x << ", " << y;
+                    }
+                    if (stored == 1.0f) continue;
+                    const double truth = b[0] * w[0][2] + b[1] * w[1][2] + b[2] * w[2][2];
+                    ASSERT_GE(static_cast<double>(stored), truth) << side << ": " << x << ", " << y;
+                    ++checked;
+                }
+        }
+    }
+    EXPECT_GT(checked, 100000);
+}
+
+// Catches face pairs drawn as a wrong quad (corners out of order, a pair across a corner of the box,
+// a plane from the wrong triangle): boxes whose sides' halves are next to each other draw what the
+// same boxes draw with no two halves of a side next to each other.
+TEST(TileCull, FacePairsDrawnAsQuadsCoverWhatTheirTrianglesCover) {
+    std::mt19937 random(13);
+    std::uniform_real_distribution<float> place(-10.0f, 10.0f);
+    const std::vector<int> unpaired = {3, 8, 0, 2, 4, 6, 10, 1, 5, 7, 9, 11};
+    for (const int side : {64, 640})
+        for (int round = 0; round < 8; ++round) {
+            const Matrix m = randomCamera(random, side, side);
+            const std::array<float, 3> centre = {place(random), place(random), place(random) - 30.0f};
+            Culler paired, single;
+            paired.resize(side, side);
+            single.resize(side, side);
+            paired.renderTriangles(Box(centre, 3.0f).mesh(), m.data());
+            single.renderTriangles(Box(centre, 3.0f, unpaired).mesh(), m.data());
+            EXPECT_LT(paired.counters().trianglesDrawn, single.counters().trianglesDrawn);
+            const std::vector<float> a = depthOf(paired), b = depthOf(single);
+            for (std::size_t i = 0; i < a.size(); ++i) {
+                ASSERT_EQ(a[i] < 1.0f, b[i] < 1.0f) << side << " round " << round << " pixel " << i;
+                ASSERT_NEAR(a[i], b[i], 1e-5) << side << " round " << round << " pixel " << i;
+            }
+        }
+}
+
+// Catches a fill rule that gives a centre on an edge to the wrong triangle: squares split on a
+// diagonal, corners on pixel centres. Left and top edges own their centres; the diagonal is the
+// lower triangle's left edge.
+TEST(TileCull, CentresOnEdgesGoToLeftAndTopEdges) {
+    const Matrix m = windowMatrix(16, 16);
+    for (const float n : {2.0f, 12.0f}) {
+        const float e = n + 0.5f;
+        Triangles lower, upper;
+        lower.add({0.5f, 0.5f, 0}, {e, 0.5f, 0}, {e, e, 0});
+        upper.add({0.5f, 0.5f, 0}, {e, e, 0}, {0.5f, e, 0});
+        Culler a, b;
+        a.resize(16, 16);
+        b.resize(16, 16);
+        a.renderTriangles(lower.mesh(), m.data());
+        b.renderTriangles(upper.mesh(), m.data());
+        const std::vector<float> da = depthOf(a), db = depthOf(b);
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) {
+                const auto k = static_cast<std::size_t>(y * 16 + x);
+                EXPECT_EQ(da[k] < 1.0f, y >= 1 && x >= y && x < n) << n << ": " << x << ", " << y;
+                EXPECT_EQ(db[k] < 1.0f, x < y && y <= n) << n << ": " << x << ", " << y;
+            }
+    }
+}
+
+// Catches a fill rule that lets two triangles sharing an edge both take, or both miss, a pixel
+// centre on it: fans on the 1/8-pixel grid, many edges through centres, cover each centre inside
+// their convex outline exactly once.
+TEST(TileCull, TrianglesSharingEdgesCoverEachCentreOnce) {
+    const int side = 64;
+    const Matrix m = windowMatrix(side, side);
+    std::mt19937 random(3);
+    std::uniform_int_distribution<int> eighth(8 * 8, 56 * 8), pick(0, 3);
+    for (int round = 0; round < 40; ++round) {
+        // A centre and corners on a circle-ish outline, half of them snapped to pixel centres.
+        const float cx = eighth(random) / 8.0f, cy = eighth(random) / 8.0f;
+        const int corners = 7;
+        std::vector<std::array<float, 3>> ring;
+        for (int i = 0; i < corners; ++i) {
+            const double a = 6.283185307179586 * i / corners;
+            float x = std::round(static_cast<float>(32.0 + 24.0 * std::cos(a)) * 8.0f) / 8.0f;
+            float y = std::round(static_cast<float>(32.0 + 24.0 * std::sin(a)) * 8.0f) / 8.0f;
+            if (pick(random) < 2) x = std::floor(x) + 0.5f, y = std::floor(y) + 0.5f;
+            ring.push_back({x, y, -0.5f});
+        }
+        std::vector<int> count(side * side, 0);
+        for (int i = 0; i < corners; ++i) {
+            Triangles t;
+            t.add({cx, cy, -0.5f}, ring[i], ring[(i + 1) % corners]);
+            Culler culler;
+            culler.resize(side, side);
+            culler.renderTriangles(t.mesh(), m.data());
+            const std::vector<float> depth = depthOf(culler);
+            for (std::size_t k = 0; k < depth.size(); ++k) count[k] += depth[k] < 1.0f;
+        }
+        // Every centre strictly inside the outline polygon: once; none outside it or on it twice.
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x) {
+                const double px = x + 0.5, py = y + 0.5;
+                double inside = 1e9;
+                for (int i = 0; i < corners; ++i) {
+                    const auto &p = ring[i], &q = ring[(i + 1) % corners];
+                    inside = std::min(inside, (q[0] - p[0]) * (py - p[1]) - (q[1] - p[1]) * (px - p[0]));
+                }
+                const int c = count[static_cast<std::size_t>(y * side + x)];
+                if (inside > 0.0) {
+                    ASSERT_EQ(c, 1) << "round " << round << " at " << x << ", " << y;
+                }
+                ASSERT_LE(c, 1) << "round " << round << " at " << x << ", " << y;
+            }
+    }
+}
+
+// A width x height culler with the whole viewport covered at window depth 0.5, except the pixels
+// of column `gapColumn` (none when negative).
+Culler coveredCuller(int width, int height, int gapColumn) {
+    Culler culler;
+    culler.resize(width, height);
+    const Matrix m = windowMatrix(width, height);
+    Triangles t;
+    const auto quad = [&t](float x0, float x1, float h) {
+        t.add({x0, 0, 0}, {x1, 0, 0}, {x1, h, 0});
+        t.add({x0, 0, 0}, {x1, h, 0}, {x0, h, 0});
+    };
+    const float w = static_cast<float>(width), h = static_cast<float>(height);
+    if (gapColumn < 0) {
+        quad(-5, w + 5, h + 5);
+    } else {
+        quad(-5, static_cast<float>(gapColumn), h + 5);
+        quad(static_cast<float>(gapColumn + 1), w + 5, h + 5);
+    }
+    // Extend below the bottom edge too.
+    t.add({-5, -5, 0}, {w + 5, -5, 0}, {w + 5, 0, 0});
+    t.add({-5, -5, 0}, {w + 5, 0, 0}, {-5, 0, 0});
+    culler.renderTriangles(t.mesh(), m.data());
+    return culler;
+}
+
+// Catches rectangles reaching outside the viewport left visible (not clamped), clamped wrongly
+// (the empty last column missed or a neighbour read), and ones wholly outside not told apart.
+TEST(TileCull, RectanglesAreClampedAtEveryViewportEdge) {
+    for (const int width : {64, 100}) {
+        const int height = 61;
+        const Culler full = coveredCuller(width, height, -1);
+        const Culler gapRight = coveredCuller(width, height, width - 1);
+        const Culler gapLeft = coveredCuller(width, height, 0);
+        const float w = static_cast<float>(width), h = static_cast<float>(height);
+        const struct {
+            const Culler* culler;
+            float minX, minY, maxX, maxY, nearest;
+            Visibility expected;
+        } cases[] = {
+            {&full, -20, 10, 10, 20, 0.6f, Visibility::occluded},          // out past the left edge
+            {&full, w - 10, 10, w + 30, 20, 0.6f, Visibility::occluded},   // the right edge
+            {&full, 10, -30, 20, 10, 0.6f, Visibility::occluded},          // the bottom edge
+            {&full, 10, h - 3, 20, h + 50, 0.6f, Visibility::occluded},    // the top edge
+            {&full, -1e6f, -1e6f, 1e6f, 1e6f, 0.6f, Visibility::occluded}, // all of them
+            {&full, -20, 10, 10, 20, 0.5f, Visibility::visible},           // equal depth is not behind
+            {&full, -20, 10, 10, 20, 0.4f, Visibility::visible},
+            {&gapRight, w - 10, 10, w + 30, 20, 0.6f, Visibility::visible}, // reaches the empty column
+            {&gapRight, w - 10, 10, w - 1, 20, 0.6f, Visibility::occluded}, // stops at its boundary
+            {&gapLeft, -20, 10, 0.5f, 20, 0.6f, Visibility::visible},
+            {&gapLeft, 1, 10, 20, 20, 0.6f, Visibility::occluded},
+            {&full, -30, 10, -1, 20, 0.6f, Visibility::outsideView},
+            {&full, w + 1, 10, w + 9, 20, 0.6f, Visibility::outsideView},
+            {&full, 10, -9, 20, 0, 0.6f, Visibility::outsideView},
+            {&full, 10, h, 20, h + 9, 0.6f, Visibility::outsideView},
+            {&full, 20, 10, 10, 20, 0.6f, Visibility::visible}, // inverted
+            {&full, std::nanf(""), 10, 20, 20, 0.6f, Visibility::visible},
+            {&full, 10, 10, 20, 20, std::nanf(""), Visibility::visible},
+        };
+        for (const auto& c : cases)
+            EXPECT_EQ(c.culler->testRect(c.minX, c.minY, c.maxX, c.maxY, c.nearest), c.expected)
+                << width << ": " << c.minX << " " << c.minY << " " << c.maxX << " " << c.maxY << " "
+                << c.nearest;
+        // The same rectangle in device coordinates.
+        EXPECT_EQ(full.testNdcRect(-1.5f, -0.5f, 0.5f, 2.0f, 0.6f), Visibility::occluded);
+        EXPECT_EQ(gapRight.testNdcRect(0.5f, -0.5f, 1.5f, 0.5f, 0.6f), Visibility::visible);
+    }
+}
+
+// Catches boxes culled from their far corners when they reach in front of the near plane or
+// behind the eye, and a box test that ignores the depths it reads.
+TEST(TileCull, BoxesCrossingTheNearPlaneAreNeverCulled) {
+    Culler culler;
+    culler.resize(64, 64);
+    const Matrix m = frustum(-1, 1, -1, 1, 1.0, 100.0);
+    Triangles wall; // z = -5, far wider than the view
+    wall.add({-100, -100, -5}, {100, -100, -5}, {100, 100, -5});
+    wall.add({-100, -100, -5}, {100, 100, -5}, {-100, 100, -5});
+    culler.renderTriangles(wall.mesh(), m.data());
+    const struct {
+        std::array<float, 3> min, max;
+        Visibility expected;
+    } cases[] = {
+        {{-1, -1, -20}, {1, 1, -10}, Visibility::occluded},
+        {{-1, -1, -4}, {1, 1, -2}, Visibility::visible},        // in front of the wall
+        {{-1, -1, -20}, {1, 1, -0.5f}, Visibility::visible},    // through the near plane
+        {{-1, -1, -20}, {1, 1, 5}, Visibility::visible},        // reaching behind the eye
+        {{-1, -1, 2}, {1, 1, 5}, Visibility::visible},          // wholly behind the eye
+        {{50, -1, -20}, {60, 1, -10}, Visibility::outsideView}, // beside the view
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(culler.testBox(c.min.data(), c.max.data(), m.data()), c.expected)
+            << c.min[2] << " " << c.max[2];
+}
+
+// Catches a triangle test that reads the box's rectangle (or tile maxima) instead of the pixels
+// its triangles cover, or that skips a tile it shows in.
+TEST(TileCull, TheTriangleTestSeesPastTheBox) {
+    const int side = 64;
+    const Matrix m = windowMatrix(side, side);
+    Culler culler;
+    culler.resize(side, side);
+    Triangles occluder; // the lower-left half of the view, at window depth 0.25
+    occluder.add({-10, -10, 0.5f}, {side + 10.0f, -10, 0.5f}, {-10, side + 10.0f, 0.5f});
+    culler.renderTriangles(occluder.mesh(), m.data());
+    Triangles behind, poking; // inside the lower-left half, at window depth 0.4 / 0.1
+    behind.add({5, 5, 0.2f}, {55, 5, 0.2f}, {5, 55, 0.2f});
+    poking.add({5, 5, 0.2f}, {70, 5, 0.2f}, {5, 70, 0.2f});
+    EXPECT_EQ(culler.testRect(5, 5, 55, 55, 0.4f), Visibility::visible);
+    EXPECT_EQ(culler.testTriangles(behind.mesh(), m.data()), Visibility::occluded);
+    EXPECT_EQ(culler.testTriangles(poking.mesh(), m.data()), Visibility::visible);
+    Triangles front;
+    front.add({5, 5, 0.8f}, {30, 5, 0.8f}, {5, 30, 0.8f});
+    EXPECT_EQ(culler.testTriangles(front.mesh(), m.data()), Visibility::visible);
+    Triangles backFacing; // clockwise: nothing shows
+    backFacing.add({5, 5, 0.2f}, {5, 60, 0.2f}, {60, 5, 0.2f});
+    EXPECT_EQ(culler.testTriangles(backFacing.mesh(), m.data()), Visibility::occluded);
+}
+
+// Catches occluders drawn though hidden (wasted work), hidden ones that were not (a wrong buffer),
+// and a second thread that draws differently from one.
+TEST(TileCull, OccludersNearestFirstSkipHiddenOnesOnEitherThreadCount) {
+    const Matrix m = multiply(frustum(-0.5, 0.5, -0.5, 0.5, 1.0, 500.0), view(0.2, 0.1, 0.0));
+    std::mt19937 random(5);
+    std::uniform_real_distribution<float> xy(-20.0f, 20.0f), z(-80.0f, -10.0f), size(0.5f, 6.0f);
+    std::vector<Triangles> meshes(200);
+    std::vector<tilecull::Occluder> occluders(meshes.size());
+    for (std::size_t i = 0; i < meshes.size(); ++i) {
+        const float x = xy(random), y = xy(random), d = z(random), s = size(random);
+        // A square facing the camera, drawn as two triangles, with its box.
+        meshes[i].add({x - s, y - s, d}, {x + s, y - s, d}, {x + s, y + s, d});
+        meshes[i].add({x - s, y - s, d}, {x + s, y + s, d}, {x - s, y + s, d});
+        occluders[i] = {meshes[i].mesh(), {x - s, y - s, d}, {x + s, y + s, d}};
+    }
+    Culler reference;
+    reference.resize(128, 128);
+    for (const Triangles& t : meshes) reference.renderTriangles(t.mesh(), m.data());
+    for (const int threads : {1, 2}) {
+        Culler culler;
+        culler.resize(128, 128);
+        culler.setThreads(threads);
+        // Pass after pass, as frames follow each other: the bands must be handed over cleanly
+        // whichever thread takes the second one.
+        for (int pass = 0; pass < 300; ++pass) {
+            culler.clear();
+            culler.renderOccluders(occluders.data(), occluders.size(), m.data());
+            if (pass % 50 == 0) {
+                ASSERT_EQ(depthOf(culler), depthOf(reference)) << threads << " threads";
+            }
+        }
+        EXPECT_GT(culler.counters().occludersHidden, 20u) << threads << " threads";
+    }
+}
+
+// Catches crashes, and wrong answers, on bad input: every case has a defined result.
+TEST(TileCull, BadInputGivesDefinedAnswers) {
+    const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
+    for (const auto& size : {std::array<int, 2>{0, 64}, {64, 0}, {-3, 5}, {tilecull::maxSide + 1, 8}}) {
+        Culler culler;
+        EXPECT_FALSE(culler.resize(size[0], size[1]));
+        EXPECT_EQ(culler.width(), 0);
+        const Matrix m = windowMatrix(64, 64);
+        Triangles t;
+        t.add({0, 0, 0}, {10, 0, 0}, {0, 10, 0});
+        culler.renderTriangles(t.mesh(), m.data());
+        EXPECT_EQ(culler.testRect(1, 1, 2, 2, 0.9f), Visibility::visible);
+        EXPECT_EQ(culler.testTriangles(t.mesh(), m.data()), Visibility::visible);
+        culler.readDepth(nullptr);
+    }
+
+    const int side = 100; // not a multiple of the tile
+    const Matrix m = windowMatrix(side, 37);
+    const struct {
+        const char* name;
+        std::array<float, 9> corners;
+        std::uint32_t lastIndex;
+        bool drawn, occludeeVisible;
+    } cases[] = {
+        {"plain", {10, 10, 0.2f, 90, 10, 0.2f, 10, 30, 0.2f}, 2, true, false},
+        {"NaN", {10, 10, 0.2f, nan, 10, 0.2f, 10, 30, 0.2f}, 2, false, true},
+        {"infinite", {10, 10, 0.2f, 90, inf, 0.2f, 10, 30, 0.2f}, 2, false, true},
+        {"zero area", {10, 10, 0.2f, 50, 10, 0.2f, 90, 10, 0.2f}, 2, false, false},
+        {"huge", {-3e7f, -3e7f, 0.2f, 3e7f, -3e7f, 0.2f, 0, 3e7f, 0.2f}, 2, true, false},
+        {"beyond clipping precision",
+         {-3e38f, -3e38f, 0.2f, 3e38f, -3e38f, 0.2f, 0, 3e38f, 0.2f},
+         2,
+         false,
+         true},
+        {"index out of range", {10, 10, 0.2f, 90, 10, 0.2f, 10, 30, 0.2f}, 3, false, true},
+    };
+    for (const auto& c : cases) {
+        Culler culler;
+        ASSERT_TRUE(culler.resize(side, 37));
+        const std::uint32_t indices[3] = {0, 1, c.lastIndex};
+        const Mesh mesh{c.corners.data(), 3, indices, 1};
+        culler.renderTriangles(mesh, m.data());
+        const std::vector<float> depth = depthOf(culler);
+        ASSERT_EQ(depth.size(), static_cast<std::size_t>(side * 37));
+        EXPECT_EQ(depth[static_cast<std::size_t>(12 * side + 20)] < 1.0f, c.drawn) << c.name;
+        // The same triangle as an occludee behind a full-screen occluder at window depth 0.1.
+        Triangles wall;
+        wall.add({-5, -5, 0.8f}, {side + 5.0f, -5, 0.8f}, {side + 5.0f, 45, 0.8f});
+        wall.add({-5, -5, 0.8f}, {side + 5.0f, 45, 0.8f}, {-5, 45, 0.8f});
+        culler.clear();
+        culler.renderTriangles(wall.mesh(), m.data());
+        EXPECT_EQ(culler.testTriangles(mesh, m.data()) == Visibility::visible, c.occludeeVisible) << c.name;
+    }
+    Culler culler;
+    culler.resize(side, 37);
+    EXPECT_EQ(culler.testBox(nullptr, nullptr, m.data()), Visibility::visible);
+    const float badMin[3] = {nan, 0, 0}, boxMax[3] = {1, 1, 1};
+    EXPECT_EQ(culler.testBox(badMin, boxMax, m.data()), Visibility::visible);
+    culler.renderTriangles(Mesh{}, m.data());
+    culler.renderOccluders(nullptr, 3, m.data());
+}
+
+} // namespace
