@@ -111,7 +111,9 @@ void keepSample(Run& run, const CullOutcome& outcome) {
 struct AngleWork {
     int angle = 0;
     MethodCall call;
-    std::vector<std::uint32_t> idPixels, coarsePixels; // per occludee, at 640 x 640 and 64 x 64
+    // Per occludee that shows, its position and pixels at 640 x 640 and at 64 x 64: most of a big
+    // scene shows nowhere, and every angle's truths are kept to the end.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> idShown, coarseShown;
     std::vector<bool> visible, hidden, hideable;
     std::vector<bool> outside; // left out before any method runs (SweepPlan::frustumFirst)
     std::vector<std::vector<bool>>
@@ -247,17 +249,21 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
         const IdCoverage coarse =
             buffers ? fromBuffers.coarse
                     : renderIdFrame(idScene, fakeCamera, static_cast<int>(occlusionMapSide));
-        for (std::uint32_t index : occludeeIndices) {
-            a.idPixels.push_back(coverage.pixels[index]);
-            a.coarsePixels.push_back(coarse.pixels[index]);
+        for (std::size_t i = 0; i < occludees; ++i) {
+            const std::uint32_t index = occludeeIndices[i];
+            if (coverage.pixels[index] > 0)
+                a.idShown.emplace_back(static_cast<std::uint32_t>(i), coverage.pixels[index]);
+            if (coarse.pixels[index] > 0)
+                a.coarseShown.emplace_back(static_cast<std::uint32_t>(i), coarse.pixels[index]);
         }
         if (buffers)
             for (std::uint32_t index : occludeeIndices) a.hideable.push_back(!fromBuffers.passed[index]);
         else
             a.hideable = hiddenByOccluders(occluderOnlyPixels(scene, a.call.view, frameSide));
+        a.visible.assign(occludees, false);
+        for (const auto& shown : a.idShown) a.visible[shown.first] = true;
         for (std::size_t i = 0; i < occludees; ++i) {
-            a.visible.push_back(a.idPixels[i] > 0);
-            a.hidden.push_back(a.idPixels[i] == 0);
+            a.hidden.push_back(!a.visible[i]);
             if (a.visible[i] && a.hideable[i])
                 sweep.problems.push_back(keyLabel(plan.axis, angle) + ": object " +
                                          std::to_string(occludeeIndices[i]) +
@@ -322,6 +328,9 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
     }
 
     for (const AngleWork& a : work) {
+        std::vector<std::uint32_t> idPixels(occludees, 0), coarsePixels(occludees, 0);
+        for (const auto& shown : a.idShown) idPixels[shown.first] = shown.second;
+        for (const auto& shown : a.coarseShown) coarsePixels[shown.first] = shown.second;
         const double drawAll = median(a.drawSamples[0]), oracle = median(a.drawSamples[1]),
                      oracleOccluders = median(a.drawSamples[2]);
         const auto row = [&](const std::string& method, const std::string& config,
@@ -331,7 +340,7 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
             r.config = config;
             r.angle = a.angle;
             r.orbit = plan.axis.orbit;
-            r.counts = judge(culled, a.idPixels, a.hideable, a.coarsePixels);
+            r.counts = judge(culled, idPixels, a.hideable, coarsePixels);
             r.draw = r.frame = spreadOf(a.drawSamples[set]);
             r.drawAll = drawAll;
             r.oracle = oracle;

@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <malloc.h>
 #include <thread>
 
 namespace {
@@ -85,10 +86,14 @@ int main(int argc, char** argv) {
     }
     // Every input is read and checked before the window opens and the folder is made: a bad one
     // leaves nothing behind.
+    // Big buffers straight from and back to the system: a big scene's setup frees hundreds of
+    // megabytes that would otherwise stay resident, and a sweep's temporaries would pile up.
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
     registerCitySource();
     Scenes::SceneChoice choice = options->scene;
     choice.settings.gridMesh = options->meshPath.empty() ? BRISEL_LAB_DEFAULT_MESH : options->meshPath;
     Scenes::SceneSetup setup;
+    const auto building = std::chrono::steady_clock::now();
     if (!Scenes::setUpScene(choice, setup, error)) {
         std::cerr << "culling-lab: " << error << "\n";
         return 2;
@@ -135,7 +140,9 @@ int main(int argc, char** argv) {
         std::cerr << "culling-lab: cannot create " << folder << ": " << made.message() << "\n";
         return 2;
     }
-    std::cout << "culling-lab: writing to " << folder << std::endl;
+    std::cout << "culling-lab: " << setup.model.source << " built, installed and uploaded in "
+              << std::chrono::duration<double>(std::chrono::steady_clock::now() - building).count()
+              << " s; writing to " << folder << std::endl;
 
     LabRunInfo info;
     info.started = localTime("%Y-%m-%d %H:%M");
@@ -157,7 +164,6 @@ int main(int argc, char** argv) {
         glFrustum(f.left, f.right, f.bottom, f.top, f.nearPlane, f.farPlane);
     }
     glMatrixMode(GL_MODELVIEW);
-
     const std::string loadBefore = loadAverage();
     const auto start = std::chrono::steady_clock::now();
     const std::vector<CullingMethod> methods = methodsFor(lean);

@@ -103,6 +103,13 @@ ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& vi
     glPolygonOffset(0.0f, -4.0f);
     drawTested(GpuPass::flags);
     glDisable(GL_POLYGON_OFFSET_FILL);
+    truth.passed = readFlags(gpu);
+    // An object whose every sample lies behind the occluders' depth can show no pixel of the full
+    // scene either: there an occluder is nearer at each of its pixels. The ID frame draws only
+    // the others, which at street level in a city are a small share.
+    std::vector<std::uint32_t> passing;
+    for (std::uint32_t i = 0; i < gpu.objectCount; ++i)
+        if (truth.passed[i]) passing.push_back(i);
     clock.stop(truth.stages, "flags");
 
     clock.start();
@@ -112,7 +119,7 @@ ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& vi
     glDepthFunc(GL_LESS);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawTested(GpuPass::ids);
+    drawList(gpu, GpuPass::ids, passing, bridge);
     clock.stop(truth.stages, "ids");
 
     clock.start();
@@ -123,7 +130,6 @@ ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& vi
     glPixelStorei(GL_PACK_SKIP_PIXELS, 0);
     glReadBuffer(GL_COLOR_ATTACHMENT0);
     glReadPixels(0, 0, side, side, GL_RGBA, GL_UNSIGNED_BYTE, target.frame.data());
-    truth.passed = readFlags(gpu);
     clock.stop(truth.stages, "read back");
     glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, target.depth);
 

@@ -3,7 +3,8 @@
 // every object once more with the depth test GL_LEQUAL, pulled four depth steps nearer, and no depth
 // writes, each object whose sample passes setting its flag (so an occluder never hides itself, as
 // the query-per-object truth of methods/OccluderTruth.h decides); then the whole scene in ID
-// colours with GL_LESS, read back and counted. Renders off-screen at side x side through the
+// colours with GL_LESS, read back and counted, leaving out the objects without a flag (they lie
+// behind an occluder at every pixel, so they change none). Renders off-screen at side x side through the
 // view's frustum; restores every GL attribute, both matrices and the frame buffer bindings.
 
 #include "GpuScene.h"

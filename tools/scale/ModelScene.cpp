@@ -118,13 +118,16 @@ bool prepareModelGpu(const Scenes::SceneModel& scene, ModelGpu& model, std::stri
 
 void releaseModelGpu(ModelGpu& model) {
     releaseTruthTarget(model.target);
+    releaseTruthTarget(model.coarseTarget);
     releaseGpuScene(model.gpu);
     releaseGpuPrograms();
 }
 
 ExactTruth modelTruth(ModelGpu& model, const CullView& view, int side) {
     frustumCandidates(model.hierarchy, model.boxes, viewProjection(view), model.inView);
-    return takeExactTruth(model.gpu, model.target, view, side, &model.inView);
+    TruthTarget& target =
+        model.target.side == 0 || model.target.side == side ? model.target : model.coarseTarget;
+    return takeExactTruth(model.gpu, target, view, side, &model.inView);
 }
 
 void drawModel(ModelGpu& model, GpuPass pass, const std::vector<std::uint32_t>& list) {

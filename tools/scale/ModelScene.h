@@ -32,7 +32,7 @@ std::vector<Box> worldBoxes(const Scenes::SceneModel& scene);
 
 struct ModelGpu {
     GpuScene gpu;
-    TruthTarget target;
+    TruthTarget target, coarseTarget; // one per side, so that neither is made anew each time
     std::vector<Box> boxes;
     BoxHierarchy hierarchy;
     std::vector<std::uint32_t> inView; // scratch of the last truth
