@@ -64,7 +64,8 @@ struct Explorer {
     bool lean = false;
     int gpuReady = 0; // 0 not tried, 1 ready, -1 unavailable
     ModelGpu model;
-    std::vector<float> ghostLines; // scratch: the culled boxes' edges
+    std::vector<float> ghostLines;    // scratch: the culled boxes' edges
+    std::vector<bool> outsideObjects; // per object: wholly outside the fake camera's view this frame
 };
 
 Explorer explorer;
@@ -92,6 +93,7 @@ void drawBoxes(const std::vector<std::uint32_t>& indices, const Geometry::Vector
     std::vector<float>& points = explorer.ghostLines;
     points.clear();
     for (std::uint32_t index : indices) {
+        if (index < explorer.outsideObjects.size() && explorer.outsideObjects[index]) continue;
         const std::vector<Geometry::Vector>& corners = sceneObjects[index].vertices;
         if (corners.size() < 8) continue;
         for (int k = 0; k < (filled ? 36 : 24); ++k) {
@@ -111,7 +113,9 @@ void drawBoxes(const std::vector<std::uint32_t>& indices, const Geometry::Vector
 // Over the finished scene, with its camera and depth: unlit, so the colours stay exact.
 void drawGhosts(const Judgement& judgement) {
     glDisable(GL_LIGHTING);
-    if (explorer.lean) { // only the boxes are kept: false culls filled, correct ones outlined
+    // Only the boxes are kept: false culls filled, correct ones outlined, leaving out what lies
+    // outside the view (most of a big scene, and not the method's decision).
+    if (explorer.lean) {
         drawBoxes(judgement.filled, outcomeColour(Outcome::FalseCull), true);
         drawBoxes(judgement.wireframe, outcomeColour(Outcome::CulledCorrectly), false);
         return;
@@ -127,17 +131,24 @@ void drawGhosts(const Judgement& judgement) {
 bool takeFastTruth() {
     static GpuScene gpu;
     static TruthTarget target;
+    static std::vector<Box> boxes;
+    static BoxHierarchy hierarchy;
     static int ready = 0; // 0 not tried, 1 ready, -1 unavailable
     if (ready == 0) {
         std::string error;
         ready = buildGpuPrograms(error) ? 1 : -1;
-        if (ready < 0)
+        if (ready < 0) {
             std::cerr << "culling-explorer: slow truth passes: " << error << "\n";
-        else
+        } else {
             uploadGpuScene(instancedFromObjects(sceneObjects, occluderIndices), gpu);
+            boxes = cornerBoxes(sceneObjects);
+            hierarchy = buildHierarchy(boxes);
+        }
     }
     if (ready < 0) return false;
-    const ExactTruth truth = takeExactTruth(gpu, target, {fakeCamera, explorer.frustum}, truthSide);
+    const TruthBoxes settled{&hierarchy, &boxes};
+    const ExactTruth truth =
+        takeExactTruth(gpu, target, {fakeCamera, explorer.frustum}, truthSide, nullptr, &settled);
     for (std::uint32_t index : occludeeIndices) {
         explorer.visible.push_back(truth.coverage.pixels[index] > 0);
         explorer.occluderHidden.push_back(!truth.passed[index]);
@@ -210,6 +221,11 @@ void drawFrame() {
         const std::vector<bool> outside = outsideView(scene, view);
         for (std::size_t i = 0; i < outside.size() && i < outcome.culled.size(); ++i)
             if (outside[i]) outcome.culled[i] = true;
+        if (explorer.lean) {
+            explorer.outsideObjects.assign(sceneObjects.size(), false);
+            for (std::size_t i = 0; i < outside.size(); ++i)
+                if (outside[i]) explorer.outsideObjects[occludeeIndices[i]] = true;
+        }
     }
     explorer.lastPictureCount = outcome.pictures.size();
     explorer.timings.pass.push(passSeconds(outcome));

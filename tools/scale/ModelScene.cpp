@@ -99,6 +99,26 @@ InstancedScene instancedFromModel(const Scenes::SceneModel& scene) {
     return out;
 }
 
+std::vector<Box> cornerBoxes(const std::vector<SceneObject>& objects) {
+    std::vector<Box> boxes(objects.size());
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        const std::vector<Geometry::Vector>& v = objects[i].vertices;
+        Box& box = boxes[i];
+        if (v.size() < 8) { // no box to trust: one that is never settled as hidden
+            for (int a = 0; a < 3; ++a) box.min[a] = -maxCornerBox, box.max[a] = maxCornerBox;
+            continue;
+        }
+        for (int a = 0; a < 3; ++a) box.min[a] = maxCornerBox, box.max[a] = -maxCornerBox;
+        for (std::size_t k = 0; k < 8; ++k) {
+            const float p[3] = {static_cast<float>(v[k].x), static_cast<float>(v[k].y),
+                                static_cast<float>(v[k].z)};
+            for (int a = 0; a < 3; ++a)
+                box.min[a] = std::min(box.min[a], p[a]), box.max[a] = std::max(box.max[a], p[a]);
+        }
+    }
+    return boxes;
+}
+
 std::vector<Box> worldBoxes(const Scenes::SceneModel& scene) {
     std::vector<Box> boxes(scene.objects.size());
     for (std::size_t i = 0; i < boxes.size(); ++i) {
@@ -127,7 +147,8 @@ ExactTruth modelTruth(ModelGpu& model, const CullView& view, int side) {
     frustumCandidates(model.hierarchy, model.boxes, viewProjection(view), model.inView);
     TruthTarget& target =
         model.target.side == 0 || model.target.side == side ? model.target : model.coarseTarget;
-    return takeExactTruth(model.gpu, target, view, side, &model.inView);
+    const TruthBoxes boxes{&model.hierarchy, &model.boxes};
+    return takeExactTruth(model.gpu, target, view, side, &model.inView, &boxes);
 }
 
 void drawModel(ModelGpu& model, GpuPass pass, const std::vector<std::uint32_t>& list) {

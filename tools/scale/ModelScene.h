@@ -30,6 +30,12 @@ InstancedScene instancedFromModel(const Scenes::SceneModel& scene);
 // Every object's world box in the hierarchy's form.
 std::vector<Box> worldBoxes(const Scenes::SceneModel& scene);
 
+// The same from objects whose first eight vertices are their box corners (Scenes::installScene;
+// the viewer's cubes), rounded to float as GL rounds the vertices. An object with fewer vertices
+// gets a box spanning all space.
+constexpr float maxCornerBox = 1e30f;
+std::vector<Box> cornerBoxes(const std::vector<SceneObject>& objects);
+
 struct ModelGpu {
     GpuScene gpu;
     TruthTarget target, coarseTarget; // one per side, so that neither is made anew each time
