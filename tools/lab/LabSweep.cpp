@@ -116,8 +116,8 @@ struct AngleWork {
     std::vector<std::pair<std::uint32_t, std::uint32_t>> idShown, coarseShown;
     std::vector<bool> visible, hidden, hideable;
     std::vector<bool> outside; // left out before any method runs (SweepPlan::frustumFirst)
-    std::vector<std::vector<bool>>
-        sets; // culled flags: draw-all, oracle, oracle-occluders, then the methods'
+    // Culled flags: draw-all, oracle, oracle-occluders, then the methods'.
+    std::vector<std::vector<bool>> sets;
     std::vector<Run> runs;
     std::vector<std::vector<double>> drawSamples; // per set, one per repetition
 };
