@@ -2,14 +2,15 @@
 // every mistake of the chosen one drawn: false culls filled magenta, correct culls as green
 // wireframes, against a truth taken every frame from the fake camera.
 
-#include "ExplorerMethods.h"
 #include "ExactTruth.h"
+#include "ExplorerMethods.h"
 #include "ExplorerOverlay.h"
-#include "ViewFrustum.h"
 #include "Ghosts.h"
 #include "GroundTruth.h"
+#include "ModelScene.h"
 #include "SceneInstall.h"
 #include "SceneSetup.h"
+#include "ViewFrustum.h"
 #include "app/Cameras.h"
 #include "app/Projection.h"
 #include "app/Viewer.h"
@@ -21,6 +22,7 @@
 #include "scene/Scene.h"
 
 #include <GL/freeglut.h>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -57,6 +59,13 @@ struct Explorer {
     std::vector<std::uint32_t> untested; // drawn whatever the method decides
     std::vector<OrbitCamera> mainOrbit;  // on a scene of viewpoints: the main camera's, 5 degrees apart
     std::size_t view = 0;                // the fake camera's viewpoint there
+
+    // A scene installed lean (Scenes::installsLean) is drawn, and its truth taken, from GL buffers.
+    bool lean = false;
+    int gpuReady = 0; // 0 not tried, 1 ready, -1 unavailable
+    ModelGpu model;
+    std::vector<float> ghostLines;    // scratch: the culled boxes' edges
+    std::vector<bool> outsideObjects; // per object: wholly outside the fake camera's view this frame
 };
 
 Explorer explorer;
@@ -75,9 +84,42 @@ void drawObjects(const std::vector<SceneObject>& objects, const std::vector<std:
     for (std::uint32_t index : indices) drawMesh(objects[index].faces, objects[index].vertices);
 }
 
+// The boxes of the listed objects (their first eight vertices, the corners) as lines or as
+// filled faces, from one vertex array.
+void drawBoxes(const std::vector<std::uint32_t>& indices, const Geometry::Vector& colour, bool filled) {
+    static const int edges[24] = {0, 1, 2, 3, 4, 5, 6, 7, 0, 2, 1, 3, 4, 6, 5, 7, 0, 4, 1, 5, 2, 6, 3, 7};
+    static const int faces[36] = {0, 2, 3, 0, 3, 1, 4, 5, 7, 4, 7, 6, 0, 1, 5, 0, 5, 4,
+                                  2, 6, 7, 2, 7, 3, 0, 4, 6, 0, 6, 2, 1, 3, 7, 1, 7, 5};
+    std::vector<float>& points = explorer.ghostLines;
+    points.clear();
+    for (std::uint32_t index : indices) {
+        if (index < explorer.outsideObjects.size() && explorer.outsideObjects[index]) continue;
+        const std::vector<Geometry::Vector>& corners = sceneObjects[index].vertices;
+        if (corners.size() < 8) continue;
+        for (int k = 0; k < (filled ? 36 : 24); ++k) {
+            const Geometry::Vector& p = corners[static_cast<std::size_t>(filled ? faces[k] : edges[k])];
+            points.insert(points.end(),
+                          {static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z)});
+        }
+    }
+    if (points.empty()) return;
+    glColor3d(colour.x, colour.y, colour.z);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, points.data());
+    glDrawArrays(filled ? GL_TRIANGLES : GL_LINES, 0, static_cast<GLsizei>(points.size() / 3));
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
+
 // Over the finished scene, with its camera and depth: unlit, so the colours stay exact.
 void drawGhosts(const Judgement& judgement) {
     glDisable(GL_LIGHTING);
+    // Only the boxes are kept: false culls filled, correct ones outlined, leaving out what lies
+    // outside the view (most of a big scene, and not the method's decision).
+    if (explorer.lean) {
+        drawBoxes(judgement.filled, outcomeColour(Outcome::FalseCull), true);
+        drawBoxes(judgement.wireframe, outcomeColour(Outcome::CulledCorrectly), false);
+        return;
+    }
     drawObjects(explorer.falseGhosts, judgement.filled);
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     drawObjects(explorer.correctGhosts, judgement.wireframe);
@@ -89,15 +131,24 @@ void drawGhosts(const Judgement& judgement) {
 bool takeFastTruth() {
     static GpuScene gpu;
     static TruthTarget target;
+    static std::vector<Box> boxes;
+    static BoxHierarchy hierarchy;
     static int ready = 0; // 0 not tried, 1 ready, -1 unavailable
     if (ready == 0) {
         std::string error;
         ready = buildGpuPrograms(error) ? 1 : -1;
-        if (ready < 0) std::cerr << "culling-explorer: slow truth passes: " << error << "\n";
-        else uploadGpuScene(instancedFromObjects(sceneObjects, occluderIndices), gpu);
+        if (ready < 0) {
+            std::cerr << "culling-explorer: slow truth passes: " << error << "\n";
+        } else {
+            uploadGpuScene(instancedFromObjects(sceneObjects, occluderIndices), gpu);
+            boxes = cornerBoxes(sceneObjects);
+            hierarchy = buildHierarchy(boxes);
+        }
     }
     if (ready < 0) return false;
-    const ExactTruth truth = takeExactTruth(gpu, target, {fakeCamera, explorer.frustum}, truthSide);
+    const TruthBoxes settled{&hierarchy, &boxes};
+    const ExactTruth truth =
+        takeExactTruth(gpu, target, {fakeCamera, explorer.frustum}, truthSide, nullptr, &settled);
     for (std::uint32_t index : occludeeIndices) {
         explorer.visible.push_back(truth.coverage.pixels[index] > 0);
         explorer.occluderHidden.push_back(!truth.passed[index]);
@@ -105,11 +156,37 @@ bool takeFastTruth() {
     return true;
 }
 
+// Uploads a lean scene once; false when the GL cannot draw it from buffers.
+bool modelReady() {
+    if (explorer.gpuReady == 0) {
+        std::string error;
+        explorer.gpuReady = prepareModelGpu(explorer.scene.model, explorer.model, error) ? 1 : -1;
+        if (explorer.gpuReady < 0) {
+            std::cerr << "culling-explorer: " << explorer.scene.model.source
+                      << " needs storage buffers (OpenGL 4.3): " << error << "\n";
+            std::exit(2);
+        }
+        explorer.scene.model.objects = {}; // only the boxes and GL buffers are used from here on
+        explorer.scene.model.nameText = {};
+    }
+    return explorer.gpuReady > 0;
+}
+
 void takeTruth() {
     explorer.visible.clear();
     explorer.occluderHidden.clear();
     if (!explorer.truth) return;
     const Clock::time_point start = Clock::now();
+    if (explorer.lean) {
+        const ExactTruth truth = modelTruth(explorer.model, {fakeCamera, explorer.frustum}, truthSide);
+        for (std::uint32_t index : occludeeIndices) {
+            explorer.visible.push_back(truth.coverage.pixels[index] > 0);
+            explorer.occluderHidden.push_back(!truth.passed[index]);
+        }
+        glFinish();
+        explorer.timings.truth.push(secondsSince(start));
+        return;
+    }
     if (takeFastTruth()) {
         glFinish();
         explorer.timings.truth.push(secondsSince(start));
@@ -131,6 +208,7 @@ void drawFrame() {
     explorer.framed = true;
     explorer.lastFrame = start;
 
+    if (explorer.lean) modelReady();
     glMatrixMode(GL_MODELVIEW);
     takeTruth();
 
@@ -143,6 +221,11 @@ void drawFrame() {
         const std::vector<bool> outside = outsideView(scene, view);
         for (std::size_t i = 0; i < outside.size() && i < outcome.culled.size(); ++i)
             if (outside[i]) outcome.culled[i] = true;
+        if (explorer.lean) {
+            explorer.outsideObjects.assign(sceneObjects.size(), false);
+            for (std::size_t i = 0; i < outside.size(); ++i)
+                if (outside[i]) explorer.outsideObjects[occludeeIndices[i]] = true;
+        }
     }
     explorer.lastPictureCount = outcome.pictures.size();
     explorer.timings.pass.push(passSeconds(outcome));
@@ -165,7 +248,12 @@ void drawFrame() {
     for (std::size_t i = 0; i < occludeeIndices.size(); ++i)
         if (i >= outcome.culled.size() || !outcome.culled[i]) visibleIndices.push_back(occludeeIndices[i]);
     visibleIndices.insert(visibleIndices.end(), explorer.untested.begin(), explorer.untested.end());
-    drawVisibleObjects();
+    if (explorer.lean) {
+        std::sort(visibleIndices.begin(), visibleIndices.end());
+        drawModel(explorer.model, GpuPass::shaded, visibleIndices);
+    } else {
+        drawVisibleObjects();
+    }
     if (explorer.ghosts) drawGhosts(explorer.judgement);
 
     OverlayValues values;
@@ -238,6 +326,9 @@ void pressKey(unsigned char key, int /*x*/, int /*y*/) {
     case escapeKey: releaseOcclusionMap(); std::exit(0);
     case 'm':
         explorer.method = (explorer.method + 1) % explorerMethods().size();
+        // A lean install keeps no faces to query with.
+        if (explorer.lean && explorerMethods()[explorer.method].name == "occlusion-query")
+            explorer.method = (explorer.method + 1) % explorerMethods().size();
         if (explorer.buffer >= 0) explorer.buffer = 0;
         break;
     case 'g': explorer.ghosts = !explorer.ghosts; break;
@@ -270,6 +361,7 @@ void pressKey(unsigned char key, int /*x*/, int /*y*/) {
 } // namespace
 
 int main(int argc, char** argv) {
+    registerCitySource();
     Scenes::SceneChoice choice;
     choice.settings.gridMesh = BRISEL_EXPLORER_MESH;
     const std::vector<std::string> args(argv + 1, argv + argc);
@@ -297,6 +389,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     resetCameras();
+    explorer.lean = Scenes::installsLean(explorer.scene.model);
     explorer.untested = Scenes::installScene(explorer.scene.model);
     if (!explorer.scene.viewerOrbit) {
         explorer.frustum = explorer.scene.frustum;
@@ -306,9 +399,11 @@ int main(int argc, char** argv) {
         placeCameras();
     }
     allocateOcclusionMap();
-    explorer.idScene = makeIdScene(sceneObjects);
-    explorer.falseGhosts = painted(sceneObjects, Outcome::FalseCull);
-    explorer.correctGhosts = painted(sceneObjects, Outcome::CulledCorrectly);
+    if (!explorer.lean) {
+        explorer.idScene = makeIdScene(sceneObjects);
+        explorer.falseGhosts = painted(sceneObjects, Outcome::FalseCull);
+        explorer.correctGhosts = painted(sceneObjects, Outcome::CulledCorrectly);
+    }
 
     int glutArgc = 1;
     char name[] = "culling-explorer";

@@ -16,15 +16,29 @@ std::vector<std::uint32_t> drawListOf(const std::vector<bool>& culled,
     return list;
 }
 
-void drawFrame(const std::vector<std::uint32_t>& list) {
-    // What display() does before cullAndDrawFrame.
+namespace {
+
+// What display() does before cullAndDrawFrame.
+void framePreamble() {
     glMatrixMode(GL_MODELVIEW);
     loadCameraView(mainCamera);
     glClear(GL_COLOR_BUFFER_BIT);
     setupLighting();
     glClear(GL_DEPTH_BUFFER_BIT);
     glEnable(GL_DEPTH_TEST);
+}
+
+} // namespace
+
+void drawFrame(const std::vector<std::uint32_t>& list) {
+    framePreamble();
     visibleIndices.assign(list.begin(), list.end());
     lockToFakeCamera = true;
     drawVisibleObjects();
+}
+
+void drawFrameWith(const std::vector<std::uint32_t>& list,
+                   const std::function<void(const std::vector<std::uint32_t>&)>& draw) {
+    framePreamble();
+    draw(list);
 }

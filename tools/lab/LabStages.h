@@ -6,6 +6,7 @@
 #include <GL/gl.h>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // Wall-clock seconds of `work`, with glFinish on both sides.
@@ -26,3 +27,7 @@ std::vector<std::uint32_t> drawListOf(const std::vector<bool>& culled,
 // The viewer's frame preamble (main camera view, clears, lighting, depth test), then its final
 // pass (drawVisibleObjects) over `list` from the fake camera.
 void drawFrame(const std::vector<std::uint32_t>& list);
+
+// The same preamble, then `draw` over `list` in place of the viewer's final pass.
+void drawFrameWith(const std::vector<std::uint32_t>& list,
+                   const std::function<void(const std::vector<std::uint32_t>&)>& draw);

@@ -83,7 +83,6 @@ CullOutcome runGuarded(const CullingMethod& method, const MethodCall& call, std:
     return outcome;
 }
 
-
 struct Run {
     const CullingMethod* method = nullptr;
     std::size_t config = 0;
@@ -103,7 +102,8 @@ std::size_t setIndex(std::vector<std::vector<bool>>& sets, const std::vector<boo
 }
 
 void keepSample(Run& run, const CullOutcome& outcome) {
-    for (std::size_t s = 0; s < outcome.stages.size(); ++s) run.stageSamples[s].push_back(outcome.stages[s].seconds);
+    for (std::size_t s = 0; s < outcome.stages.size(); ++s)
+        run.stageSamples[s].push_back(outcome.stages[s].seconds);
     run.passSamples.push_back(passSeconds(outcome));
 }
 
@@ -111,18 +111,29 @@ void keepSample(Run& run, const CullOutcome& outcome) {
 struct AngleWork {
     int angle = 0;
     MethodCall call;
-    std::vector<std::uint32_t> idPixels, coarsePixels; // per occludee, at 640 x 640 and 64 x 64
+    // Per occludee that shows, its position and pixels at 640 x 640 and at 64 x 64: most of a big
+    // scene shows nowhere, and every angle's truths are kept to the end.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> idShown, coarseShown;
     std::vector<bool> visible, hidden, hideable;
     std::vector<bool> outside; // left out before any method runs (SweepPlan::frustumFirst)
-    std::vector<std::vector<bool>> sets; // culled flags: draw-all, oracle, oracle-occluders, then the methods'
-    std::vector<std::vector<std::uint32_t>> lists;
+    // Culled flags: draw-all, oracle, oracle-occluders, then the methods'.
+    std::vector<std::vector<bool>> sets;
     std::vector<Run> runs;
     std::vector<std::vector<double>> drawSamples; // per set, one per repetition
 };
 
-// One repetition of drawing every set, with the fake camera at the angle.
-void drawEachSet(AngleWork& a) {
-    for (std::size_t s = 0; s < a.sets.size(); ++s) a.drawSamples[s].push_back(timed([&] { drawFrame(a.lists[s]); }));
+// One repetition of drawing every set, with the fake camera at the angle. The lists are made anew
+// each time, outside the timing: kept for every set of every angle, a big scene's would not fit.
+void drawEachSet(AngleWork& a, const std::vector<std::uint32_t>& untested, const SweepPlan& plan) {
+    for (std::size_t s = 0; s < a.sets.size(); ++s) {
+        const std::vector<std::uint32_t> list = drawListOf(a.sets[s], untested);
+        a.drawSamples[s].push_back(timed([&] {
+            if (plan.bufferFrame)
+                drawFrameWith(list, plan.bufferFrame);
+            else
+                drawFrame(list);
+        }));
+    }
 }
 
 std::string where(const Run& run, const SweepAxis& axis, int angle) {
@@ -194,13 +205,14 @@ std::vector<MethodRow> methodMajor(std::vector<MethodRow> rows, const std::vecto
     return rows;
 }
 
-SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& methods, const std::string& folder,
-                     std::ostream& progress) {
+SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& methods,
+                     const std::string& folder, std::ostream& progress) {
     SweepResult sweep;
     activePlan = &plan;
     const std::vector<std::uint32_t> untested = untestedObjects();
-    IdScene idScene = makeIdScene(sceneObjects);
-    std::vector<SceneObject> painted = sceneObjects;
+    const bool buffers = static_cast<bool>(plan.bufferTruths);
+    IdScene idScene = buffers ? IdScene{} : makeIdScene(sceneObjects);
+    std::vector<SceneObject> painted = buffers ? std::vector<SceneObject>{} : sceneObjects;
     const CullScene scene{&sceneObjects, &occluderIndices, &occludeeIndices};
     const Frustum frustum = plan.frustum;
     const std::size_t occludees = occludeeIndices.size();
@@ -208,8 +220,12 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
     // One frame first, as the viewer's steady state has it: from the second frame on, face
     // culling stays enabled for the occlusion map render too.
     aimFakeCamera(plan.angles.empty() ? 0 : plan.angles.front());
-    drawFrame(drawListOf({}, untested));
-    cullAndDrawFrame();
+    if (buffers) {
+        drawFrameWith(drawListOf({}, untested), plan.bufferFrame);
+    } else {
+        drawFrame(drawListOf({}, untested));
+        cullAndDrawFrame();
+    }
 
     // Truths, decisions and the first repetition, angle after angle.
     std::vector<AngleWork> work;
@@ -220,22 +236,34 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
         a.angle = angle;
         a.call = {&scene, {fakeCamera, frustum}, {cameraAt(previousKey(plan, angle)), frustum}, 0, false};
 
-        const IdCoverage coverage = renderIdFrame(idScene, fakeCamera, frameSide);
+        BufferTruths fromBuffers;
+        if (buffers) fromBuffers = plan.bufferTruths(a.call.view);
+        const IdCoverage coverage =
+            buffers ? fromBuffers.fine : renderIdFrame(idScene, fakeCamera, frameSide);
         if (coverage.unknownPixels > 0)
             sweep.problems.push_back(keyLabel(plan.axis, angle) + ": " +
                                      std::to_string(coverage.unknownPixels) +
                                      " pixels of the ID frame name no object");
         // The same frame at the map's resolution: a false cull that shows even there is not one
         // of resolution.
-        const IdCoverage coarse = renderIdFrame(idScene, fakeCamera, static_cast<int>(occlusionMapSide));
-        for (std::uint32_t index : occludeeIndices) {
-            a.idPixels.push_back(coverage.pixels[index]);
-            a.coarsePixels.push_back(coarse.pixels[index]);
-        }
-        a.hideable = hiddenByOccluders(occluderOnlyPixels(scene, a.call.view, frameSide));
+        const IdCoverage coarse =
+            buffers ? fromBuffers.coarse
+                    : renderIdFrame(idScene, fakeCamera, static_cast<int>(occlusionMapSide));
         for (std::size_t i = 0; i < occludees; ++i) {
-            a.visible.push_back(a.idPixels[i] > 0);
-            a.hidden.push_back(a.idPixels[i] == 0);
+            const std::uint32_t index = occludeeIndices[i];
+            if (coverage.pixels[index] > 0)
+                a.idShown.emplace_back(static_cast<std::uint32_t>(i), coverage.pixels[index]);
+            if (coarse.pixels[index] > 0)
+                a.coarseShown.emplace_back(static_cast<std::uint32_t>(i), coarse.pixels[index]);
+        }
+        if (buffers)
+            for (std::uint32_t index : occludeeIndices) a.hideable.push_back(!fromBuffers.passed[index]);
+        else
+            a.hideable = hiddenByOccluders(occluderOnlyPixels(scene, a.call.view, frameSide));
+        a.visible.assign(occludees, false);
+        for (const auto& shown : a.idShown) a.visible[shown.first] = true;
+        for (std::size_t i = 0; i < occludees; ++i) {
+            a.hidden.push_back(!a.visible[i]);
             if (a.visible[i] && a.hideable[i])
                 sweep.problems.push_back(keyLabel(plan.axis, angle) + ": object " +
                                          std::to_string(occludeeIndices[i]) +
@@ -259,9 +287,8 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
                 keepSample(run, run.first);
                 a.runs.push_back(std::move(run));
             }
-        for (const std::vector<bool>& set : a.sets) a.lists.push_back(drawListOf(set, untested));
         a.drawSamples.resize(a.sets.size());
-        drawEachSet(a);
+        drawEachSet(a, untested, plan);
         work.push_back(std::move(a));
 
         const double seconds =
@@ -291,25 +318,29 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
                 else
                     keepSample(run, again);
             }
-            drawEachSet(a);
+            drawEachSet(a, untested, plan);
         }
         progress << "repetition " << round + 1 << "/" << plan.repeats << " of every "
                  << (plan.axis.orbit ? "angle" : "viewpoint") << " ("
-                 << static_cast<int>(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count())
+                 << static_cast<int>(
+                        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count())
                  << " s)" << std::endl;
     }
 
     for (const AngleWork& a : work) {
+        std::vector<std::uint32_t> idPixels(occludees, 0), coarsePixels(occludees, 0);
+        for (const auto& shown : a.idShown) idPixels[shown.first] = shown.second;
+        for (const auto& shown : a.coarseShown) coarsePixels[shown.first] = shown.second;
         const double drawAll = median(a.drawSamples[0]), oracle = median(a.drawSamples[1]),
                      oracleOccluders = median(a.drawSamples[2]);
-        const auto row = [&](const std::string& method, const std::string& config, const std::vector<bool>& culled,
-                             std::size_t set) {
+        const auto row = [&](const std::string& method, const std::string& config,
+                             const std::vector<bool>& culled, std::size_t set) {
             MethodRow r;
             r.method = method;
             r.config = config;
             r.angle = a.angle;
             r.orbit = plan.axis.orbit;
-            r.counts = judge(culled, a.idPixels, a.hideable, a.coarsePixels);
+            r.counts = judge(culled, idPixels, a.hideable, coarsePixels);
             r.draw = r.frame = spreadOf(a.drawSamples[set]);
             r.drawAll = drawAll;
             r.oracle = oracle;
@@ -317,7 +348,8 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
             return r;
         };
         for (const Run& run : a.runs) {
-            MethodRow r = row(run.method->name, run.method->configs[run.config], run.first.culled, run.drawnSet);
+            MethodRow r =
+                row(run.method->name, run.method->configs[run.config], run.first.culled, run.drawnSet);
             r.homCounters = run.method->mapCounters;
             r.passedHom = run.first.passedHom;
             r.passedDeb = run.first.passedDeb;
@@ -353,8 +385,8 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
         sweep.rows.push_back(row(oracleName, "-", a.sets[1], 1));
         sweep.rows.push_back(row(oracleOccludersName, "-", a.sets[2], 2));
 
-        if (std::find(plan.pictureAngles.begin(), plan.pictureAngles.end(), a.angle) ==
-            plan.pictureAngles.end())
+        if (buffers || std::find(plan.pictureAngles.begin(), plan.pictureAngles.end(), a.angle) ==
+                           plan.pictureAngles.end())
             continue;
         aimFakeCamera(a.angle);
         for (const CullingMethod& method : methods) {

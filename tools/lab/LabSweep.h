@@ -2,12 +2,14 @@
 // The sweep: the fake camera over a list of angles, every method in every configuration at each,
 // judged against the truths of that angle and timed beside the baselines.
 
+#include "IdColours.h"
 #include "LabMethods.h"
 #include "LabMetrics.h"
 #include "ViewFrustum.h"
 #include "app/Cameras.h"
 #include "app/Projection.h"
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -29,6 +31,13 @@ struct SweepAxis {
 // "225 degrees" on an orbit, "viewpoint 3" else.
 std::string keyLabel(const SweepAxis& axis, int key);
 
+// Both truths of a view, for a scene the sweep does not draw through the viewer's copies.
+struct BufferTruths {
+    IdCoverage fine;          // per object, at 640 x 640
+    IdCoverage coarse;        // per object, at the map's 64 x 64
+    std::vector<bool> passed; // per object: a sample passes the occluders' depth at 640 x 640
+};
+
 struct SweepPlan {
     std::vector<int> angles;        // the keys visited (see SweepAxis), in order
     std::vector<int> pictureAngles; // keys whose outcome pictures are written
@@ -38,9 +47,12 @@ struct SweepPlan {
     // the viewer's own fake camera turned to each angle.
     std::vector<OrbitCamera> cameras;
     Frustum frustum = *frustumFor(640, 640); // what the methods cull through
+    // Set for a scene installed lean (Scenes::installsLean): the truths and the frames come from
+    // these rather than from the viewer's per-object copies, which then lack the tested objects'
+    // faces. `frame` draws the listed objects after the frame's preamble.
+    std::function<BufferTruths(const CullView&)> bufferTruths;
+    std::function<void(const std::vector<std::uint32_t>& list)> bufferFrame;
 };
-
-
 
 // Every angle 0..355 in steps of 5, pictures at 165, 180 and 225, nine repetitions.
 SweepPlan fullSweepPlan();
@@ -56,12 +68,12 @@ struct SweepPicture {
     std::string method;
     std::string config;
     int angle = 0;
-    std::string file; // within the output folder
+    std::string file;                  // within the output folder
     std::vector<std::string> captions; // of the buffers, in the order the sheet shows them
 };
 
 struct SweepResult {
-    std::vector<MethodRow> rows;       // angle after angle; at each, the methods then the baselines
+    std::vector<MethodRow> rows; // angle after angle; at each, the methods then the baselines
     std::vector<SweepPicture> pictures;
     std::vector<std::string> problems; // consistency failures; empty when all checks held
 };
@@ -73,5 +85,5 @@ std::vector<MethodRow> methodMajor(std::vector<MethodRow> rows, const std::vecto
 // GL: needs the lab's window, the built scene, the allocated occlusion map and the viewer's
 // projection (reshape at 640 x 640). Writes the pictures into `folder`; one progress line per
 // angle on `progress`. Leaves the cameras, the lock and the threshold changed.
-SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& methods, const std::string& folder,
-                     std::ostream& progress);
+SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& methods,
+                     const std::string& folder, std::ostream& progress);

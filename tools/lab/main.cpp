@@ -7,6 +7,7 @@
 #include "LabSummary.h"
 #include "LabSweep.h"
 #include "LabWindow.h"
+#include "ModelScene.h"
 #include "SceneInstall.h"
 #include "SceneSetup.h"
 #include "app/Cameras.h"
@@ -15,11 +16,13 @@
 #include "scene/Scene.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <malloc.h>
 #include <thread>
 
 namespace {
@@ -43,6 +46,31 @@ std::string loadAverage() {
 
 bool sceneLoaded() { return !sceneObjects.empty() && !occludeeIndices.empty(); }
 
+// Methods that need more of an object than its box: occlusion queries draw every tested object's
+// faces, one query each, which a lean install does not keep.
+std::vector<CullingMethod> methodsFor(bool lean) {
+    std::vector<CullingMethod> methods = cullingMethods();
+    if (lean)
+        methods.erase(std::remove_if(methods.begin(), methods.end(),
+                                     [](const CullingMethod& m) { return m.name == "occlusion-query"; }),
+                      methods.end());
+    return methods;
+}
+
+// A lean scene's truths and frames from its GL buffers.
+ModelGpu modelGpu;
+
+BufferTruths truthsFromBuffers(const CullView& view) {
+    BufferTruths out;
+    ExactTruth fine = modelTruth(modelGpu, view, windowSide);
+    out.fine = std::move(fine.coverage);
+    out.passed = std::move(fine.passed);
+    out.coarse = modelTruth(modelGpu, view, static_cast<int>(occlusionMapSide)).coverage;
+    return out;
+}
+
+void frameFromBuffers(const std::vector<std::uint32_t>& list) { drawModel(modelGpu, GpuPass::shaded, list); }
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -58,18 +86,28 @@ int main(int argc, char** argv) {
     }
     // Every input is read and checked before the window opens and the folder is made: a bad one
     // leaves nothing behind.
+    // Big buffers straight from and back to the system: a big scene's setup frees hundreds of
+    // megabytes that would otherwise stay resident, and a sweep's temporaries would pile up.
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
+    registerCitySource();
     Scenes::SceneChoice choice = options->scene;
     choice.settings.gridMesh = options->meshPath.empty() ? BRISEL_LAB_DEFAULT_MESH : options->meshPath;
     Scenes::SceneSetup setup;
+    const auto building = std::chrono::steady_clock::now();
     if (!Scenes::setUpScene(choice, setup, error)) {
         std::cerr << "culling-lab: " << error << "\n";
         return 2;
     }
+    const bool lean = Scenes::installsLean(setup.model);
     Scenes::installScene(setup.model);
     if (!sceneLoaded()) {
         std::cerr << "culling-lab: " << setup.model.source << ": no object to test\n";
         return 2;
     }
+    if (lean)
+        setup.description += "; above " + std::to_string(Scenes::leanObjectCount) +
+                             " objects: truths and frames drawn from GL buffers, occlusion-query "
+                             "(a query per object) left out, no outcome pictures";
     SweepPlan plan = setup.viewerOrbit
                          ? (options->quick ? quickSweepPlan() : fullSweepPlan())
                          : plannedOver(setup.cameras, setup.orbit, setup.frustum, options->quick);
@@ -79,6 +117,19 @@ int main(int argc, char** argv) {
     resetCameras();
     allocateOcclusionMap();
     if (!openLabWindow(windowSide)) return 2;
+    if (lean) {
+        if (!prepareModelGpu(setup.model, modelGpu, error)) {
+            std::cerr << "culling-lab: " << setup.model.source
+                      << " needs storage buffers (OpenGL 4.3): " << error << "\n";
+            return 2;
+        }
+        plan.bufferTruths = truthsFromBuffers;
+        plan.bufferFrame = frameFromBuffers;
+        plan.pictureAngles.clear();
+        // Only the boxes and GL buffers are used from here on.
+        setup.model.objects = {};
+        setup.model.nameText = {};
+    }
 
     const std::filesystem::path chosen =
         options->folder.empty() ? "lab-results/" + localTime("%Y%m%d-%H%M%S") : options->folder;
@@ -89,7 +140,9 @@ int main(int argc, char** argv) {
         std::cerr << "culling-lab: cannot create " << folder << ": " << made.message() << "\n";
         return 2;
     }
-    std::cout << "culling-lab: writing to " << folder << std::endl;
+    std::cout << "culling-lab: " << setup.model.source << " built, installed and uploaded in "
+              << std::chrono::duration<double>(std::chrono::steady_clock::now() - building).count()
+              << " s; writing to " << folder << std::endl;
 
     LabRunInfo info;
     info.started = localTime("%Y-%m-%d %H:%M");
@@ -111,10 +164,9 @@ int main(int argc, char** argv) {
         glFrustum(f.left, f.right, f.bottom, f.top, f.nearPlane, f.farPlane);
     }
     glMatrixMode(GL_MODELVIEW);
-
     const std::string loadBefore = loadAverage();
     const auto start = std::chrono::steady_clock::now();
-    const std::vector<CullingMethod>& methods = cullingMethods();
+    const std::vector<CullingMethod> methods = methodsFor(lean);
     SweepResult sweep = runSweep(plan, methods, folder, std::cerr);
     info.sweepSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (!loadBefore.empty())
@@ -140,5 +192,6 @@ int main(int argc, char** argv) {
               << static_cast<int>(info.sweepSeconds) << " s\n";
     std::cout << "culling-lab: results in " << folder << std::endl;
     releaseOcclusionMap();
+    if (lean) releaseModelGpu(modelGpu);
     return info.problems.empty() && complete ? 0 : 1;
 }

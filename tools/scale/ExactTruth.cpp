@@ -1,10 +1,12 @@
 #include "ExactTruth.h"
 
+#include "methods/ClipTransform.h"
 #include "methods/GlDepthPass.h"
 
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
+#include <algorithm>
 #include <cassert>
 
 namespace {
@@ -57,7 +59,7 @@ void releaseTruthTarget(TruthTarget& target) {
 }
 
 ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& view, int side,
-                          const std::vector<std::uint32_t>* inView) {
+                          const std::vector<std::uint32_t>* inView, const TruthBoxes* boxes) {
     // Objects in between those in view are drawn along rather than splitting a draw: they add no
     // sample and no pixel.
     constexpr std::uint32_t bridge = 16;
@@ -93,6 +95,36 @@ ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& vi
     drawAll(gpu, GpuPass::depth, true);
     clock.stop(truth.stages, "occluders");
 
+    if (boxes && boxes->hierarchy && boxes->boxes && boxes->boxes->size() == gpu.objectCount) {
+        clock.start();
+        const std::size_t pixels = static_cast<std::size_t>(side) * static_cast<std::size_t>(side);
+        target.occluderDepth.resize(pixels);
+        glPixelStorei(GL_PACK_ALIGNMENT, 4);
+        glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+        glPixelStorei(GL_PACK_SKIP_ROWS, 0);
+        glPixelStorei(GL_PACK_SKIP_PIXELS, 0);
+        glReadPixels(0, 0, side, side, GL_DEPTH_COMPONENT, GL_FLOAT, target.occluderDepth.data());
+        // Moved back by the flag pass's pull of four steps of the 24-bit buffer, and as many again
+        // for the rounding of interpolated depths: a box is settled only when its nearest corner
+        // lies farther still.
+        constexpr float margin = 16.0f / 16777216.0f;
+        for (float& d : target.occluderDepth) d = std::min(1.0f, d + margin);
+        buildMaxPyramid(target.occluderDepth.data(), side, target.pyramid);
+        target.boxHidden.assign(gpu.objectCount, false);
+        cullThroughHierarchy(*boxes->hierarchy, *boxes->boxes, target.pyramid, viewProjection(view),
+                             target.boxHidden);
+        target.drawn.clear();
+        if (inView) {
+            for (std::uint32_t i : *inView)
+                if (!target.boxHidden[i]) target.drawn.push_back(i);
+        } else {
+            for (std::uint32_t i = 0; i < gpu.objectCount; ++i)
+                if (!target.boxHidden[i]) target.drawn.push_back(i);
+        }
+        inView = &target.drawn;
+        clock.stop(truth.stages, "box tests");
+    }
+
     clock.start();
     clearFlags(gpu);
     glDepthMask(GL_FALSE);
@@ -103,6 +135,13 @@ ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& vi
     glPolygonOffset(0.0f, -4.0f);
     drawTested(GpuPass::flags);
     glDisable(GL_POLYGON_OFFSET_FILL);
+    truth.passed = readFlags(gpu);
+    // An object whose every sample lies behind the occluders' depth can show no pixel of the full
+    // scene either: there an occluder is nearer at each of its pixels. The ID frame draws only
+    // the others, which at street level in a city are a small share.
+    std::vector<std::uint32_t> passing;
+    for (std::uint32_t i = 0; i < gpu.objectCount; ++i)
+        if (truth.passed[i]) passing.push_back(i);
     clock.stop(truth.stages, "flags");
 
     clock.start();
@@ -112,7 +151,7 @@ ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& vi
     glDepthFunc(GL_LESS);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawTested(GpuPass::ids);
+    drawList(gpu, GpuPass::ids, passing, bridge);
     clock.stop(truth.stages, "ids");
 
     clock.start();
@@ -123,7 +162,6 @@ ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& vi
     glPixelStorei(GL_PACK_SKIP_PIXELS, 0);
     glReadBuffer(GL_COLOR_ATTACHMENT0);
     glReadPixels(0, 0, side, side, GL_RGBA, GL_UNSIGNED_BYTE, target.frame.data());
-    truth.passed = readFlags(gpu);
     clock.stop(truth.stages, "read back");
     glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, target.depth);
 

@@ -3,9 +3,11 @@
 // every object once more with the depth test GL_LEQUAL, pulled four depth steps nearer, and no depth
 // writes, each object whose sample passes setting its flag (so an occluder never hides itself, as
 // the query-per-object truth of methods/OccluderTruth.h decides); then the whole scene in ID
-// colours with GL_LESS, read back and counted. Renders off-screen at side x side through the
+// colours with GL_LESS, read back and counted, leaving out the objects without a flag (they lie
+// behind an occluder at every pixel, so they change none). Renders off-screen at side x side through the
 // view's frustum; restores every GL attribute, both matrices and the frame buffer bindings.
 
+#include "BoxHierarchy.h"
 #include "GpuScene.h"
 #include "IdColours.h"
 #include "methods/CullMethod.h"
@@ -20,6 +22,19 @@ struct TruthTarget {
     unsigned idDepth = 0; // the window's depth format, as the ID frame drawn into the window had it
     int side = 0;
     std::vector<std::uint8_t> frame; // the last ID frame, RGBA, bottom row first
+    // Scratch of the box tests.
+    std::vector<float> occluderDepth;
+    DepthPyramid pyramid;
+    std::vector<bool> boxHidden;
+    std::vector<std::uint32_t> drawn;
+};
+
+// The objects' world boxes and a hierarchy over them. Given to the truth, every box wholly behind
+// the occluders' depth (by more than the flag pass's four steps and any rounding) is settled as
+// hidden without drawing its object: no sample of it could pass.
+struct TruthBoxes {
+    const BoxHierarchy* hierarchy = nullptr;
+    const std::vector<Box>* boxes = nullptr; // per object
 };
 
 struct ExactTruth {
@@ -30,6 +45,8 @@ struct ExactTruth {
 
 // `inView`, when given: every object that may draw a pixel from the view, ascending (for instance
 // frustumCandidates); the others are known to pass no sample and show no pixel, and are not drawn.
+// `boxes`, when given, adds the stage "box tests" after "occluders".
 ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& view, int side,
-                          const std::vector<std::uint32_t>* inView = nullptr);
+                          const std::vector<std::uint32_t>* inView = nullptr,
+                          const TruthBoxes* boxes = nullptr);
 void releaseTruthTarget(TruthTarget& target);

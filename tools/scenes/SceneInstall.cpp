@@ -4,7 +4,10 @@
 
 namespace Scenes {
 
+bool installsLean(const SceneModel& scene) { return scene.objects.size() > leanObjectCount; }
+
 std::vector<std::uint32_t> installScene(const SceneModel& scene) {
+    const bool lean = installsLean(scene);
     sceneObjects.clear();
     occluderIndices.clear();
     occludeeIndices.clear();
@@ -14,13 +17,21 @@ std::vector<std::uint32_t> installScene(const SceneModel& scene) {
     for (std::size_t n = 0; n < scene.objects.size(); ++n) {
         const SceneModelObject& object = scene.objects[n];
         const Mesh& mesh = scene.meshes[object.mesh];
-        SceneObject out{std::string(objectName(scene, object))};
+        const bool boxOnly = lean && !occludes(object);
+        SceneObject out{boxOnly ? std::string() : std::string(objectName(scene, object))};
         out.scale = {1.0, 1.0, 1.0};
-        out.vertices.reserve(8 + mesh.positions.size());
+        out.vertices.reserve(boxOnly ? 8 : 8 + mesh.positions.size());
         for (int corner = 0; corner < 8; ++corner)
             out.vertices.push_back({corner & 1 ? object.box.max.x : object.box.min.x,
                                     corner & 2 ? object.box.max.y : object.box.min.y,
                                     corner & 4 ? object.box.max.z : object.box.min.z});
+        const auto index = static_cast<std::uint32_t>(n);
+        if (occludes(object)) occluderIndices.push_back(index);
+        (tested(object) ? occludeeIndices : untested).push_back(index);
+        if (boxOnly) {
+            sceneObjects.push_back(std::move(out));
+            continue;
+        }
         for (const Float3& p : mesh.positions) {
             double w[3];
             apply(object.world, p, w);
@@ -40,9 +51,6 @@ std::vector<std::uint32_t> installScene(const SceneModel& scene) {
             out.faces.push_back(face);
         }
         sceneObjects.push_back(std::move(out));
-        const auto index = static_cast<std::uint32_t>(n);
-        if (occludes(object)) occluderIndices.push_back(index);
-        (tested(object) ? occludeeIndices : untested).push_back(index);
     }
     return untested;
 }

@@ -4,6 +4,12 @@
 // each are the corners of the object's world box, which the faces never use: every method that
 // takes "the first eight vertices" as an object's box so gets the box of any mesh. Occluders are
 // red and the rest blue, as in the viewer.
+//
+// Above leanObjectCount objects the copy is lean: an object that does not occlude keeps only its
+// eight box corners, without faces or name (about 400 bytes instead of one to two kilobytes each),
+// so a million objects fit in memory. Every method that tests boxes or draws the occluders works
+// on it unchanged; whatever draws the other objects must draw them from the scene model instead
+// (see tools/scale/ModelScene.h).
 
 #include "SceneModel.h"
 
@@ -11,6 +17,10 @@
 #include <vector>
 
 namespace Scenes {
+
+constexpr std::size_t leanObjectCount = 50000;
+
+bool installsLean(const SceneModel& scene);
 
 // Replaces sceneObjects, occluderIndices (the occluding objects) and occludeeIndices (the tested
 // ones; both ascending, and they may share objects). Returns the objects drawn whatever a method

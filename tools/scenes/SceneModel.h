@@ -7,6 +7,8 @@
 // Memory per object, beyond its shared mesh: sizeof(SceneModelObject) (84 bytes) plus its name's
 // characters and a terminating zero in SceneModel::nameText.
 
+#include "geometry/Vector.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -71,13 +73,23 @@ struct SceneModelObject {
     std::uint8_t role = Tested; // RoleFlags
 };
 
+// A viewpoint a generated scene comes with: the eye and the view direction (up is +y).
+struct SourceView {
+    Geometry::Vector eye;
+    Geometry::Vector direction;
+};
+
 struct SceneModel {
-    std::string source; // what it was built from: "grid" or the file path
+    std::string source; // what it was built from: "grid", "NAME:ARGUMENT" or the file path
     std::vector<Mesh> meshes;
     std::vector<SceneModelObject> objects;
     std::string nameText;     // the objects' names, each followed by '\0'
     Box bounds;               // of every object's box
     bool orbitOfGrid = false; // the viewer's own cameras and projection apply
+    // A generated scene's own viewpoints and near plane, used where the user gives none; empty
+    // and 0 for the orbit and the fitted near plane.
+    std::vector<SourceView> views;
+    double nearPlane = 0.0;
 };
 
 // Appends an object placing `mesh` at `world` with `role`; fills its box and extends the bounds.

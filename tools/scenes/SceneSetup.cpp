@@ -101,10 +101,15 @@ bool setUpScene(const SceneChoice& choice, SceneSetup& setup, std::string& error
     if (!choice.viewsPath.empty()) {
         if (!readViewsFile(choice.viewsPath, views, error)) return false;
         setup.orbit = false;
+    } else if (!model.views.empty()) {
+        for (const SourceView& view : model.views) views.push_back({view.eye, view.direction, -1});
+        setup.orbit = false;
     } else {
         views = orbitViews(model.bounds, orbitViewCount);
     }
-    const Planes planes = fitPlanes(model.bounds, views, choice.nearPlane, choice.farPlane);
+    std::optional<double> nearPlane = choice.nearPlane;
+    if (!nearPlane && model.nearPlane > 0.0) nearPlane = model.nearPlane;
+    const Planes planes = fitPlanes(model.bounds, views, nearPlane, choice.farPlane);
     if (!(planes.nearPlane < planes.farPlane)) {
         error = "--near must be less than the far plane (" + std::to_string(planes.farPlane) + ")";
         return false;
@@ -113,7 +118,10 @@ bool setUpScene(const SceneChoice& choice, SceneSetup& setup, std::string& error
     setup.frustum = frustumOf(fov, planes);
     for (const Viewpoint& view : views) setup.cameras.push_back(cameraOf(view));
     std::snprintf(text, sizeof text, "; %zu viewpoints%s, field of view %g degrees, near %g, far %g",
-                  views.size(), setup.orbit ? " orbiting its box" : (" from " + choice.viewsPath).c_str(),
+                  views.size(),
+                  setup.orbit                ? " orbiting its box"
+                  : choice.viewsPath.empty() ? " of its own"
+                                             : (" from " + choice.viewsPath).c_str(),
                   fov, planes.nearPlane, planes.farPlane);
     setup.description += text;
     return true;

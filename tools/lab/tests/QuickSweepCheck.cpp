@@ -33,7 +33,8 @@ std::vector<std::map<std::string, std::string>> readRows() {
     while (std::getline(csv, line)) {
         const std::vector<std::string> fields = split(line);
         rows.emplace_back();
-        for (std::size_t i = 0; i < header.size() && i < fields.size(); ++i) rows.back()[header[i]] = fields[i];
+        for (std::size_t i = 0; i < header.size() && i < fields.size(); ++i)
+            rows.back()[header[i]] = fields[i];
     }
     return rows;
 }
@@ -47,7 +48,8 @@ std::string key(const std::string& method, const std::string& config, int angle)
 // Catches a configuration or angle dropped from the sweep, or measured twice.
 TEST(QuickSweep, OneRowPerMethodConfigurationAndAngle) {
     std::map<std::string, int> seen;
-    for (const auto& row : readRows()) ++seen[key(row.at("method"), row.at("config"), std::stoi(row.at("angle")))];
+    for (const auto& row : readRows())
+        ++seen[key(row.at("method"), row.at("config"), std::stoi(row.at("angle")))];
     std::size_t expected = 0;
     for (int angle : quickSweepPlan().angles) {
         for (const CullingMethod& method : cullingMethods())
@@ -84,6 +86,31 @@ TEST(QuickSweep, ViewerMethodDecidesAsTheViewerDoes) {
     }
 }
 
+// Catches truths mislaid between the angles' measuring and their judging (pixel counts of the
+// full-scene and the 64 x 64 ID frames kept for the wrong objects, or only as shown or not): the
+// judged counts at these angles are the ones the grid has always given.
+TEST(QuickSweep, JudgedAgainstTheTruthsOfEachAngle) {
+    const struct {
+        const char *method, *config;
+        int angle, falseCulls, falseCullPixels, coarseFalseCulls, missedCulls;
+    } known[] = {{"hom", "255", 165, 14, 1623, 11, 39},
+                 {"hom", "255", 180, 6, 14, 1, 104},
+                 {"cpu-depth", "256", 165, 0, 0, 0, 87},
+                 {"cpu-depth", "256", 180, 0, 0, 0, 104}};
+    std::map<std::string, std::map<std::string, std::string>> rows;
+    for (const auto& row : readRows())
+        rows[key(row.at("method"), row.at("config"), std::stoi(row.at("angle")))] = row;
+    for (const auto& k : known) {
+        const std::string where = key(k.method, k.config, k.angle);
+        const auto found = rows.find(where);
+        ASSERT_NE(found, rows.end()) << where;
+        EXPECT_EQ(std::stoi(found->second.at("falseCulls")), k.falseCulls) << where;
+        EXPECT_EQ(std::stoi(found->second.at("falseCullPixels")), k.falseCullPixels) << where;
+        EXPECT_EQ(std::stoi(found->second.at("coarseFalseCulls")), k.coarseFalseCulls) << where;
+        EXPECT_EQ(std::stoi(found->second.at("missedCulls")), k.missedCulls) << where;
+    }
+}
+
 // Catches a picture written but not shown on the index page, or shown but never written.
 TEST(QuickSweep, IndexShowsEveryPictureAndPlot) {
     std::ifstream in(folder + "/index.md");
@@ -96,7 +123,8 @@ TEST(QuickSweep, IndexShowsEveryPictureAndPlot) {
             EXPECT_NE(index.str().find("](" + entry.path().filename().string() + ")"), std::string::npos)
                 << entry.path().filename();
         }
-    for (std::size_t at = index.str().find("]("); at != std::string::npos; at = index.str().find("](", at + 2)) {
+    for (std::size_t at = index.str().find("]("); at != std::string::npos;
+         at = index.str().find("](", at + 2)) {
         const std::string name = index.str().substr(at + 2, index.str().find(')', at) - at - 2);
         EXPECT_TRUE(std::filesystem::exists(folder + "/" + name)) << name;
     }

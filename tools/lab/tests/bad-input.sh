@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Bad scenes and views files given to culling-lab and culling-explorer: each must give exit status 2,
+# Bad scenes, scene specs and views files given to culling-lab and culling-explorer: each must give exit status 2,
 # exactly one line on standard error naming the file (and line), and leave no results folder.
 # Usage: bad-input.sh <culling-lab> <culling-explorer> <room.obj> <room-views.txt>
 set -uo pipefail
@@ -45,5 +45,11 @@ done << TABLE
 --scene $room --views $work/word.txt|$work/word.txt:4: "zero" is not a finite number
 --scene $room --views $work/zero.txt|$work/zero.txt:1: zero view direction
 --scene $room --views $views --near 50 --far 10|--near must be less than --far
+--scene city|city needs an argument
+--scene city:|city needs an argument
+--scene city:0|N is below 1
+--scene city:2.5|N is not a whole number
+--scene city:-3|N is not a whole number
+--scene city:1000001|N is above the limit
 TABLE
 ((failures == 0))

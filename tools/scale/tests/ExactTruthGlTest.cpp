@@ -4,6 +4,7 @@
 #include "ExactTruth.h"
 #include "GroundTruth.h"
 #include "LabWindow.h"
+#include "ModelScene.h"
 #include "SceneInstall.h"
 #include "SceneSetup.h"
 #include "app/Viewer.h"
@@ -44,7 +45,8 @@ OrbitCamera orbitAt(int angle) {
 
 // Catches any pixel or flag that differs from the slow truths: a vertex transform that rounds
 // differently from fixed function, an ID colour off by one, objects drawn out of order (ties
-// between equal depths), a flag bit in the wrong word, a depth test that is not early.
+// between equal depths), a flag bit in the wrong word, a depth test that is not early, a cube
+// settled as hidden behind the walls while a sample of it passes.
 TEST_F(ExactTruthGl, GridEqualsTheOneByOneTruthsPixelForPixel) {
     sceneObjects.clear();
     occluderIndices.clear();
@@ -55,34 +57,40 @@ TEST_F(ExactTruthGl, GridEqualsTheOneByOneTruthsPixelForPixel) {
     uploadGpuScene(instancedFromObjects(sceneObjects, occluderIndices), gpu);
     IdScene ids = makeIdScene(sceneObjects);
     const CullScene scene{&sceneObjects, &occluderIndices, &occludeeIndices};
-    for (int angle : {0, 45, 165, 180, 225, 270, 300}) {
-        SCOPED_TRACE(angle);
-        const CullView view{orbitAt(angle), *frustumFor(640, 640)};
-        const ExactTruth truth = takeExactTruth(gpu, target, view, 640);
-        const IdCoverage slow = renderIdFrame(ids, view.camera, 640);
-        ASSERT_EQ(target.frame.size(), ids.frame.size() / 3 * 4);
-        std::size_t differing = 0;
-        for (std::size_t p = 0; p < ids.frame.size() / 3; ++p)
-            for (std::size_t c = 0; c < 3; ++c) differing += target.frame[4 * p + c] != ids.frame[3 * p + c];
-        EXPECT_EQ(differing, 0u);
-        EXPECT_EQ(truth.coverage.pixels, slow.pixels);
-        EXPECT_EQ(truth.coverage.unknownPixels, 0u);
+    const std::vector<Box> boxes = cornerBoxes(sceneObjects);
+    const BoxHierarchy hierarchy = buildHierarchy(boxes);
+    const TruthBoxes settle{&hierarchy, &boxes};
+    for (int angle : {0, 45, 165, 180, 225, 270, 300})
+        for (const TruthBoxes* settled : {static_cast<const TruthBoxes*>(nullptr), &settle}) {
+            SCOPED_TRACE(angle);
+            SCOPED_TRACE(settled ? "boxes behind the occluders settled" : "every object drawn");
+            const CullView view{orbitAt(angle), *frustumFor(640, 640)};
+            const ExactTruth truth = takeExactTruth(gpu, target, view, 640, nullptr, settled);
+            const IdCoverage slow = renderIdFrame(ids, view.camera, 640);
+            ASSERT_EQ(target.frame.size(), ids.frame.size() / 3 * 4);
+            std::size_t differing = 0;
+            for (std::size_t p = 0; p < ids.frame.size() / 3; ++p)
+                for (std::size_t c = 0; c < 3; ++c)
+                    differing += target.frame[4 * p + c] != ids.frame[3 * p + c];
+            EXPECT_EQ(differing, 0u);
+            EXPECT_EQ(truth.coverage.pixels, slow.pixels);
+            EXPECT_EQ(truth.coverage.unknownPixels, 0u);
 
-        const std::vector<bool> hidden = hiddenByOccluders(occluderOnlyPixels(scene, view, 640));
-        std::size_t hiddenCount = 0;
-        for (std::size_t i = 0; i < occludeeIndices.size(); ++i) {
-            EXPECT_EQ(!truth.passed[occludeeIndices[i]], hidden[i]) << "occludee " << occludeeIndices[i];
-            hiddenCount += hidden[i];
-        }
-        for (std::uint32_t index : occluderIndices) {
-            if (slow.pixels[index] > 0) {
-                EXPECT_TRUE(truth.passed[index]) << "occluder " << index;
+            const std::vector<bool> hidden = hiddenByOccluders(occluderOnlyPixels(scene, view, 640));
+            std::size_t hiddenCount = 0;
+            for (std::size_t i = 0; i < occludeeIndices.size(); ++i) {
+                EXPECT_EQ(!truth.passed[occludeeIndices[i]], hidden[i]) << "occludee " << occludeeIndices[i];
+                hiddenCount += hidden[i];
+            }
+            for (std::uint32_t index : occluderIndices) {
+                if (slow.pixels[index] > 0) {
+                    EXPECT_TRUE(truth.passed[index]) << "occluder " << index;
+                }
+            }
+            if (angle == 225) {
+                EXPECT_GT(hiddenCount, 300u); // the walls hide most of the block there
             }
         }
-        if (angle == 225) {
-            EXPECT_GT(hiddenCount, 300u); // the walls hide most of the block there
-        }
-    }
 }
 
 // The test room (a wall with a doorway, crates behind it, occluders tested too) from its
@@ -126,7 +134,8 @@ TEST_F(ExactTruthGl, RoomEqualsTheOneByOneTruthsObjectForObject) {
 
 // A box behind a wall, one exactly on the wall's front face, one in front: equal depth passes, so
 // an occluder never hides itself nor a twin. Catches GL_LESS or no four-step margin in the flag
-// pass, and a flag pass that leaves depth writes on (an object would then hide the ones drawn after it).
+// pass or in the box tests before it, and a flag pass that leaves depth writes on (an object would
+// then hide the ones drawn after it).
 TEST_F(ExactTruthGl, EqualDepthPassesAndObjectsDoNotHideEachOther) {
     auto box = [](double z, double half) {
         SceneObject object;
@@ -149,21 +158,58 @@ TEST_F(ExactTruthGl, EqualDepthPassesAndObjectsDoNotHideEachOther) {
     OrbitCamera camera;
     camera.eye = {0, 0, 0};
     camera.target = {0, 0, -1};
-    const ExactTruth truth = takeExactTruth(gpu, target, {camera, frustum}, 640);
-    EXPECT_EQ(truth.passed, (std::vector<bool>{true, true, false, true, true}));
-    EXPECT_EQ(truth.coverage.pixels[1], 640u * 640u);
+    const std::vector<Box> boxes = cornerBoxes(objects);
+    const BoxHierarchy hierarchy = buildHierarchy(boxes, 1);
+    const TruthBoxes settle{&hierarchy, &boxes};
+    for (const TruthBoxes* settled : {static_cast<const TruthBoxes*>(nullptr), &settle}) {
+        const ExactTruth truth = takeExactTruth(gpu, target, {camera, frustum}, 640, nullptr, settled);
+        EXPECT_EQ(truth.passed, (std::vector<bool>{true, true, false, true, true})) << (settled != nullptr);
+        EXPECT_EQ(truth.coverage.pixels[1], 640u * 640u);
+    }
     const std::vector<std::uint32_t> wall{0}, tested{0, 2, 3, 4};
     EXPECT_EQ(hiddenByOccluders(occluderOnlyPixels({&objects, &wall, &tested}, {camera, frustum}, 640)),
               (std::vector<bool>{false, true, false, false}));
 }
 
-// Catches an object left out as off-view while it draws a pixel or passes a sample, and a bridge
-// between listed objects that draws them out of order: from a city's street walk and roof views,
-// the truth over the frustum's candidates equals the truth over every object.
+// A wall filling most of the view, a box two depth steps behind its front face (which counts as
+// equal) and one well behind it. Catches box tests that settle a box as hidden without the flag
+// pass's four-step margin, and box tests that never settle anything.
+TEST_F(ExactTruthGl, BoxTestsKeepTheFlagPassMargin) {
+    auto box = [](double z, double half) {
+        SceneObject object;
+        for (int i = 0; i < 8; ++i)
+            object.vertices.push_back(
+                {(i & 1) ? half : -half, (i & 2) ? half : -half, z + ((i & 4) ? half : -half)});
+        const std::uint32_t faces[12][3] = {{0, 2, 3}, {0, 3, 1}, {4, 5, 7}, {4, 7, 6}, {0, 1, 5}, {0, 5, 4},
+                                            {2, 6, 7}, {2, 7, 3}, {0, 4, 6}, {0, 6, 2}, {1, 3, 7}, {1, 7, 5}};
+        for (const auto& f : faces) object.faces.push_back({{f[0], f[1], f[2]}, {}, {}});
+        return object;
+    };
+    const Frustum frustum{-1.0, 1.0, -1.0, 1.0, 1.0, 2000.0}; // 90 degrees, centred
+    const double step = 1.0 / (1 << 24) * 30.0 * 30.0 * (1.0 / frustum.nearPlane - 1.0 / frustum.farPlane);
+    std::vector<SceneObject> objects = {box(-60, 30), box(-31 - 2 * step, 1), box(-70, 1)};
+    uploadGpuScene(instancedFromObjects(objects, {0}), gpu);
+    OrbitCamera camera;
+    camera.eye = {0, 0, 0};
+    camera.target = {0, 0, -1};
+    const std::vector<Box> boxes = cornerBoxes(objects);
+    const BoxHierarchy hierarchy = buildHierarchy(boxes, 1);
+    const TruthBoxes settle{&hierarchy, &boxes};
+    const ExactTruth truth = takeExactTruth(gpu, target, {camera, frustum}, 640, nullptr, &settle);
+    EXPECT_EQ(truth.passed, (std::vector<bool>{true, true, false}));
+    EXPECT_EQ(target.boxHidden, (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(truth.stages.size(), 5u); // "box tests" among them
+}
+
+// Catches an object left out as off-view, or settled as behind the occluders, while it draws a
+// pixel or passes a sample (a box test without the flag pass's margin), and a bridge between
+// listed objects that draws them out of order: from a city's street walk and roof views, the truth
+// over the frustum's candidates, with and without the box tests, equals the truth over every object.
 TEST_F(ExactTruthGl, LeavingOutObjectsOffTheViewChangesNothing) {
     const City city = generateCity(4000, 9);
     uploadGpuScene(city.scene, gpu);
     const BoxHierarchy hierarchy = buildHierarchy(city.boxes);
+    const TruthBoxes settle{&hierarchy, &city.boxes};
     std::vector<Scenes::Viewpoint> views = cityWalk(city, 8);
     for (const Scenes::Viewpoint& roof : cityRoofViews(city)) views.push_back(roof);
     std::vector<std::uint32_t> inView;
@@ -180,6 +226,10 @@ TEST_F(ExactTruthGl, LeavingOutObjectsOffTheViewChangesNothing) {
         EXPECT_TRUE(frame == target.frame);
         EXPECT_EQ(some.passed, all.passed);
         EXPECT_EQ(some.coverage.pixels, all.coverage.pixels);
+        const ExactTruth fewer = takeExactTruth(gpu, target, view, 640, &inView, &settle);
+        EXPECT_TRUE(frame == target.frame);
+        EXPECT_EQ(fewer.passed, all.passed);
+        EXPECT_EQ(fewer.coverage.pixels, all.coverage.pixels);
         std::size_t shown = 0;
         for (std::uint32_t p : all.coverage.pixels) shown += p > 0;
         EXPECT_GT(shown, 20u);
