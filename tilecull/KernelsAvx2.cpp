@@ -83,4 +83,52 @@ bool showsAvx2(const TriangleSetup& triangle, const Target& target) {
     return showsInTiles<Avx2Ops>(triangle, target);
 }
 
+namespace {
+
+double smallest(__m256d v) {
+    __m128d m = _mm_min_pd(_mm256_castpd256_pd128(v), _mm256_extractf128_pd(v, 1));
+    return _mm_cvtsd_f64(_mm_min_sd(m, _mm_unpackhi_pd(m, m)));
+}
+
+double largest(__m256d v) {
+    __m128d m = _mm_max_pd(_mm256_castpd256_pd128(v), _mm256_extractf128_pd(v, 1));
+    return _mm_cvtsd_f64(_mm_max_sd(m, _mm_unpackhi_pd(m, m)));
+}
+
+} // namespace
+
+// Corners 0-3 in one register, 4-7 in another, per coordinate; the same sums as the portable path
+// (adding a zero to a corner changes at most the sign of a zero).
+bool boxExtentAvx2(const double* corner, const double (*axes)[4], BoxExtent& out) {
+    __m256d low[4], high[4];
+    const __m256d limit = _mm256_set1_pd(clipLimit);
+    const __m256d magnitude = _mm256_castsi256_pd(_mm256_set1_epi64x(0x7fffffffffffffff));
+    __m256d ok = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
+    for (int k = 0; k < 4; ++k) {
+        const __m256d first =
+            _mm256_add_pd(_mm256_set1_pd(corner[k]), _mm256_setr_pd(0.0, axes[0][k], axes[1][k], axes[0][k]));
+        low[k] = _mm256_add_pd(first, _mm256_setr_pd(0.0, 0.0, 0.0, axes[1][k]));
+        high[k] = _mm256_add_pd(low[k], _mm256_set1_pd(axes[2][k]));
+        ok = _mm256_and_pd(ok, _mm256_cmp_pd(_mm256_and_pd(low[k], magnitude), limit, _CMP_LE_OQ));
+        ok = _mm256_and_pd(ok, _mm256_cmp_pd(_mm256_and_pd(high[k], magnitude), limit, _CMP_LE_OQ));
+    }
+    const __m256d minW = _mm256_set1_pd(minimumW), zero = _mm256_setzero_pd();
+    ok = _mm256_and_pd(ok, _mm256_cmp_pd(low[3], minW, _CMP_GE_OQ));
+    ok = _mm256_and_pd(ok, _mm256_cmp_pd(high[3], minW, _CMP_GE_OQ));
+    ok = _mm256_and_pd(ok, _mm256_cmp_pd(_mm256_add_pd(low[2], low[3]), zero, _CMP_GE_OQ));
+    ok = _mm256_and_pd(ok, _mm256_cmp_pd(_mm256_add_pd(high[2], high[3]), zero, _CMP_GE_OQ));
+    if (_mm256_movemask_pd(ok) != 0xf) return false;
+    const __m256d one = _mm256_set1_pd(1.0);
+    const __m256d inverseLow = _mm256_div_pd(one, low[3]), inverseHigh = _mm256_div_pd(one, high[3]);
+    const __m256d xl = _mm256_mul_pd(low[0], inverseLow), xh = _mm256_mul_pd(high[0], inverseHigh);
+    const __m256d yl = _mm256_mul_pd(low[1], inverseLow), yh = _mm256_mul_pd(high[1], inverseHigh);
+    const __m256d zl = _mm256_mul_pd(low[2], inverseLow), zh = _mm256_mul_pd(high[2], inverseHigh);
+    out.minX = smallest(_mm256_min_pd(xl, xh));
+    out.maxX = largest(_mm256_max_pd(xl, xh));
+    out.minY = smallest(_mm256_min_pd(yl, yh));
+    out.maxY = largest(_mm256_max_pd(yl, yh));
+    out.nearest = smallest(_mm256_min_pd(zl, zh));
+    return true;
+}
+
 } // namespace tilecull::detail

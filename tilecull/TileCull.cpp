@@ -64,10 +64,6 @@ ClipVertex transform(const double* m, const float* p) {
             m[2] * x + m[6] * y + m[10] * z + m[14], m[3] * x + m[7] * y + m[11] * z + m[15]};
 }
 
-// Clip coordinates beyond this cannot be clipped to the guard band within a pixel in double
-// precision; they are refused like non-finite ones.
-constexpr double clipLimit = 1e10;
-
 bool finite(const ClipVertex& v) {
     return std::fabs(v.x) <= clipLimit && std::fabs(v.y) <= clipLimit && std::fabs(v.z) <= clipLimit &&
            std::fabs(v.w) <= clipLimit;
@@ -546,32 +542,49 @@ struct Culler::Impl {
 
     // True when every pixel of `box` (within the buffer) holds a depth strictly nearer than `nearest`.
     bool hidden(const PixelBox& box, double nearest) const {
-        for (int ty = box.y0 / tileHeight; ty <= box.y1 / tileHeight; ++ty)
-            for (int tx = box.x0 / tileWidth; tx <= box.x1 / tileWidth; ++tx) {
-                const int index = ty * vp.tilesX + tx;
-                if (tileMax[index] < nearest) continue;
+        assert(box.x0 >= 0 && box.y0 >= 0);
+        // For a float, being below the double `nearest` is being below it rounded up to a float.
+        constexpr double largest = std::numeric_limits<float>::max();
+        const float limit = nearest > largest    ? std::numeric_limits<float>::infinity()
+                            : nearest < -largest ? -std::numeric_limits<float>::infinity()
+                                                 : roundedUp(nearest);
+        const int tx0 = box.x0 / tileWidth, tx1 = box.x1 / tileWidth;
+        const int ty0 = box.y0 / tileHeight, ty1 = box.y1 / tileHeight;
+        for (int ty = ty0; ty <= ty1; ++ty) {
+            const float* maxima = tileMax.data() + ty * vp.tilesX;
+            for (int tx = tx0; tx <= tx1; ++tx) {
+                if (maxima[tx] < limit) continue;
                 // The tile as a whole does not hide it: its pixels within the rectangle might.
-                const float* tile = tilePixelsAt(index);
+                const float* tile = tilePixelsAt(ty * vp.tilesX + tx);
                 const int x0 = std::max(box.x0 - tx * tileWidth, 0),
                           x1 = std::min(box.x1 - tx * tileWidth, tileWidth - 1);
                 const int y0 = std::max(box.y0 - ty * tileHeight, 0),
                           y1 = std::min(box.y1 - ty * tileHeight, tileHeight - 1);
                 for (int y = y0; y <= y1; ++y)
                     for (int x = x0; x <= x1; ++x)
-                        if (!(tile[y * tileWidth + x] < nearest)) return false;
+                        if (!(tile[y * tileWidth + x] < limit)) return false;
             }
+        }
         return true;
+    }
+
+    // The last pixel a maximum in (0, infinity) reaches into, within [first, side - 1].
+    static int lastPixel(double max, int side, int first) {
+        if (!(max < side)) return side - 1;
+        const int whole = static_cast<int>(max);
+        return std::max(static_cast<double>(whole) == max ? whole - 1 : whole, first);
     }
 
     // The pixels a window rectangle meets within the viewport; a maximum on a pixel boundary does not
     // reach into the next pixel. False when it misses the viewport.
     bool rectPixels(double minX, double minY, double maxX, double maxY, PixelBox& box) const {
         if (!(maxX > 0.0 && maxY > 0.0 && minX < vp.width && minY < vp.height)) return false;
-        const double x0 = std::max(std::floor(minX), 0.0), y0 = std::max(std::floor(minY), 0.0);
-        box.x0 = static_cast<int>(x0);
-        box.y0 = static_cast<int>(y0);
-        box.x1 = static_cast<int>(std::min(std::max(std::ceil(maxX) - 1.0, x0), vp.width - 1.0));
-        box.y1 = static_cast<int>(std::min(std::max(std::ceil(maxY) - 1.0, y0), vp.height - 1.0));
+        // Within (0, side) truncation is the floor, and one less than the ceiling is the truncation
+        // less one when the value is a whole number.
+        box.x0 = minX > 0.0 ? static_cast<int>(minX) : 0;
+        box.y0 = minY > 0.0 ? static_cast<int>(minY) : 0;
+        box.x1 = lastPixel(maxX, vp.width, box.x0);
+        box.y1 = lastPixel(maxY, vp.height, box.y0);
         return true;
     }
 
@@ -587,35 +600,28 @@ struct Culler::Impl {
         BoxRect r;
         // Corners by the transform's linearity: the minimum corner plus edge vectors along each axis.
         const ClipVertex base = transform(m, boxMin);
+        const double corner[4] = {base.x, base.y, base.z, base.w};
         const double ex = static_cast<double>(boxMax[0]) - boxMin[0],
                      ey = static_cast<double>(boxMax[1]) - boxMin[1],
                      ez = static_cast<double>(boxMax[2]) - boxMin[2];
-        const ClipVertex axes[3] = {{m[0] * ex, m[1] * ex, m[2] * ex, m[3] * ex},
-                                    {m[4] * ey, m[5] * ey, m[6] * ey, m[7] * ey},
-                                    {m[8] * ez, m[9] * ez, m[10] * ez, m[11] * ez}};
-        const auto plus = [](const ClipVertex& a, const ClipVertex& b) {
-            return ClipVertex{a.x + b.x, a.y + b.y, a.z + b.z, a.w + b.w};
-        };
-        ClipVertex c[8];
-        c[0] = base, c[1] = plus(base, axes[0]), c[2] = plus(base, axes[1]), c[3] = plus(c[1], axes[1]);
-        for (int i = 0; i < 4; ++i) c[i + 4] = plus(c[i], axes[2]);
-        bool inFront = true;
-        for (const ClipVertex& v : c) inFront = inFront && v.w > 0.0 && v.z + v.w >= 0.0 && finite(v);
+        const double axes[3][4] = {{m[0] * ex, m[1] * ex, m[2] * ex, m[3] * ex},
+                                   {m[4] * ey, m[5] * ey, m[6] * ey, m[7] * ey},
+                                   {m[8] * ez, m[9] * ez, m[10] * ez, m[11] * ez}};
+        BoxExtent e;
+#ifdef TILECULL_HAS_AVX2_PATH
+        const bool inFront =
+            path == Path::avx2 ? boxExtentAvx2(corner, axes, e) : boxExtentPortable(corner, axes, e);
+#else
+        const bool inFront = boxExtentPortable(corner, axes, e);
+#endif
         if (!inFront) {
             r.crossesNear = true;
             return r;
         }
-        double minX = 1e300, minY = 1e300, maxX = -1e300, maxY = -1e300, nearest = 1e300;
-        for (const ClipVertex& v : c) {
-            const double inverse = 1.0 / v.w;
-            const double x = v.x * inverse, y = v.y * inverse, z = v.z * inverse;
-            minX = std::min(minX, x), maxX = std::max(maxX, x);
-            minY = std::min(minY, y), maxY = std::max(maxY, y);
-            nearest = std::min(nearest, z);
-        }
-        r.nearest = nearest * 0.5 + 0.5;
+        r.nearest = e.nearest * 0.5 + 0.5;
         const double w = vp.width * 0.5, h = vp.height * 0.5;
-        if (!rectPixels((minX + 1.0) * w, (minY + 1.0) * h, (maxX + 1.0) * w, (maxY + 1.0) * h, r.pixels))
+        if (!rectPixels((e.minX + 1.0) * w, (e.minY + 1.0) * h, (e.maxX + 1.0) * w, (e.maxY + 1.0) * h,
+                        r.pixels))
             r.state = Visibility::outsideView;
         return r;
     }

@@ -50,10 +50,26 @@ void drawPortable(const TriangleSetup& triangle, const Target& target);
 // True when a covered pixel centre has the triangle at or in front of the stored depth.
 bool showsPortable(const TriangleSetup& triangle, const Target& target);
 
+// A box's eight corners in clip space, given as the minimum corner and the change along each of the
+// box's axes (corner i adds axis k when bit k of i is set), and their extent in normalized device
+// coordinates. Both paths form the corners and quotients with the same operations, and the extent is
+// an exact minimum and maximum, so they agree bit for bit (up to the sign of a zero).
+struct BoxExtent {
+    double minX, minY, maxX, maxY, nearest; // nearest: the smallest z / w
+};
+// Corners closer to w = 0 than this are treated as reaching in front of the near plane.
+constexpr double minimumW = 1e-30;
+// Clip coordinates beyond this are refused like non-finite ones.
+constexpr double clipLimit = 1e10;
+// False when a corner is not finite, beyond clipLimit, or not strictly in front of the eye and behind
+// the near plane (w >= minimumW, z + w >= 0); `out` is then unset.
+bool boxExtentPortable(const double* corner, const double (*axes)[4], BoxExtent& out);
+
 #if defined(__x86_64__) || defined(__i386__)
 #define TILECULL_HAS_AVX2_PATH 1
 void drawAvx2(const TriangleSetup& triangle, const Target& target);
 bool showsAvx2(const TriangleSetup& triangle, const Target& target);
+bool boxExtentAvx2(const double* corner, const double (*axes)[4], BoxExtent& out);
 #endif
 
 } // namespace tilecull::detail

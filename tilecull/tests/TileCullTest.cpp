@@ -122,7 +122,7 @@ Matrix randomCamera(std::mt19937& random, int width, int height) {
 }
 
 // Catches a vector path that rounds, masks or reduces differently from the portable one: random
-// triangles and views at every side draw the same bits and give the same answers.
+// triangles and views at every side draw the same bits, and boxes and triangles get the same answers.
 TEST(TileCull, BothPathsMakeTheSameDecisions) {
     if (Culler::fastestPath() == tilecull::Path::portable) GTEST_SKIP() << "no vector path on this processor";
     std::mt19937 random(7);
@@ -163,6 +163,19 @@ TEST(TileCull, BothPathsMakeTheSameDecisions) {
                           flatVector.testTriangles(occludee.mesh(), w.data()))
                     << "tie " << k;
             }
+            // Boxes of every size and depth, some reaching past the viewport or the near plane.
+            std::uniform_real_distribution<float> place(-14.0f, 14.0f), reach(0.0f, 6.0f),
+                depth(-40.0f, 6.0f);
+            int hiddenBoxes = 0;
+            for (int i = 0; i < 200; ++i) {
+                const float low[3] = {place(random), place(random), depth(random)};
+                const float high[3] = {low[0] + reach(random), low[1] + reach(random),
+                                       low[2] + reach(random)};
+                const Visibility p = portable.testBox(low, high, m.data());
+                ASSERT_EQ(p, vector.testBox(low, high, m.data())) << size[0] << " box " << i;
+                hiddenBoxes += p == Visibility::occluded;
+            }
+            EXPECT_GT(hiddenBoxes, 0);
             for (int i = 0; i < 40; ++i) {
                 const Triangles occludee = randomTriangles(random, 2, 12.0f);
                 const Visibility p = portable.testTriangles(occludee.mesh(), m.data());
