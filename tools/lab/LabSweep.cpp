@@ -83,7 +83,6 @@ CullOutcome runGuarded(const CullingMethod& method, const MethodCall& call, std:
     return outcome;
 }
 
-
 struct Run {
     const CullingMethod* method = nullptr;
     std::size_t config = 0;
@@ -103,7 +102,8 @@ std::size_t setIndex(std::vector<std::vector<bool>>& sets, const std::vector<boo
 }
 
 void keepSample(Run& run, const CullOutcome& outcome) {
-    for (std::size_t s = 0; s < outcome.stages.size(); ++s) run.stageSamples[s].push_back(outcome.stages[s].seconds);
+    for (std::size_t s = 0; s < outcome.stages.size(); ++s)
+        run.stageSamples[s].push_back(outcome.stages[s].seconds);
     run.passSamples.push_back(passSeconds(outcome));
 }
 
@@ -114,7 +114,8 @@ struct AngleWork {
     std::vector<std::uint32_t> idPixels, coarsePixels; // per occludee, at 640 x 640 and 64 x 64
     std::vector<bool> visible, hidden, hideable;
     std::vector<bool> outside; // left out before any method runs (SweepPlan::frustumFirst)
-    std::vector<std::vector<bool>> sets; // culled flags: draw-all, oracle, oracle-occluders, then the methods'
+    std::vector<std::vector<bool>>
+        sets; // culled flags: draw-all, oracle, oracle-occluders, then the methods'
     std::vector<std::vector<std::uint32_t>> lists;
     std::vector<Run> runs;
     std::vector<std::vector<double>> drawSamples; // per set, one per repetition
@@ -122,7 +123,8 @@ struct AngleWork {
 
 // One repetition of drawing every set, with the fake camera at the angle.
 void drawEachSet(AngleWork& a) {
-    for (std::size_t s = 0; s < a.sets.size(); ++s) a.drawSamples[s].push_back(timed([&] { drawFrame(a.lists[s]); }));
+    for (std::size_t s = 0; s < a.sets.size(); ++s)
+        a.drawSamples[s].push_back(timed([&] { drawFrame(a.lists[s]); }));
 }
 
 std::string where(const Run& run, const SweepAxis& axis, int angle) {
@@ -194,14 +196,15 @@ std::vector<MethodRow> methodMajor(std::vector<MethodRow> rows, const std::vecto
     return rows;
 }
 
-SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& methods, const std::string& folder,
-                     std::ostream& progress) {
+SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& methods,
+                     const std::string& folder, std::ostream& progress) {
     SweepResult sweep;
     activePlan = &plan;
     const std::vector<std::uint32_t> untested = untestedObjects();
     IdScene idScene = makeIdScene(sceneObjects);
     std::vector<SceneObject> painted = sceneObjects;
-    const CullScene scene{&sceneObjects, &occluderIndices, &occludeeIndices};
+    // The scene stays as it is for the whole sweep.
+    const CullScene scene{&sceneObjects, &occluderIndices, &occludeeIndices, newSceneGeneration()};
     const Frustum frustum = plan.frustum;
     const std::size_t occludees = occludeeIndices.size();
 
@@ -295,15 +298,16 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
         }
         progress << "repetition " << round + 1 << "/" << plan.repeats << " of every "
                  << (plan.axis.orbit ? "angle" : "viewpoint") << " ("
-                 << static_cast<int>(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count())
+                 << static_cast<int>(
+                        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count())
                  << " s)" << std::endl;
     }
 
     for (const AngleWork& a : work) {
         const double drawAll = median(a.drawSamples[0]), oracle = median(a.drawSamples[1]),
                      oracleOccluders = median(a.drawSamples[2]);
-        const auto row = [&](const std::string& method, const std::string& config, const std::vector<bool>& culled,
-                             std::size_t set) {
+        const auto row = [&](const std::string& method, const std::string& config,
+                             const std::vector<bool>& culled, std::size_t set) {
             MethodRow r;
             r.method = method;
             r.config = config;
@@ -317,7 +321,8 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
             return r;
         };
         for (const Run& run : a.runs) {
-            MethodRow r = row(run.method->name, run.method->configs[run.config], run.first.culled, run.drawnSet);
+            MethodRow r =
+                row(run.method->name, run.method->configs[run.config], run.first.culled, run.drawnSet);
             r.homCounters = run.method->mapCounters;
             r.passedHom = run.first.passedHom;
             r.passedDeb = run.first.passedDeb;

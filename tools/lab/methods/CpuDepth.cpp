@@ -78,6 +78,9 @@ bool unchanged(const CullScene& scene, const CpuDepthState& state) {
 // The one place that reads the lab's scene: occluder meshes with their boxes, occludee meshes and
 // boxes, all as float arrays in world space, kept while the scene stays the same.
 void gather(const CullScene& scene, CpuDepthState& state) {
+    if (scene.generation != 0 && scene.generation == state.sourceGeneration) return;
+    // Whatever happens below leaves the arrays current for this scene.
+    state.sourceGeneration = scene.generation;
     if (unchanged(scene, state)) return;
     const std::vector<SceneObject>& objects = *scene.objects;
     state.sourceLists = *scene.occluders;

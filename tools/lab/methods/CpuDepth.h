@@ -29,7 +29,10 @@ struct CpuDepthState {
     std::vector<tilecull::Mesh> occludees;
     std::vector<float> occludeeBoxes; // min x y z, max x y z per occludee
     std::vector<float> depth;         // the buffer read out for the pictures
-    // What the arrays were gathered from: while the scene holds the same, they are kept.
+    // What the arrays were gathered from: while the scene holds the same, they are kept. A scene
+    // with the generation they were last found current for is taken as the same without a look.
+    std::uint64_t sourceGeneration = 0;
+    // The contents compared otherwise:
     std::vector<std::uint32_t> sourceLists; // occluder indices, then occludee indices
     std::vector<Geometry::Vector> sourceVertices;
     std::vector<std::uint32_t> sourceFaces;
