@@ -27,6 +27,8 @@ namespace {
 constexpr int subpixel = 256;
 constexpr int half = subpixel / 2;
 constexpr double guardPixels = 1500.0;
+// Clipping leaves corners on the guard band up to rounding; anything farther is a broken matrix.
+constexpr double projectLimit = guardPixels + 8.0;
 // Relative room for the float evaluation of a depth plane across a triangle's tiles: about ten
 // roundings of at most 2^-24 each are made, this allows 32.
 constexpr double depthRoom = 1.0 / (1 << 19);
@@ -34,28 +36,10 @@ constexpr double depthRoom = 1.0 / (1 << 19);
 // one quad, its depth rounded farther by that much.
 constexpr double planeRoom = 1e-7;
 
-struct ClipVertex {
-    double x, y, z, w;
-};
-
-// Window position relative to the centre pixel's lower-left corner, in pixels; z is window depth.
-struct WindowVertex {
-    double x, y, z;
-};
-
 struct Viewport {
     int width = 0, height = 0, tilesX = 0, tilesY = 0;
     int originX = 0, originY = 0;      // the pixel whose lower-left corner is the snapping origin
     double guardX = 0.0, guardY = 0.0; // guard band in normalized device units
-};
-
-enum Plane : unsigned {
-    nearPlane = 1,
-    leftPlane = 2,
-    rightPlane = 4,
-    bottomPlane = 8,
-    topPlane = 16,
-    broken = 32
 };
 
 ClipVertex transform(const double* m, const float* p) {
@@ -117,9 +101,7 @@ bool project(const ClipVertex& c, const Viewport& vp, WindowVertex& out) {
     out.x = (c.x * inverse + 1.0) * 0.5 * vp.width - vp.originX;
     out.y = (c.y * inverse + 1.0) * 0.5 * vp.height - vp.originY;
     out.z = c.z * inverse * 0.5 + 0.5;
-    // Clipping leaves corners on the guard band up to rounding; anything farther is a broken matrix.
-    const double limit = guardPixels + 8.0;
-    return std::fabs(out.x) <= limit && std::fabs(out.y) <= limit && std::isfinite(out.z);
+    return std::fabs(out.x) <= projectLimit && std::fabs(out.y) <= projectLimit && std::isfinite(out.z);
 }
 
 // The float next to a finite f toward +infinity (up) or -infinity, without a library call.
@@ -400,7 +382,21 @@ struct Culler::Impl {
         s.clip.resize(mesh.vertexCount);
         s.codes.resize(mesh.vertexCount);
         s.window.resize(mesh.vertexCount);
-        for (std::uint32_t i = 0; i < mesh.vertexCount; ++i) {
+        std::uint32_t i = 0;
+#ifdef TILECULL_HAS_AVX2_PATH
+        if (path == Path::avx2) {
+            const VertexFrame frame{vp.guardX,
+                                    vp.guardY,
+                                    static_cast<double>(vp.width),
+                                    static_cast<double>(vp.height),
+                                    static_cast<double>(vp.originX),
+                                    static_cast<double>(vp.originY),
+                                    projectLimit};
+            i = transformAvx2(m, mesh.positions, mesh.vertexCount, frame, s.clip.data(), s.codes.data(),
+                              s.window.data());
+        }
+#endif
+        for (; i < mesh.vertexCount; ++i) {
             s.clip[i] = transform(m, mesh.positions + 3 * static_cast<std::size_t>(i));
             s.codes[i] = outcode(s.clip[i], vp);
             if (s.codes[i] == 0 && !project(s.clip[i], vp, s.window[i])) s.codes[i] = broken;

@@ -130,6 +130,9 @@ TEST(TileCull, BothPathsMakeTheSameDecisions) {
     for (const auto& size : sizes)
         for (int round = 0; round < 6; ++round) {
             const Triangles occluders = randomTriangles(random, 60, 12.0f);
+            // Some reach behind the eye (5 units out), through the near plane and past the guard band.
+            Triangles crossing = randomTriangles(random, 10, 12.0f);
+            for (std::size_t i = 2; i < crossing.positions.size(); i += 3) crossing.positions[i] += 5.5f;
             const Matrix m = randomCamera(random, size[0], size[1]);
             Culler portable, vector;
             for (Culler* c : {&portable, &vector}) ASSERT_TRUE(c->resize(size[0], size[1]));
@@ -138,6 +141,7 @@ TEST(TileCull, BothPathsMakeTheSameDecisions) {
             const Box box({0.0f, 0.0f, -20.0f}, 4.0f); // its sides' halves drawn as quads
             for (Culler* c : {&portable, &vector}) {
                 c->renderTriangles(occluders.mesh(), m.data());
+                c->renderTriangles(crossing.mesh(), m.data());
                 c->renderTriangles(box.mesh(), m.data());
             }
             const std::vector<float> a = depthOf(portable), b = depthOf(vector);
