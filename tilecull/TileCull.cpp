@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cassert>
+#include <chrono>
 #include <cmath>
 #include <condition_variable>
 #include <cstring>
@@ -293,21 +294,38 @@ class Worker {
         return open.compare_exchange_strong(expected, 0, std::memory_order_acq_rel);
     }
 
+    // The next offer usually follows within a pass or two: watching for it a short while answers far
+    // sooner than a wake-up through the mutex, which on a busy machine tends to come after the caller
+    // has done the work itself. 0 when none came.
+    unsigned watchForOffer() {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(watchMicroseconds);
+        for (;;) {
+            const unsigned number = open.load(std::memory_order_acquire);
+            if (number != 0) return number;
+            if (std::chrono::steady_clock::now() >= until) return 0;
+            std::this_thread::yield();
+        }
+    }
+
     void loop() {
         unsigned seen = 0;
         for (;;) {
-            {
+            unsigned number = watchForOffer();
+            if (number == 0) {
                 std::unique_lock<std::mutex> lock(mutex);
                 wake.wait(lock, [&] { return quit || posted != seen; });
                 if (quit) return;
-                seen = posted;
+                number = posted;
             }
-            if (take(seen)) {
+            seen = number;
+            if (take(number)) {
                 job();
-                ran.store(seen, std::memory_order_release);
+                ran.store(number, std::memory_order_release);
             }
         }
     }
+
+    static constexpr int watchMicroseconds = 300;
 
     std::mutex mutex;
     std::condition_variable wake;
