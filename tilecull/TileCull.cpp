@@ -158,10 +158,17 @@ SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& bo
         sx[i] = nearestInteger(v[i].x * subpixel);
         sy[i] = nearestInteger(v[i].y * subpixel);
     }
-    bool anyLeft = false, anyRight = false;
+    // Edge i runs from corner i to the next; the turn at a corner is the cross product of the edges
+    // leaving it and the next, and a triangle turns the same way at every corner.
+    std::int64_t ex[4], ey[4];
     for (int i = 0; i < n; ++i) {
-        const int j = (i + 1) % n, k = (i + 2) % n;
-        const std::int64_t turn = (sx[j] - sx[i]) * (sy[k] - sy[i]) - (sx[k] - sx[i]) * (sy[j] - sy[i]);
+        const int j = i + 1 == n ? 0 : i + 1;
+        ex[i] = sx[j] - sx[i], ey[i] = sy[j] - sy[i];
+    }
+    bool anyLeft = false, anyRight = false;
+    for (int i = 0; i < (n == 3 ? 1 : n); ++i) {
+        const int j = i + 1 == n ? 0 : i + 1;
+        const std::int64_t turn = ex[i] * ey[j] - ex[j] * ey[i];
         anyLeft = anyLeft || turn > 0;
         anyRight = anyRight || turn <= 0;
     }
@@ -197,8 +204,7 @@ SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& bo
             t.edge[i] = 0, t.stepX[i] = 0, t.stepY[i] = 0, t.tileMaxOffset[i] = 0, t.tileMinOffset[i] = 0;
             continue;
         }
-        const int j = (i + 1) % n;
-        const std::int64_t dx = sx[j] - sx[i], dy = sy[j] - sy[i];
+        const std::int64_t dx = ex[i], dy = ey[i];
         const bool owns = dy < 0 || (dy == 0 && dx < 0);
         t.edge[i] = dx * (cy - sy[i]) - dy * (cx - sx[i]) - (owns ? 0 : 1);
         t.stepX[i] = static_cast<std::int32_t>(-dy * subpixel);
@@ -443,11 +449,12 @@ struct Culler::Impl {
         if (f + 1 >= mesh.triangleCount) return false;
         const std::uint32_t* first = mesh.indices + 3 * static_cast<std::size_t>(f);
         const std::uint32_t* second = first + 3;
+        static constexpr int next[5] = {1, 2, 0, 1, 2};
         for (int i = 0; i < 3; ++i) {
-            const std::uint32_t p0 = first[i], p1 = first[(i + 1) % 3], p2 = first[(i + 2) % 3];
+            const std::uint32_t p0 = first[i], p1 = first[next[i]], p2 = first[next[i + 1]];
             for (int j = 0; j < 3; ++j) {
-                if (second[j] != p1 || second[(j + 1) % 3] != p0) continue;
-                const std::uint32_t q = second[(j + 2) % 3];
+                if (second[j] != p1 || second[next[j]] != p0) continue;
+                const std::uint32_t q = second[next[j + 1]];
                 if (q >= mesh.vertexCount || s.codes[q] != 0) return false;
                 quad[0] = s.window[p1], quad[1] = s.window[p2], quad[2] = s.window[p0], quad[3] = s.window[q];
                 // The first triangle's plane at q, against q's own depth.
