@@ -499,13 +499,8 @@ struct Culler::Impl {
             }
             if (a & b & c) continue; // wholly outside one plane
             if ((a | b | c) == 0) {
-                if (facesAway(s.window[index[0]], s.window[index[1]], s.window[index[2]])) {
-                    // So does the other half of its side, when the pair makes a quad.
-                    WindowVertex quad[4];
-                    double off = 0.0;
-                    if (merge && quadAt(mesh, s, f, quad, off)) ++f;
-                    continue;
-                }
+                // The other half of its side, if any, is checked on its own: cheaper than matching it.
+                if (facesAway(s.window[index[0]], s.window[index[1]], s.window[index[2]])) continue;
                 WindowVertex quad[4];
                 double off = 0.0;
                 if (merge && quadAt(mesh, s, f, quad, off)) {
