@@ -148,10 +148,11 @@ enum class SetUp { drawn, nothing, notConvex };
 // The pixels a triangle, or a convex quad, can cover within `box`, as a setup for the tile walkers;
 // the depth plane is the first three corners'. `nothing` for back faces, polygons without area and
 // ones outside the box; `notConvex` for a quad that is not strictly convex and counter-clockwise.
-// `room` widens the depth's rounding (a quad's fourth corner off the plane).
+// `room` widens the depth's rounding (a quad's fourth corner off the plane). With `whole`, a pixel
+// is covered only when the unsnapped polygon holds all of it, and the depth holds for all of it.
 SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& box, Rounding rounding,
             TriangleSetup& t, int bandTileY0 = 0, int bandTileY1 = std::numeric_limits<int>::max(),
-            double extraRoom = 0.0) {
+            double extraRoom = 0.0, bool whole = false) {
     assert(n == 3 || n == 4);
     std::int64_t sx[4], sy[4];
     for (int i = 0; i < n; ++i) {
@@ -206,7 +207,10 @@ SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& bo
         }
         const std::int64_t dx = ex[i], dy = ey[i];
         const bool owns = dy < 0 || (dy == 0 && dx < 0);
-        t.edge[i] = dx * (cy - sy[i]) - dy * (cx - sx[i]) - (owns ? 0 : 1);
+        // A whole pixel: the edge must hold at the centre moved half a pixel and one subpixel (for
+        // the snapping) toward it in x and in y.
+        const std::int64_t wholeBias = whole ? (half + 1) * ((dx < 0 ? -dx : dx) + (dy < 0 ? -dy : dy)) : 0;
+        t.edge[i] = dx * (cy - sy[i]) - dy * (cx - sx[i]) - (owns ? 0 : 1) - wholeBias;
         t.stepX[i] = static_cast<std::int32_t>(-dy * subpixel);
         t.stepY[i] = static_cast<std::int32_t>(dx * subpixel);
         // With |dx|, |dy| under 3100 pixels these stay below 2^31.
@@ -237,8 +241,8 @@ SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& bo
     }
     const double spanX = (t.tileX1 - t.tileX0 + 1) * tileWidth,
                  spanY = (t.tileY1 - t.tileY0 + 1) * tileHeight;
-    const double room =
-        (std::fabs(z) + std::fabs(gx) * spanX + std::fabs(gy) * spanY) * depthRoom + extraRoom;
+    const double room = (std::fabs(z) + std::fabs(gx) * spanX + std::fabs(gy) * spanY) * depthRoom +
+                        extraRoom + (whole ? (std::fabs(gx) + std::fabs(gy)) * (0.5 + 1.0 / subpixel) : 0.0);
     t.depthStepX = static_cast<float>(gx);
     t.depthStepY = static_cast<float>(gy);
     t.depthTileX = t.depthStepX * tileWidth;
@@ -367,6 +371,7 @@ struct Culler::Impl {
     std::vector<std::uint8_t> fresh; // per tile: cleared, its pixels not yet written (they read as 1)
     Path path = Path::portable;
     int threads = 1;
+    Coverage coverage = Coverage::centres;
     Scratch scratch[2];
     mutable Scratch testScratch;
     std::vector<BoxRect> rects;
@@ -535,8 +540,8 @@ struct Culler::Impl {
         const PixelBox all = bufferPixels();
         const int bandTileY0 = box.y0 / tileHeight, bandTileY1 = box.y1 / tileHeight;
         const auto drawPolygon = [&](const WindowVertex* corners, int n, double room) {
-            const SetUp result =
-                setUp(corners, n, vp, all, Rounding::farther, t, bandTileY0, bandTileY1, room);
+            const SetUp result = setUp(corners, n, vp, all, Rounding::farther, t, bandTileY0, bandTileY1,
+                                       room, coverage == Coverage::wholePixels);
             if (result == SetUp::drawn) {
                 ++s.counters.trianglesDrawn;
                 draw(t);
@@ -727,6 +732,10 @@ void Culler::setThreads(int count) {
 }
 
 int Culler::threads() const { return impl->threads; }
+
+void Culler::setCoverage(Coverage coverage) { impl->coverage = coverage; }
+
+Coverage Culler::coverage() const { return impl->coverage; }
 
 namespace {
 
