@@ -16,8 +16,10 @@
 
 struct CpuDepthConfig {
     int side = 256;
-    bool triangles = false; // occludees by their front faces where the rectangle shows
-    int threads = 1;        // 2: the buffer drawn in two bands at once
+    bool triangles = false;   // occludees by their front faces where the rectangle shows
+    int threads = 1;          // 2: the buffer drawn in two bands at once
+    bool wholePixels = false; // occluders cover only the pixels they hold wholly: no false culls
+                              // through gaps narrower than a pixel
 };
 
 // The buffers a pass reuses: after the first pass, later ones allocate only the outcome.
