@@ -3,6 +3,7 @@
 #include "TileLoops.h"
 
 #include <immintrin.h>
+#include <cfloat>
 
 namespace tilecull::detail {
 namespace {
@@ -81,6 +82,131 @@ void drawAvx2(const TriangleSetup& triangle, const Target& target) { drawTiles<A
 
 bool showsAvx2(const TriangleSetup& triangle, const Target& target) {
     return showsInTiles<Avx2Ops>(triangle, target);
+}
+
+namespace {
+
+double smallest(__m256d v) {
+    __m128d m = _mm_min_pd(_mm256_castpd256_pd128(v), _mm256_extractf128_pd(v, 1));
+    return _mm_cvtsd_f64(_mm_min_sd(m, _mm_unpackhi_pd(m, m)));
+}
+
+double largest(__m256d v) {
+    __m128d m = _mm_max_pd(_mm256_castpd256_pd128(v), _mm256_extractf128_pd(v, 1));
+    return _mm_cvtsd_f64(_mm_max_sd(m, _mm_unpackhi_pd(m, m)));
+}
+
+} // namespace
+
+// Corners 0-3 in one register, 4-7 in another, per coordinate; the same sums as the portable path
+// (adding a zero to a corner changes at most the sign of a zero).
+bool boxExtentAvx2(const double* corner, const double (*axes)[4], BoxExtent& out) {
+    __m256d low[4], high[4];
+    const __m256d limit = _mm256_set1_pd(clipLimit);
+    const __m256d magnitude = _mm256_castsi256_pd(_mm256_set1_epi64x(0x7fffffffffffffff));
+    __m256d ok = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
+    for (int k = 0; k < 4; ++k) {
+        const __m256d first =
+            _mm256_add_pd(_mm256_set1_pd(corner[k]), _mm256_setr_pd(0.0, axes[0][k], axes[1][k], axes[0][k]));
+        low[k] = _mm256_add_pd(first, _mm256_setr_pd(0.0, 0.0, 0.0, axes[1][k]));
+        high[k] = _mm256_add_pd(low[k], _mm256_set1_pd(axes[2][k]));
+        ok = _mm256_and_pd(ok, _mm256_cmp_pd(_mm256_and_pd(low[k], magnitude), limit, _CMP_LE_OQ));
+        ok = _mm256_and_pd(ok, _mm256_cmp_pd(_mm256_and_pd(high[k], magnitude), limit, _CMP_LE_OQ));
+    }
+    const __m256d minW = _mm256_set1_pd(minimumW), zero = _mm256_setzero_pd();
+    ok = _mm256_and_pd(ok, _mm256_cmp_pd(low[3], minW, _CMP_GE_OQ));
+    ok = _mm256_and_pd(ok, _mm256_cmp_pd(high[3], minW, _CMP_GE_OQ));
+    ok = _mm256_and_pd(ok, _mm256_cmp_pd(_mm256_add_pd(low[2], low[3]), zero, _CMP_GE_OQ));
+    ok = _mm256_and_pd(ok, _mm256_cmp_pd(_mm256_add_pd(high[2], high[3]), zero, _CMP_GE_OQ));
+    if (_mm256_movemask_pd(ok) != 0xf) return false;
+    const __m256d one = _mm256_set1_pd(1.0);
+    const __m256d inverseLow = _mm256_div_pd(one, low[3]), inverseHigh = _mm256_div_pd(one, high[3]);
+    const __m256d xl = _mm256_mul_pd(low[0], inverseLow), xh = _mm256_mul_pd(high[0], inverseHigh);
+    const __m256d yl = _mm256_mul_pd(low[1], inverseLow), yh = _mm256_mul_pd(high[1], inverseHigh);
+    const __m256d zl = _mm256_mul_pd(low[2], inverseLow), zh = _mm256_mul_pd(high[2], inverseHigh);
+    out.minX = smallest(_mm256_min_pd(xl, xh));
+    out.maxX = largest(_mm256_max_pd(xl, xh));
+    out.minY = smallest(_mm256_min_pd(yl, yh));
+    out.maxY = largest(_mm256_max_pd(yl, yh));
+    out.nearest = smallest(_mm256_min_pd(zl, zh));
+    return true;
+}
+
+std::uint32_t transformAvx2(const double* m, const float* positions, std::uint32_t count,
+                            const VertexFrame& frame, ClipVertex* clip, unsigned* codes,
+                            WindowVertex* window) {
+    const __m256d magnitude = _mm256_castsi256_pd(_mm256_set1_epi64x(0x7fffffffffffffff));
+    const __m256d limit = _mm256_set1_pd(clipLimit), zero = _mm256_setzero_pd(), one = _mm256_set1_pd(1.0);
+    const __m256d halfOne = _mm256_set1_pd(0.5), guardX = _mm256_set1_pd(frame.guardX),
+                  guardY = _mm256_set1_pd(frame.guardY);
+    const __m256d windowLimit = _mm256_set1_pd(frame.limit),
+                  largest = _mm256_set1_pd(DBL_MAX);
+    std::uint32_t done = 0;
+    for (; done + 4 <= count; done += 4) {
+        const float* p = positions + 3 * static_cast<std::size_t>(done);
+        const __m256d x = _mm256_setr_pd(p[0], p[3], p[6], p[9]);
+        const __m256d y = _mm256_setr_pd(p[1], p[4], p[7], p[10]);
+        const __m256d z = _mm256_setr_pd(p[2], p[5], p[8], p[11]);
+        __m256d c[4];
+        __m256d finite = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
+        for (int r = 0; r < 4; ++r) {
+            c[r] = _mm256_add_pd(_mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(_mm256_set1_pd(m[r]), x),
+                                                             _mm256_mul_pd(_mm256_set1_pd(m[4 + r]), y)),
+                                               _mm256_mul_pd(_mm256_set1_pd(m[8 + r]), z)),
+                                 _mm256_set1_pd(m[12 + r]));
+            finite = _mm256_and_pd(finite, _mm256_cmp_pd(_mm256_and_pd(c[r], magnitude), limit, _CMP_LE_OQ));
+        }
+        const int finiteBits = _mm256_movemask_pd(finite);
+        const int nearBits = _mm256_movemask_pd(_mm256_cmp_pd(_mm256_add_pd(c[2], c[3]), zero, _CMP_LT_OQ));
+        const __m256d bandX = _mm256_mul_pd(guardX, c[3]), bandY = _mm256_mul_pd(guardY, c[3]);
+        const int leftBits = _mm256_movemask_pd(_mm256_cmp_pd(_mm256_add_pd(c[0], bandX), zero, _CMP_LT_OQ));
+        const int rightBits = _mm256_movemask_pd(_mm256_cmp_pd(_mm256_sub_pd(bandX, c[0]), zero, _CMP_LT_OQ));
+        const int bottomBits =
+            _mm256_movemask_pd(_mm256_cmp_pd(_mm256_add_pd(c[1], bandY), zero, _CMP_LT_OQ));
+        const int topBits = _mm256_movemask_pd(_mm256_cmp_pd(_mm256_sub_pd(bandY, c[1]), zero, _CMP_LT_OQ));
+
+        const __m256d inverse = _mm256_div_pd(one, c[3]);
+        const __m256d wx = _mm256_sub_pd(
+            _mm256_mul_pd(_mm256_mul_pd(_mm256_add_pd(_mm256_mul_pd(c[0], inverse), one), halfOne),
+                          _mm256_set1_pd(frame.width)),
+            _mm256_set1_pd(frame.originX));
+        const __m256d wy = _mm256_sub_pd(
+            _mm256_mul_pd(_mm256_mul_pd(_mm256_add_pd(_mm256_mul_pd(c[1], inverse), one), halfOne),
+                          _mm256_set1_pd(frame.height)),
+            _mm256_set1_pd(frame.originY));
+        const __m256d wz = _mm256_add_pd(_mm256_mul_pd(_mm256_mul_pd(c[2], inverse), halfOne), halfOne);
+        __m256d projects = _mm256_cmp_pd(c[3], zero, _CMP_GT_OQ);
+        projects =
+            _mm256_and_pd(projects, _mm256_cmp_pd(_mm256_and_pd(wx, magnitude), windowLimit, _CMP_LE_OQ));
+        projects =
+            _mm256_and_pd(projects, _mm256_cmp_pd(_mm256_and_pd(wy, magnitude), windowLimit, _CMP_LE_OQ));
+        projects = _mm256_and_pd(projects, _mm256_cmp_pd(_mm256_and_pd(wz, magnitude), largest, _CMP_LE_OQ));
+        const int projectBits = _mm256_movemask_pd(projects);
+
+        alignas(32) double out[7][4];
+        for (int r = 0; r < 4; ++r) _mm256_store_pd(out[r], c[r]);
+        _mm256_store_pd(out[4], wx);
+        _mm256_store_pd(out[5], wy);
+        _mm256_store_pd(out[6], wz);
+        for (int lane = 0; lane < 4; ++lane) {
+            const std::uint32_t i = done + static_cast<std::uint32_t>(lane);
+            clip[i] = {out[0][lane], out[1][lane], out[2][lane], out[3][lane]};
+            unsigned code = 0;
+            if (!((finiteBits >> lane) & 1)) {
+                code = broken;
+            } else {
+                code = ((nearBits >> lane) & 1) * nearPlane | ((leftBits >> lane) & 1) * leftPlane |
+                       ((rightBits >> lane) & 1) * rightPlane | ((bottomBits >> lane) & 1) * bottomPlane |
+                       ((topBits >> lane) & 1) * topPlane;
+                if (code == 0) {
+                    window[i] = {out[4][lane], out[5][lane], out[6][lane]};
+                    if (!((projectBits >> lane) & 1)) code = broken;
+                }
+            }
+            codes[i] = code;
+        }
+    }
+    return done;
 }
 
 } // namespace tilecull::detail

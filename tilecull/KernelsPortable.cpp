@@ -1,6 +1,8 @@
 // The portable path: one pixel at a time, with the same operations the vector path does per lane.
 #include "TileLoops.h"
 
+#include <cmath>
+
 namespace tilecull::detail {
 namespace {
 
@@ -56,6 +58,32 @@ void drawPortable(const TriangleSetup& triangle, const Target& target) {
 
 bool showsPortable(const TriangleSetup& triangle, const Target& target) {
     return showsInTiles<PortableOps>(triangle, target);
+}
+
+bool boxExtentPortable(const double* corner, const double (*axes)[4], BoxExtent& out) {
+    double c[4][8]; // x, y, z, w of each corner
+    for (int k = 0; k < 4; ++k) {
+        c[k][0] = corner[k];
+        c[k][1] = c[k][0] + axes[0][k];
+        c[k][2] = c[k][0] + axes[1][k];
+        c[k][3] = c[k][1] + axes[1][k];
+        for (int i = 0; i < 4; ++i) c[k][i + 4] = c[k][i] + axes[2][k];
+    }
+    for (int i = 0; i < 8; ++i) {
+        const double x = c[0][i], y = c[1][i], z = c[2][i], w = c[3][i];
+        if (!(w >= minimumW && z + w >= 0.0 && w <= clipLimit && std::fabs(x) <= clipLimit &&
+              std::fabs(y) <= clipLimit && std::fabs(z) <= clipLimit))
+            return false;
+    }
+    out = {1e300, 1e300, -1e300, -1e300, 1e300};
+    for (int i = 0; i < 8; ++i) {
+        const double inverse = 1.0 / c[3][i];
+        const double x = c[0][i] * inverse, y = c[1][i] * inverse, z = c[2][i] * inverse;
+        out.minX = x < out.minX ? x : out.minX, out.maxX = x > out.maxX ? x : out.maxX;
+        out.minY = y < out.minY ? y : out.minY, out.maxY = y > out.maxY ? y : out.maxY;
+        out.nearest = z < out.nearest ? z : out.nearest;
+    }
+    return true;
 }
 
 } // namespace tilecull::detail

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cassert>
+#include <chrono>
 #include <cmath>
 #include <condition_variable>
 #include <cstring>
@@ -27,6 +28,8 @@ namespace {
 constexpr int subpixel = 256;
 constexpr int half = subpixel / 2;
 constexpr double guardPixels = 1500.0;
+// Clipping leaves corners on the guard band up to rounding; anything farther is a broken matrix.
+constexpr double projectLimit = guardPixels + 8.0;
 // Relative room for the float evaluation of a depth plane across a triangle's tiles: about ten
 // roundings of at most 2^-24 each are made, this allows 32.
 constexpr double depthRoom = 1.0 / (1 << 19);
@@ -34,28 +37,10 @@ constexpr double depthRoom = 1.0 / (1 << 19);
 // one quad, its depth rounded farther by that much.
 constexpr double planeRoom = 1e-7;
 
-struct ClipVertex {
-    double x, y, z, w;
-};
-
-// Window position relative to the centre pixel's lower-left corner, in pixels; z is window depth.
-struct WindowVertex {
-    double x, y, z;
-};
-
 struct Viewport {
     int width = 0, height = 0, tilesX = 0, tilesY = 0;
     int originX = 0, originY = 0;      // the pixel whose lower-left corner is the snapping origin
     double guardX = 0.0, guardY = 0.0; // guard band in normalized device units
-};
-
-enum Plane : unsigned {
-    nearPlane = 1,
-    leftPlane = 2,
-    rightPlane = 4,
-    bottomPlane = 8,
-    topPlane = 16,
-    broken = 32
 };
 
 ClipVertex transform(const double* m, const float* p) {
@@ -63,10 +48,6 @@ ClipVertex transform(const double* m, const float* p) {
     return {m[0] * x + m[4] * y + m[8] * z + m[12], m[1] * x + m[5] * y + m[9] * z + m[13],
             m[2] * x + m[6] * y + m[10] * z + m[14], m[3] * x + m[7] * y + m[11] * z + m[15]};
 }
-
-// Clip coordinates beyond this cannot be clipped to the guard band within a pixel in double
-// precision; they are refused like non-finite ones.
-constexpr double clipLimit = 1e10;
 
 bool finite(const ClipVertex& v) {
     return std::fabs(v.x) <= clipLimit && std::fabs(v.y) <= clipLimit && std::fabs(v.z) <= clipLimit &&
@@ -121,9 +102,7 @@ bool project(const ClipVertex& c, const Viewport& vp, WindowVertex& out) {
     out.x = (c.x * inverse + 1.0) * 0.5 * vp.width - vp.originX;
     out.y = (c.y * inverse + 1.0) * 0.5 * vp.height - vp.originY;
     out.z = c.z * inverse * 0.5 + 0.5;
-    // Clipping leaves corners on the guard band up to rounding; anything farther is a broken matrix.
-    const double limit = guardPixels + 8.0;
-    return std::fabs(out.x) <= limit && std::fabs(out.y) <= limit && std::isfinite(out.z);
+    return std::fabs(out.x) <= projectLimit && std::fabs(out.y) <= projectLimit && std::isfinite(out.z);
 }
 
 // The float next to a finite f toward +infinity (up) or -infinity, without a library call.
@@ -169,20 +148,28 @@ enum class SetUp { drawn, nothing, notConvex };
 // The pixels a triangle, or a convex quad, can cover within `box`, as a setup for the tile walkers;
 // the depth plane is the first three corners'. `nothing` for back faces, polygons without area and
 // ones outside the box; `notConvex` for a quad that is not strictly convex and counter-clockwise.
-// `room` widens the depth's rounding (a quad's fourth corner off the plane).
+// `room` widens the depth's rounding (a quad's fourth corner off the plane). With `whole`, a pixel
+// is covered only when the unsnapped polygon holds all of it, and the depth holds for all of it.
 SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& box, Rounding rounding,
             TriangleSetup& t, int bandTileY0 = 0, int bandTileY1 = std::numeric_limits<int>::max(),
-            double extraRoom = 0.0) {
+            double extraRoom = 0.0, bool whole = false) {
     assert(n == 3 || n == 4);
     std::int64_t sx[4], sy[4];
     for (int i = 0; i < n; ++i) {
         sx[i] = nearestInteger(v[i].x * subpixel);
         sy[i] = nearestInteger(v[i].y * subpixel);
     }
-    bool anyLeft = false, anyRight = false;
+    // Edge i runs from corner i to the next; the turn at a corner is the cross product of the edges
+    // leaving it and the next, and a triangle turns the same way at every corner.
+    std::int64_t ex[4], ey[4];
     for (int i = 0; i < n; ++i) {
-        const int j = (i + 1) % n, k = (i + 2) % n;
-        const std::int64_t turn = (sx[j] - sx[i]) * (sy[k] - sy[i]) - (sx[k] - sx[i]) * (sy[j] - sy[i]);
+        const int j = i + 1 == n ? 0 : i + 1;
+        ex[i] = sx[j] - sx[i], ey[i] = sy[j] - sy[i];
+    }
+    bool anyLeft = false, anyRight = false;
+    for (int i = 0; i < (n == 3 ? 1 : n); ++i) {
+        const int j = i + 1 == n ? 0 : i + 1;
+        const std::int64_t turn = ex[i] * ey[j] - ex[j] * ey[i];
         anyLeft = anyLeft || turn > 0;
         anyRight = anyRight || turn <= 0;
     }
@@ -218,10 +205,12 @@ SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& bo
             t.edge[i] = 0, t.stepX[i] = 0, t.stepY[i] = 0, t.tileMaxOffset[i] = 0, t.tileMinOffset[i] = 0;
             continue;
         }
-        const int j = (i + 1) % n;
-        const std::int64_t dx = sx[j] - sx[i], dy = sy[j] - sy[i];
+        const std::int64_t dx = ex[i], dy = ey[i];
         const bool owns = dy < 0 || (dy == 0 && dx < 0);
-        t.edge[i] = dx * (cy - sy[i]) - dy * (cx - sx[i]) - (owns ? 0 : 1);
+        // A whole pixel: the edge must hold at the centre moved half a pixel and one subpixel (for
+        // the snapping) toward it in x and in y.
+        const std::int64_t wholeBias = whole ? (half + 1) * ((dx < 0 ? -dx : dx) + (dy < 0 ? -dy : dy)) : 0;
+        t.edge[i] = dx * (cy - sy[i]) - dy * (cx - sx[i]) - (owns ? 0 : 1) - wholeBias;
         t.stepX[i] = static_cast<std::int32_t>(-dy * subpixel);
         t.stepY[i] = static_cast<std::int32_t>(dx * subpixel);
         // With |dx|, |dy| under 3100 pixels these stay below 2^31.
@@ -252,8 +241,8 @@ SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& bo
     }
     const double spanX = (t.tileX1 - t.tileX0 + 1) * tileWidth,
                  spanY = (t.tileY1 - t.tileY0 + 1) * tileHeight;
-    const double room =
-        (std::fabs(z) + std::fabs(gx) * spanX + std::fabs(gy) * spanY) * depthRoom + extraRoom;
+    const double room = (std::fabs(z) + std::fabs(gx) * spanX + std::fabs(gy) * spanY) * depthRoom +
+                        extraRoom + (whole ? (std::fabs(gx) + std::fabs(gy)) * (0.5 + 1.0 / subpixel) : 0.0);
     t.depthStepX = static_cast<float>(gx);
     t.depthStepY = static_cast<float>(gy);
     t.depthTileX = t.depthStepX * tileWidth;
@@ -315,21 +304,38 @@ class Worker {
         return open.compare_exchange_strong(expected, 0, std::memory_order_acq_rel);
     }
 
+    // The next offer usually follows within a pass or two: watching for it a short while answers far
+    // sooner than a wake-up through the mutex, which on a busy machine tends to come after the caller
+    // has done the work itself. 0 when none came.
+    unsigned watchForOffer() {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(watchMicroseconds);
+        for (;;) {
+            const unsigned number = open.load(std::memory_order_acquire);
+            if (number != 0) return number;
+            if (std::chrono::steady_clock::now() >= until) return 0;
+            std::this_thread::yield();
+        }
+    }
+
     void loop() {
         unsigned seen = 0;
         for (;;) {
-            {
+            unsigned number = watchForOffer();
+            if (number == 0) {
                 std::unique_lock<std::mutex> lock(mutex);
                 wake.wait(lock, [&] { return quit || posted != seen; });
                 if (quit) return;
-                seen = posted;
+                number = posted;
             }
-            if (take(seen)) {
+            seen = number;
+            if (take(number)) {
                 job();
-                ran.store(seen, std::memory_order_release);
+                ran.store(number, std::memory_order_release);
             }
         }
     }
+
+    static constexpr int watchMicroseconds = 300;
 
     std::mutex mutex;
     std::condition_variable wake;
@@ -365,6 +371,7 @@ struct Culler::Impl {
     std::vector<std::uint8_t> fresh; // per tile: cleared, its pixels not yet written (they read as 1)
     Path path = Path::portable;
     int threads = 1;
+    Coverage coverage = Coverage::centres;
     Scratch scratch[2];
     mutable Scratch testScratch;
     std::vector<BoxRect> rects;
@@ -404,7 +411,21 @@ struct Culler::Impl {
         s.clip.resize(mesh.vertexCount);
         s.codes.resize(mesh.vertexCount);
         s.window.resize(mesh.vertexCount);
-        for (std::uint32_t i = 0; i < mesh.vertexCount; ++i) {
+        std::uint32_t i = 0;
+#ifdef TILECULL_HAS_AVX2_PATH
+        if (path == Path::avx2) {
+            const VertexFrame frame{vp.guardX,
+                                    vp.guardY,
+                                    static_cast<double>(vp.width),
+                                    static_cast<double>(vp.height),
+                                    static_cast<double>(vp.originX),
+                                    static_cast<double>(vp.originY),
+                                    projectLimit};
+            i = transformAvx2(m, mesh.positions, mesh.vertexCount, frame, s.clip.data(), s.codes.data(),
+                              s.window.data());
+        }
+#endif
+        for (; i < mesh.vertexCount; ++i) {
             s.clip[i] = transform(m, mesh.positions + 3 * static_cast<std::size_t>(i));
             s.codes[i] = outcode(s.clip[i], vp);
             if (s.codes[i] == 0 && !project(s.clip[i], vp, s.window[i])) s.codes[i] = broken;
@@ -433,11 +454,12 @@ struct Culler::Impl {
         if (f + 1 >= mesh.triangleCount) return false;
         const std::uint32_t* first = mesh.indices + 3 * static_cast<std::size_t>(f);
         const std::uint32_t* second = first + 3;
+        static constexpr int next[5] = {1, 2, 0, 1, 2};
         for (int i = 0; i < 3; ++i) {
-            const std::uint32_t p0 = first[i], p1 = first[(i + 1) % 3], p2 = first[(i + 2) % 3];
+            const std::uint32_t p0 = first[i], p1 = first[next[i]], p2 = first[next[i + 1]];
             for (int j = 0; j < 3; ++j) {
-                if (second[j] != p1 || second[(j + 1) % 3] != p0) continue;
-                const std::uint32_t q = second[(j + 2) % 3];
+                if (second[j] != p1 || second[next[j]] != p0) continue;
+                const std::uint32_t q = second[next[j + 1]];
                 if (q >= mesh.vertexCount || s.codes[q] != 0) return false;
                 quad[0] = s.window[p1], quad[1] = s.window[p2], quad[2] = s.window[p0], quad[3] = s.window[q];
                 // The first triangle's plane at q, against q's own depth.
@@ -482,13 +504,8 @@ struct Culler::Impl {
             }
             if (a & b & c) continue; // wholly outside one plane
             if ((a | b | c) == 0) {
-                if (facesAway(s.window[index[0]], s.window[index[1]], s.window[index[2]])) {
-                    // So does the other half of its side, when the pair makes a quad.
-                    WindowVertex quad[4];
-                    double off = 0.0;
-                    if (merge && quadAt(mesh, s, f, quad, off)) ++f;
-                    continue;
-                }
+                // The other half of its side, if any, is checked on its own: cheaper than matching it.
+                if (facesAway(s.window[index[0]], s.window[index[1]], s.window[index[2]])) continue;
                 WindowVertex quad[4];
                 double off = 0.0;
                 if (merge && quadAt(mesh, s, f, quad, off)) {
@@ -523,8 +540,8 @@ struct Culler::Impl {
         const PixelBox all = bufferPixels();
         const int bandTileY0 = box.y0 / tileHeight, bandTileY1 = box.y1 / tileHeight;
         const auto drawPolygon = [&](const WindowVertex* corners, int n, double room) {
-            const SetUp result =
-                setUp(corners, n, vp, all, Rounding::farther, t, bandTileY0, bandTileY1, room);
+            const SetUp result = setUp(corners, n, vp, all, Rounding::farther, t, bandTileY0, bandTileY1,
+                                       room, coverage == Coverage::wholePixels);
             if (result == SetUp::drawn) {
                 ++s.counters.trianglesDrawn;
                 draw(t);
@@ -546,32 +563,49 @@ struct Culler::Impl {
 
     // True when every pixel of `box` (within the buffer) holds a depth strictly nearer than `nearest`.
     bool hidden(const PixelBox& box, double nearest) const {
-        for (int ty = box.y0 / tileHeight; ty <= box.y1 / tileHeight; ++ty)
-            for (int tx = box.x0 / tileWidth; tx <= box.x1 / tileWidth; ++tx) {
-                const int index = ty * vp.tilesX + tx;
-                if (tileMax[index] < nearest) continue;
+        assert(box.x0 >= 0 && box.y0 >= 0);
+        // For a float, being below the double `nearest` is being below it rounded up to a float.
+        constexpr double largest = std::numeric_limits<float>::max();
+        const float limit = nearest > largest    ? std::numeric_limits<float>::infinity()
+                            : nearest < -largest ? -std::numeric_limits<float>::infinity()
+                                                 : roundedUp(nearest);
+        const int tx0 = box.x0 / tileWidth, tx1 = box.x1 / tileWidth;
+        const int ty0 = box.y0 / tileHeight, ty1 = box.y1 / tileHeight;
+        for (int ty = ty0; ty <= ty1; ++ty) {
+            const float* maxima = tileMax.data() + ty * vp.tilesX;
+            for (int tx = tx0; tx <= tx1; ++tx) {
+                if (maxima[tx] < limit) continue;
                 // The tile as a whole does not hide it: its pixels within the rectangle might.
-                const float* tile = tilePixelsAt(index);
+                const float* tile = tilePixelsAt(ty * vp.tilesX + tx);
                 const int x0 = std::max(box.x0 - tx * tileWidth, 0),
                           x1 = std::min(box.x1 - tx * tileWidth, tileWidth - 1);
                 const int y0 = std::max(box.y0 - ty * tileHeight, 0),
                           y1 = std::min(box.y1 - ty * tileHeight, tileHeight - 1);
                 for (int y = y0; y <= y1; ++y)
                     for (int x = x0; x <= x1; ++x)
-                        if (!(tile[y * tileWidth + x] < nearest)) return false;
+                        if (!(tile[y * tileWidth + x] < limit)) return false;
             }
+        }
         return true;
+    }
+
+    // The last pixel a maximum in (0, infinity) reaches into, within [first, side - 1].
+    static int lastPixel(double max, int side, int first) {
+        if (!(max < side)) return side - 1;
+        const int whole = static_cast<int>(max);
+        return std::max(static_cast<double>(whole) == max ? whole - 1 : whole, first);
     }
 
     // The pixels a window rectangle meets within the viewport; a maximum on a pixel boundary does not
     // reach into the next pixel. False when it misses the viewport.
     bool rectPixels(double minX, double minY, double maxX, double maxY, PixelBox& box) const {
         if (!(maxX > 0.0 && maxY > 0.0 && minX < vp.width && minY < vp.height)) return false;
-        const double x0 = std::max(std::floor(minX), 0.0), y0 = std::max(std::floor(minY), 0.0);
-        box.x0 = static_cast<int>(x0);
-        box.y0 = static_cast<int>(y0);
-        box.x1 = static_cast<int>(std::min(std::max(std::ceil(maxX) - 1.0, x0), vp.width - 1.0));
-        box.y1 = static_cast<int>(std::min(std::max(std::ceil(maxY) - 1.0, y0), vp.height - 1.0));
+        // Within (0, side) truncation is the floor, and one less than the ceiling is the truncation
+        // less one when the value is a whole number.
+        box.x0 = minX > 0.0 ? static_cast<int>(minX) : 0;
+        box.y0 = minY > 0.0 ? static_cast<int>(minY) : 0;
+        box.x1 = lastPixel(maxX, vp.width, box.x0);
+        box.y1 = lastPixel(maxY, vp.height, box.y0);
         return true;
     }
 
@@ -587,35 +621,28 @@ struct Culler::Impl {
         BoxRect r;
         // Corners by the transform's linearity: the minimum corner plus edge vectors along each axis.
         const ClipVertex base = transform(m, boxMin);
+        const double corner[4] = {base.x, base.y, base.z, base.w};
         const double ex = static_cast<double>(boxMax[0]) - boxMin[0],
                      ey = static_cast<double>(boxMax[1]) - boxMin[1],
                      ez = static_cast<double>(boxMax[2]) - boxMin[2];
-        const ClipVertex axes[3] = {{m[0] * ex, m[1] * ex, m[2] * ex, m[3] * ex},
-                                    {m[4] * ey, m[5] * ey, m[6] * ey, m[7] * ey},
-                                    {m[8] * ez, m[9] * ez, m[10] * ez, m[11] * ez}};
-        const auto plus = [](const ClipVertex& a, const ClipVertex& b) {
-            return ClipVertex{a.x + b.x, a.y + b.y, a.z + b.z, a.w + b.w};
-        };
-        ClipVertex c[8];
-        c[0] = base, c[1] = plus(base, axes[0]), c[2] = plus(base, axes[1]), c[3] = plus(c[1], axes[1]);
-        for (int i = 0; i < 4; ++i) c[i + 4] = plus(c[i], axes[2]);
-        bool inFront = true;
-        for (const ClipVertex& v : c) inFront = inFront && v.w > 0.0 && v.z + v.w >= 0.0 && finite(v);
+        const double axes[3][4] = {{m[0] * ex, m[1] * ex, m[2] * ex, m[3] * ex},
+                                   {m[4] * ey, m[5] * ey, m[6] * ey, m[7] * ey},
+                                   {m[8] * ez, m[9] * ez, m[10] * ez, m[11] * ez}};
+        BoxExtent e;
+#ifdef TILECULL_HAS_AVX2_PATH
+        const bool inFront =
+            path == Path::avx2 ? boxExtentAvx2(corner, axes, e) : boxExtentPortable(corner, axes, e);
+#else
+        const bool inFront = boxExtentPortable(corner, axes, e);
+#endif
         if (!inFront) {
             r.crossesNear = true;
             return r;
         }
-        double minX = 1e300, minY = 1e300, maxX = -1e300, maxY = -1e300, nearest = 1e300;
-        for (const ClipVertex& v : c) {
-            const double inverse = 1.0 / v.w;
-            const double x = v.x * inverse, y = v.y * inverse, z = v.z * inverse;
-            minX = std::min(minX, x), maxX = std::max(maxX, x);
-            minY = std::min(minY, y), maxY = std::max(maxY, y);
-            nearest = std::min(nearest, z);
-        }
-        r.nearest = nearest * 0.5 + 0.5;
+        r.nearest = e.nearest * 0.5 + 0.5;
         const double w = vp.width * 0.5, h = vp.height * 0.5;
-        if (!rectPixels((minX + 1.0) * w, (minY + 1.0) * h, (maxX + 1.0) * w, (maxY + 1.0) * h, r.pixels))
+        if (!rectPixels((e.minX + 1.0) * w, (e.minY + 1.0) * h, (e.maxX + 1.0) * w, (e.maxY + 1.0) * h,
+                        r.pixels))
             r.state = Visibility::outsideView;
         return r;
     }
@@ -705,6 +732,10 @@ void Culler::setThreads(int count) {
 }
 
 int Culler::threads() const { return impl->threads; }
+
+void Culler::setCoverage(Coverage coverage) { impl->coverage = coverage; }
+
+Coverage Culler::coverage() const { return impl->coverage; }
 
 namespace {
 

@@ -52,6 +52,13 @@ enum class Visibility {
     outsideView, // wholly outside the viewport
 };
 
+// Which pixels a drawn triangle covers. centres: those whose centre it holds, as a depth test at the
+// buffer's resolution. wholePixels: only those it holds wholly, each at the triangle's farthest
+// depth within it; then no occludee is hidden that a depth test at any finer resolution would show
+// (one seen through a gap narrower than a pixel, say), at the price of the pixels along every
+// triangle's edges.
+enum class Coverage { centres, wholePixels };
+
 // The code that rasterizes and tests tiles. Both make exactly the same decisions.
 enum class Path { portable, avx2 };
 
@@ -89,6 +96,10 @@ class Culler {
     // drawn by a thread the culler owns.
     void setThreads(int count);
     int threads() const;
+
+    // How later draws cover pixels; centres by default.
+    void setCoverage(Coverage coverage);
+    Coverage coverage() const;
 
     // Draws the front faces of one mesh.
     void renderTriangles(const Mesh& mesh, const float* worldToClip);

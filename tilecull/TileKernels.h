@@ -50,10 +50,60 @@ void drawPortable(const TriangleSetup& triangle, const Target& target);
 // True when a covered pixel centre has the triangle at or in front of the stored depth.
 bool showsPortable(const TriangleSetup& triangle, const Target& target);
 
+struct ClipVertex {
+    double x, y, z, w;
+};
+
+// Window position relative to the snapping origin's pixel corner, in pixels; z is window depth.
+struct WindowVertex {
+    double x, y, z;
+};
+
+// Outcode bits: the clip planes (the side ones at the guard band) a vertex lies outside of, or
+// broken: not finite, beyond clipLimit, or inside all of them but not projectable within the band.
+enum Plane : unsigned {
+    nearPlane = 1,
+    leftPlane = 2,
+    rightPlane = 4,
+    bottomPlane = 8,
+    topPlane = 16,
+    broken = 32
+};
+
+// What projecting a vertex needs of the viewport.
+struct VertexFrame {
+    double guardX, guardY;   // guard band in normalized device units
+    double width, height;    // viewport in pixels
+    double originX, originY; // the snapping origin's pixel
+    double limit;            // largest window distance from the origin a projected vertex may have
+};
+
+// A box's eight corners in clip space, given as the minimum corner and the change along each of the
+// box's axes (corner i adds axis k when bit k of i is set), and their extent in normalized device
+// coordinates. Both paths form the corners and quotients with the same operations, and the extent is
+// an exact minimum and maximum, so they agree bit for bit (up to the sign of a zero).
+struct BoxExtent {
+    double minX, minY, maxX, maxY, nearest; // nearest: the smallest z / w
+};
+// Corners closer to w = 0 than this are treated as reaching in front of the near plane.
+constexpr double minimumW = 1e-30;
+// Clip coordinates beyond this are refused like non-finite ones.
+constexpr double clipLimit = 1e10;
+// False when a corner is not finite, beyond clipLimit, or not strictly in front of the eye and behind
+// the near plane (w >= minimumW, z + w >= 0); `out` is then unset.
+bool boxExtentPortable(const double* corner, const double (*axes)[4], BoxExtent& out);
+
 #if defined(__x86_64__) || defined(__i386__)
 #define TILECULL_HAS_AVX2_PATH 1
 void drawAvx2(const TriangleSetup& triangle, const Target& target);
 bool showsAvx2(const TriangleSetup& triangle, const Target& target);
+bool boxExtentAvx2(const double* corner, const double (*axes)[4], BoxExtent& out);
+// Transforms the vertices in whole groups of four by m (column-major doubles), giving each its clip
+// position, outcode and, where the outcode is 0, window position, with the same operations as the
+// one-at-a-time code; returns how many it did (count rounded down to a multiple of 4).
+std::uint32_t transformAvx2(const double* m, const float* positions, std::uint32_t count,
+                            const VertexFrame& frame, ClipVertex* clip, unsigned* codes,
+                            WindowVertex* window);
 #endif
 
 } // namespace tilecull::detail

@@ -122,7 +122,7 @@ Matrix randomCamera(std::mt19937& random, int width, int height) {
 }
 
 // Catches a vector path that rounds, masks or reduces differently from the portable one: random
-// triangles and views at every side draw the same bits and give the same answers.
+// triangles and views at every side draw the same bits, and boxes and triangles get the same answers.
 TEST(TileCull, BothPathsMakeTheSameDecisions) {
     if (Culler::fastestPath() == tilecull::Path::portable) GTEST_SKIP() << "no vector path on this processor";
     std::mt19937 random(7);
@@ -130,6 +130,9 @@ TEST(TileCull, BothPathsMakeTheSameDecisions) {
     for (const auto& size : sizes)
         for (int round = 0; round < 6; ++round) {
             const Triangles occluders = randomTriangles(random, 60, 12.0f);
+            // Some reach behind the eye (5 units out), through the near plane and past the guard band.
+            Triangles crossing = randomTriangles(random, 10, 12.0f);
+            for (std::size_t i = 2; i < crossing.positions.size(); i += 3) crossing.positions[i] += 5.5f;
             const Matrix m = randomCamera(random, size[0], size[1]);
             Culler portable, vector;
             for (Culler* c : {&portable, &vector}) ASSERT_TRUE(c->resize(size[0], size[1]));
@@ -138,6 +141,7 @@ TEST(TileCull, BothPathsMakeTheSameDecisions) {
             const Box box({0.0f, 0.0f, -20.0f}, 4.0f); // its sides' halves drawn as quads
             for (Culler* c : {&portable, &vector}) {
                 c->renderTriangles(occluders.mesh(), m.data());
+                c->renderTriangles(crossing.mesh(), m.data());
                 c->renderTriangles(box.mesh(), m.data());
             }
             const std::vector<float> a = depthOf(portable), b = depthOf(vector);
@@ -163,6 +167,19 @@ TEST(TileCull, BothPathsMakeTheSameDecisions) {
                           flatVector.testTriangles(occludee.mesh(), w.data()))
                     << "tie " << k;
             }
+            // Boxes of every size and depth, some reaching past the viewport or the near plane.
+            std::uniform_real_distribution<float> place(-14.0f, 14.0f), reach(0.0f, 6.0f),
+                depth(-40.0f, 6.0f);
+            int hiddenBoxes = 0;
+            for (int i = 0; i < 200; ++i) {
+                const float low[3] = {place(random), place(random), depth(random)};
+                const float high[3] = {low[0] + reach(random), low[1] + reach(random),
+                                       low[2] + reach(random)};
+                const Visibility p = portable.testBox(low, high, m.data());
+                ASSERT_EQ(p, vector.testBox(low, high, m.data())) << size[0] << " box " << i;
+                hiddenBoxes += p == Visibility::occluded;
+            }
+            EXPECT_GT(hiddenBoxes, 0);
             for (int i = 0; i < 40; ++i) {
                 const Triangles occludee = randomTriangles(random, 2, 12.0f);
                 const Visibility p = portable.testTriangles(occludee.mesh(), m.data());
@@ -185,54 +202,97 @@ std::array<double, 3> windowOf(const Matrix& m, const std::array<float, 3>& p, i
 
 // Catches stored depths nearer than the truth (a plane rounded the wrong way, float error not
 // allowed for, a wrong gradient) and coverage off by more than the snapping: one random triangle at
-// a time against its exact plane at every pixel centre.
+// a time against its exact plane at every pixel centre or, covering whole pixels, at every corner.
 TEST(TileCull, StoredDepthsAreNeverNearerThanTheTrueDepth) {
     std::mt19937 random(11);
     std::uniform_real_distribution<float> xy(-6.0f, 6.0f), z(-60.0f, -2.0f);
-    int checked = 0;
-    for (const int side : {64, 256, 640}) {
-        Culler culler;
-        ASSERT_TRUE(culler.resize(side, side));
-        const Matrix m = multiply(frustum(-0.3, 0.3, -0.3, 0.3, 1.0, 2000.0), view(0.1, -0.05, 0.0));
-        for (int round = 0; round < 150; ++round) {
-            Triangles t;
-            t.add({xy(random), xy(random), z(random)}, {xy(random), xy(random), z(random)},
-                  {xy(random), xy(random), z(random)});
-            std::array<double, 3> w[3];
-            for (int i = 0; i < 3; ++i)
-                w[i] = windowOf(m, {t.positions[3 * i], t.positions[3 * i + 1], t.positions[3 * i + 2]}, side,
-                                side);
-            const double area =
-                (w[1][0] - w[0][0]) * (w[2][1] - w[0][1]) - (w[2][0] - w[0][0]) * (w[1][1] - w[0][1]);
-            if (area < 1.0) continue; // back faces and slivers
-            culler.clear();
-            culler.renderTriangles(t.mesh(), m.data());
-            const std::vector<float> depth = depthOf(culler);
-            for (int y = 0; y < side; ++y)
-                for (int x = 0; x < side; ++x) {
-                    const double px = x + 0.5, py = y + 0.5;
-                    double b[3], inside = 1e9;
-                    for (int i = 0; i < 3; ++i) {
-                        const auto &p = w[(i + 1) % 3], &q = w[(i + 2) % 3];
-                        const double edge = (q[0] - p[0]) * (py - p[1]) - (q[1] - p[1]) * (px - p[0]);
-                        b[i] = edge / area;
-                        inside = std::min(inside, edge / std::hypot(q[0] - p[0], q[1] - p[1]));
+    for (const tilecull::Coverage coverage : {tilecull::Coverage::centres, tilecull::Coverage::wholePixels}) {
+        const bool whole = coverage == tilecull::Coverage::wholePixels;
+        // Where a pixel is judged: its centre, or its corners.
+        const std::vector<std::array<double, 2>> points =
+            whole ? std::vector<std::array<double, 2>>{{0, 0}, {1, 0}, {0, 1}, {1, 1}}
+                  : std::vector<std::array<double, 2>>{{0.5, 0.5}};
+        int checked = 0;
+        for (const int side : {64, 256, 640}) {
+            Culler culler;
+            ASSERT_TRUE(culler.resize(side, side));
+            culler.setCoverage(coverage);
+            const Matrix m = multiply(frustum(-0.3, 0.3, -0.3, 0.3, 1.0, 2000.0), view(0.1, -0.05, 0.0));
+            for (int round = 0; round < 150; ++round) {
+                Triangles t;
+                t.add({xy(random), xy(random), z(random)}, {xy(random), xy(random), z(random)},
+                      {xy(random), xy(random), z(random)});
+                std::array<double, 3> w[3];
+                for (int i = 0; i < 3; ++i)
+                    w[i] = windowOf(m, {t.positions[3 * i], t.positions[3 * i + 1], t.positions[3 * i + 2]},
+                                    side, side);
+                const double area =
+                    (w[1][0] - w[0][0]) * (w[2][1] - w[0][1]) - (w[2][0] - w[0][0]) * (w[1][1] - w[0][1]);
+                if (area < 1.0) continue; // back faces and slivers
+                culler.clear();
+                culler.renderTriangles(t.mesh(), m.data());
+                const std::vector<float> depth = depthOf(culler);
+                for (int y = 0; y < side; ++y)
+                    for (int x = 0; x < side; ++x) {
+                        double inside = 1e9, truth = -1e9;
+                        for (const auto& point : points) {
+                            const double px = x + point[0], py = y + point[1];
+                            double b[3];
+                            for (int i = 0; i < 3; ++i) {
+                                const auto &p = w[(i + 1) % 3], &q = w[(i + 2) % 3];
+                                const double edge = (q[0] - p[0]) * (py - p[1]) - (q[1] - p[1]) * (px - p[0]);
+                                b[i] = edge / area;
+                                inside = std::min(inside, edge / std::hypot(q[0] - p[0], q[1] - p[1]));
+                            }
+                            truth = std::max(truth, b[0] * w[0][2] + b[1] * w[1][2] + b[2] * w[2][2]);
+                        }
+                        const float stored = depth[static_cast<std::size_t>(y * side + x)];
+                        // Whole pixels promise no more than soundness: a clipped triangle, drawn as
+                        // a fan, leaves the pixels along the fan's inner edges out.
+                        if (inside > 0.2 && !whole) {
+                            ASSERT_LT(stored, 1.0f) << "uncovered inside at " << x << ", " << y;
+                        }
+                        // Whole pixels: no part may lie outside at all.
+                        if (inside < (whole ? 0.0 : -0.2)) {
+                            ASSERT_EQ(stored, 1.0f) << "covered outside at " << x << ", " << y;
+                        }
+                        if (stored == 1.0f) continue;
+                        ASSERT_GE(static_cast<double>(stored), truth) << side << ": " << x << ", " << y;
+                        ++checked;
                     }
-                    const float stored = depth[static_cast<std::size_t>(y * side + x)];
-                    if (inside > 0.2) {
-                        ASSERT_LT(stored, 1.0f) << "uncovered inside at " << x << ", " << y;
-                    }
-                    if (inside < -0.2) {
-                        ASSERT_EQ(stored, 1.0f) << "covered outside at " << x << ", " << y;
-                    }
-                    if (stored == 1.0f) continue;
-                    const double truth = b[0] * w[0][2] + b[1] * w[1][2] + b[2] * w[2][2];
-                    ASSERT_GE(static_cast<double>(stored), truth) << side << ": " << x << ", " << y;
-                    ++checked;
-                }
+            }
         }
+        EXPECT_GT(checked, whole ? 50000 : 100000);
     }
-    EXPECT_GT(checked, 100000);
+}
+
+// Catches whole-pixel coverage that still hides what shows through a gap narrower than a pixel,
+// and centre coverage that loses the gap's pixel: two walls leave the gap x in [10.6, 10.8] open
+// inside pixel 10, whose centre the left wall covers.
+TEST(TileCull, WholePixelCoverageKeepsGapsNarrowerThanAPixelOpen) {
+    const Matrix w = windowMatrix(64, 64);
+    // Each wall a quad of two triangles sharing their diagonal's corners.
+    std::vector<float> positions;
+    std::vector<std::uint32_t> indices;
+    for (const auto& span : {std::array<float, 2>{-2.0f, 10.6f}, std::array<float, 2>{10.8f, 70.0f}}) {
+        const auto first = static_cast<std::uint32_t>(positions.size() / 3);
+        positions.insert(positions.end(), {span[0], -2, 0, span[1], -2, 0, span[1], 70, 0, span[0], 70, 0});
+        indices.insert(indices.end(), {first, first + 1, first + 2, first, first + 2, first + 3});
+    }
+    const Mesh walls{positions.data(), 8, indices.data(), 4};
+    const struct {
+        tilecull::Coverage coverage;
+        Visibility gap, wall; // behind the gap; behind the middle of the right wall
+    } cases[] = {{tilecull::Coverage::centres, Visibility::occluded, Visibility::occluded},
+                 {tilecull::Coverage::wholePixels, Visibility::visible, Visibility::occluded}};
+    for (const auto& c : cases) {
+        Culler culler;
+        ASSERT_TRUE(culler.resize(64, 64));
+        culler.setCoverage(c.coverage);
+        culler.renderTriangles(walls, w.data());
+        EXPECT_EQ(culler.testRect(10.62f, 20.0f, 10.78f, 30.0f, 0.9f), c.gap);
+        EXPECT_EQ(culler.testRect(30.0f, 20.0f, 40.0f, 30.0f, 0.9f), c.wall);
+    }
 }
 
 // Catches face pairs drawn as a wrong quad (corners out of order, a pair across a corner of the box,

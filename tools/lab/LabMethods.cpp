@@ -1,12 +1,12 @@
 #include "LabMethods.h"
 
+#include "app/Cameras.h"
+#include "culling/OcclusionMap.h"
 #include "methods/CpuDepth.h"
 #include "methods/GpuHiz.h"
 #include "methods/Hom.h"
 #include "methods/HomConservative.h"
 #include "methods/OcclusionQuery.h"
-#include "app/Cameras.h"
-#include "culling/OcclusionMap.h"
 
 #include <algorithm>
 
@@ -24,7 +24,8 @@ std::vector<std::string> names(const std::vector<CpuDepthConfig>& configs) {
     std::vector<std::string> out;
     for (const CpuDepthConfig& c : configs)
         out.push_back(std::to_string(c.side) + (c.triangles ? "-triangles" : "") +
-                      (c.threads > 1 ? "-" + std::to_string(c.threads) + "-threads" : ""));
+                      (c.threads > 1 ? "-" + std::to_string(c.threads) + "-threads" : "") +
+                      (c.wholePixels ? "-whole-pixels" : ""));
     return out;
 }
 
@@ -36,9 +37,10 @@ std::vector<std::string> names(const std::vector<int>& values) {
 
 // Buffers and GL objects the passes keep between calls, one set per configuration; they live as
 // long as the process and its one GL context.
-HomConservativeState homConservative[7];
-GpuHizState gpuHiz[2];
-CpuDepthState cpuDepth[8];
+// Sized from the configuration lists, so that a configuration added there has its own.
+std::vector<HomConservativeState> homConservative(homThresholds.size());
+std::vector<GpuHizState> gpuHiz(gpuHizSides.size());
+std::vector<CpuDepthState> cpuDepth(cpuDepthConfigs.size());
 QueryState stopAndWait;
 
 struct FrameHistory {
@@ -63,7 +65,9 @@ CullOutcome queriesOneFrameLate(const MethodCall& c) {
     return runPreviousFrameQueries(*c.scene, c.view, h.state);
 }
 
-CullOutcome hom(const MethodCall& c, std::size_t i) { return runHom(*c.scene, c.view, homThresholds[i], c.pictures); }
+CullOutcome hom(const MethodCall& c, std::size_t i) {
+    return runHom(*c.scene, c.view, homThresholds[i], c.pictures);
+}
 
 CullOutcome gpuHizPass(const MethodCall& c, std::size_t i) {
     return runGpuHiz(*c.scene, c.view, gpuHizSides[i], gpuHiz[i], c.pictures);
@@ -100,10 +104,23 @@ const std::vector<CullingMethod>& cullingMethods() {
         // name, configurations, default, exact ones, exact at 64 x 64, map counters, pass, map agreement
         {"hom", names(homThresholds), 0, {}, {}, true, hom, {}},
         {"hom-conservative", names(homThresholds), 0, {}, {"255"}, true, homConservativePass, {}},
-        {"cpu-depth", names(cpuDepthConfigs), 3, {"640", "640-triangles", "640-2-threads"}, {}, false, cpuDepthPass,
+        {"cpu-depth",
+         names(cpuDepthConfigs),
+         3,
+         {"640", "640-triangles", "640-2-threads"},
+         {},
+         false,
+         cpuDepthPass,
          cpuDepthAgreement},
         {"gpu-hiz", names(gpuHizSides), 0, {"640"}, {}, false, gpuHizPass, {}},
-        {"occlusion-query", {"stop-and-wait", "previous-frame"}, 0, {"stop-and-wait"}, {}, false, queries, {}},
+        {"occlusion-query",
+         {"stop-and-wait", "previous-frame"},
+         0,
+         {"stop-and-wait"},
+         {},
+         false,
+         queries,
+         {}},
     };
     return methods;
 }

@@ -213,7 +213,8 @@ SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& me
     const bool buffers = static_cast<bool>(plan.bufferTruths);
     IdScene idScene = buffers ? IdScene{} : makeIdScene(sceneObjects);
     std::vector<SceneObject> painted = buffers ? std::vector<SceneObject>{} : sceneObjects;
-    const CullScene scene{&sceneObjects, &occluderIndices, &occludeeIndices};
+    // The scene stays as it is for the whole sweep.
+    const CullScene scene{&sceneObjects, &occluderIndices, &occludeeIndices, newSceneGeneration()};
     const Frustum frustum = plan.frustum;
     const std::size_t occludees = occludeeIndices.size();
 

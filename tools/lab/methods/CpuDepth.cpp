@@ -78,6 +78,9 @@ bool unchanged(const CullScene& scene, const CpuDepthState& state) {
 // The one place that reads the lab's scene: occluder meshes with their boxes, occludee meshes and
 // boxes, all as float arrays in world space, kept while the scene stays the same.
 void gather(const CullScene& scene, CpuDepthState& state) {
+    if (scene.generation != 0 && scene.generation == state.sourceGeneration) return;
+    // Whatever happens below leaves the arrays current for this scene.
+    state.sourceGeneration = scene.generation;
     if (unchanged(scene, state)) return;
     const std::vector<SceneObject>& objects = *scene.objects;
     state.sourceLists = *scene.occluders;
@@ -137,6 +140,7 @@ CullOutcome runCpuDepth(const CullScene& scene, const CullView& view, const CpuD
         culler.resize(config.side, config.side);
     culler.clear();
     culler.setThreads(config.threads);
+    culler.setCoverage(config.wholePixels ? tilecull::Coverage::wholePixels : tilecull::Coverage::centres);
     culler.renderOccluders(state.occluders.data(), state.occluders.size(), clip.data());
     const Clock::time_point rendered = Clock::now();
     for (std::size_t i = 0; i < state.occludees.size(); ++i) {

@@ -16,8 +16,10 @@
 
 struct CpuDepthConfig {
     int side = 256;
-    bool triangles = false; // occludees by their front faces where the rectangle shows
-    int threads = 1;        // 2: the buffer drawn in two bands at once
+    bool triangles = false;   // occludees by their front faces where the rectangle shows
+    int threads = 1;          // 2: the buffer drawn in two bands at once
+    bool wholePixels = false; // occluders cover only the pixels they hold wholly: no false culls
+                              // through gaps narrower than a pixel
 };
 
 // The buffers a pass reuses: after the first pass, later ones allocate only the outcome.
@@ -29,7 +31,10 @@ struct CpuDepthState {
     std::vector<tilecull::Mesh> occludees;
     std::vector<float> occludeeBoxes; // min x y z, max x y z per occludee
     std::vector<float> depth;         // the buffer read out for the pictures
-    // What the arrays were gathered from: while the scene holds the same, they are kept.
+    // What the arrays were gathered from: while the scene holds the same, they are kept. A scene
+    // with the generation they were last found current for is taken as the same without a look.
+    std::uint64_t sourceGeneration = 0;
+    // The contents compared otherwise:
     std::vector<std::uint32_t> sourceLists; // occluder indices, then occludee indices
     std::vector<Geometry::Vector> sourceVertices;
     std::vector<std::uint32_t> sourceFaces;

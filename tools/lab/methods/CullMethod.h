@@ -14,14 +14,20 @@
 #include <vector>
 
 struct CullScene {
-    const std::vector<SceneObject>* objects = nullptr;   // world-space vertices (after applyTransform)
+    const std::vector<SceneObject>* objects = nullptr;     // world-space vertices (after applyTransform)
     const std::vector<std::uint32_t>* occluders = nullptr; // indices into objects
     const std::vector<std::uint32_t>* occludees = nullptr; // indices into objects
+    // Nonzero: a number from newSceneGeneration, promising that every scene passed with it holds the
+    // same objects and lists, so a method may keep what it derived from them. 0: no promise.
+    std::uint64_t generation = 0;
 };
 
+// A generation no scene has had before in this process.
+std::uint64_t newSceneGeneration();
+
 struct CullView {
-    OrbitCamera camera;           // the camera the pass culls for (the viewer's fake camera)
-    Frustum frustum{};            // the window's projection: frustumFor(640, 640) in the lab
+    OrbitCamera camera; // the camera the pass culls for (the viewer's fake camera)
+    Frustum frustum{};  // the window's projection: frustumFor(640, 640) in the lab
 };
 
 // One timed stage of a culling pass: wall-clock seconds, with glFinish on both sides of GL work.
@@ -38,10 +44,10 @@ struct BufferPicture {
 };
 
 struct CullOutcome {
-    std::vector<bool> culled;        // per occludee, in the order of CullScene::occludees
-    std::vector<StageCost> stages;   // in the order the pass runs them
-    std::uint32_t passedHom = 0;     // hom methods: occludees the map reported covered
-    std::uint32_t passedDeb = 0;     // hom methods: of those, culled by the depth buffer
+    std::vector<bool> culled;            // per occludee, in the order of CullScene::occludees
+    std::vector<StageCost> stages;       // in the order the pass runs them
+    std::uint32_t passedHom = 0;         // hom methods: occludees the map reported covered
+    std::uint32_t passedDeb = 0;         // hom methods: of those, culled by the depth buffer
     std::vector<BufferPicture> pictures; // filled only when the caller asks for them
 };
 

@@ -117,4 +117,29 @@ TEST(CpuDepth, AMovedOccluderIsGatheredAgain) {
     EXPECT_FALSE(runCpuDepth(scene.scene(), lookingDownMinusZ(), {64, false, 1}, state, false).culled[0]);
 }
 
+// Catches a pass that trusts a generation it was not gathered for: a scene that changes comes back
+// with a new generation, or with none, and must be gathered again either way; one that keeps its
+// generation is taken as it was.
+TEST(CpuDepth, AChangedSceneUnderANewGenerationOrNoneIsGatheredAgain) {
+    for (const bool named : {true, false}) {
+        HandScene hand = namedScene("in front");
+        CullScene scene = hand.scene();
+        CpuDepthState state;
+        scene.generation = newSceneGeneration();
+        EXPECT_TRUE(runCpuDepth(scene, lookingDownMinusZ(), {64, false, 1}, state, false).culled[0]);
+        for (Geometry::Vector& v : hand.objects[hand.occluders[0]].vertices) v.x += 40.0;
+        scene.generation = named ? newSceneGeneration() : 0;
+        EXPECT_FALSE(runCpuDepth(scene, lookingDownMinusZ(), {64, false, 1}, state, false).culled[0])
+            << named;
+        // Same generation: the promise holds, the arrays stay and the stale answer shows it.
+        const std::uint64_t kept = scene.generation;
+        for (Geometry::Vector& v : hand.objects[hand.occluders[0]].vertices) v.x -= 40.0;
+        if (kept != 0) {
+            EXPECT_FALSE(runCpuDepth(scene, lookingDownMinusZ(), {64, false, 1}, state, false).culled[0]);
+        }
+        scene.generation = newSceneGeneration();
+        EXPECT_TRUE(runCpuDepth(scene, lookingDownMinusZ(), {64, false, 1}, state, false).culled[0]);
+    }
+}
+
 } // namespace
