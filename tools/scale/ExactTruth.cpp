@@ -111,8 +111,8 @@ ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& vi
         for (float& d : target.occluderDepth) d = std::min(1.0f, d + margin);
         buildMaxPyramid(target.occluderDepth.data(), side, target.pyramid);
         target.boxHidden.assign(gpu.objectCount, false);
-        cullThroughHierarchy(*boxes->hierarchy, *boxes->boxes, target.pyramid, viewProjection(view),
-                             target.boxHidden);
+        cullThroughHierarchy(*boxes->hierarchy, *boxes->boxes, pyramidRectTest(target.pyramid),
+                             viewProjection(view), target.boxHidden);
         target.drawn.clear();
         if (inView) {
             for (std::uint32_t i : *inView)
