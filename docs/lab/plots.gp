@@ -1,30 +1,30 @@
 $pareto << EOD
-0 "255" 2.3318 0.61426 82.739
-0 "240" 2.1163 2.199 88.774
-0 "200" 2.0209 6.2972 92.974
-0 "150" 2.0269 6.3324 95.65
-0 "100" 2.0277 6.36 97.62
-0 "50" 2.0138 7.1231 99.545
-0 "0" 2.0044 7.255 100
-1 "255" 1.4223 0.33097 38.156
-1 "240" 1.3829 0.4002 38.204
-1 "200" 1.4124 1.8139 39.095
-1 "150" 1.401 2.8609 39.483
-1 "100" 1.4036 3.2305 39.845
-1 "50" 1.3926 3.4166 39.941
-1 "0" 1.3775 3.5596 40.028
-2 "64" 0.39803 0.94064 95.434
-2 "128" 0.42274 0.41348 95.727
-2 "256" 0.51928 0.028637 95.628
-2 "640" 0.96293 0 95.393
-2 "256-triangles" 0.66569 0.35489 99.726
-2 "640-triangles" 1.162 0 100
-2 "256-2-threads" 0.53498 0.028637 95.628
-2 "640-2-threads" 0.88836 0 95.393
-3 "640" 10.399 0 65.228
-3 "160" 2.8623 0.14476 68.672
-4 "stop-and-wait" 30.318 0 100
-4 "previous-frame" 30.197 4.1409 82.667
+0 "255" 2.3027 0.61426 82.739
+0 "240" 2.1347 2.199 88.774
+0 "200" 2.0731 6.2972 92.974
+0 "150" 2.0574 6.3324 95.65
+0 "100" 2.036 6.36 97.62
+0 "50" 2.025 7.1231 99.545
+0 "0" 2.0314 7.255 100
+1 "255" 1.53 0.33097 38.156
+1 "240" 1.4861 0.4002 38.204
+1 "200" 1.4788 1.8139 39.095
+1 "150" 1.4766 2.8609 39.483
+1 "100" 1.4709 3.2305 39.845
+1 "50" 1.4902 3.4166 39.941
+1 "0" 1.4857 3.5596 40.028
+2 "64" 0.29621 0.94064 95.434
+2 "128" 0.32511 0.41348 95.727
+2 "256" 0.43277 0.028637 95.628
+2 "640" 0.93624 0 95.393
+2 "256-triangles" 0.60759 0.35489 99.726
+2 "640-triangles" 1.1237 0 100
+2 "256-2-threads" 0.44228 0.028637 95.628
+2 "640-2-threads" 0.72337 0 95.393
+3 "640" 9.2899 0 65.228
+3 "160" 2.7563 0.14476 68.672
+4 "stop-and-wait" 23.269 0 100
+4 "previous-frame" 22.433 4.1409 82.667
 EOD
 set terminal pngcairo size 1400,620 font ',10'
 set output 'pareto.png'
@@ -70,7 +70,7 @@ set bmargin at screen 0.52
 set title 'hom'
 set xlabel ''
 set format x ''
-set yrange [0:660]
+set yrange [0:661]
 set ylabel 'occludees'
 plot 'results.csv' using 'angle':(strcol('method') eq 'oracle' && strcol('config') eq '-' ? column('culled') : NaN) with lines lw 1 lc rgb '#999999' title 'hidden', \
      'results.csv' using 'angle':(strcol('method') eq 'oracle-occluders' && strcol('config') eq '-' ? column('culled') : NaN) with lines lw 2 lc rgb '#555555' title 'hideable', \
@@ -102,7 +102,7 @@ set bmargin at screen 0.52
 set title 'hom-conservative'
 set xlabel ''
 set format x ''
-set yrange [0:660]
+set yrange [0:661]
 set ylabel ''
 plot 'results.csv' using 'angle':(strcol('method') eq 'oracle' && strcol('config') eq '-' ? column('culled') : NaN) with lines lw 1 lc rgb '#999999' title 'hidden', \
      'results.csv' using 'angle':(strcol('method') eq 'oracle-occluders' && strcol('config') eq '-' ? column('culled') : NaN) with lines lw 2 lc rgb '#555555' title 'hideable', \
@@ -134,7 +134,7 @@ set bmargin at screen 0.52
 set title 'cpu-depth'
 set xlabel ''
 set format x ''
-set yrange [0:660]
+set yrange [0:661]
 set ylabel ''
 plot 'results.csv' using 'angle':(strcol('method') eq 'oracle' && strcol('config') eq '-' ? column('culled') : NaN) with lines lw 1 lc rgb '#999999' title 'hidden', \
      'results.csv' using 'angle':(strcol('method') eq 'oracle-occluders' && strcol('config') eq '-' ? column('culled') : NaN) with lines lw 2 lc rgb '#555555' title 'hideable', \
@@ -168,7 +168,7 @@ set bmargin at screen 0.52
 set title 'gpu-hiz'
 set xlabel ''
 set format x ''
-set yrange [0:660]
+set yrange [0:661]
 set ylabel ''
 plot 'results.csv' using 'angle':(strcol('method') eq 'oracle' && strcol('config') eq '-' ? column('culled') : NaN) with lines lw 1 lc rgb '#999999' title 'hidden', \
      'results.csv' using 'angle':(strcol('method') eq 'oracle-occluders' && strcol('config') eq '-' ? column('culled') : NaN) with lines lw 2 lc rgb '#555555' title 'hideable', \
@@ -190,7 +190,7 @@ set bmargin at screen 0.52
 set title 'occlusion-query'
 set xlabel ''
 set format x ''
-set yrange [0:660]
+set yrange [0:661]
 set ylabel ''
 plot 'results.csv' using 'angle':(strcol('method') eq 'oracle' && strcol('config') eq '-' ? column('culled') : NaN) with lines lw 1 lc rgb '#999999' title 'hidden', \
      'results.csv' using 'angle':(strcol('method') eq 'oracle-occluders' && strcol('config') eq '-' ? column('culled') : NaN) with lines lw 2 lc rgb '#555555' title 'hideable', \
@@ -217,97 +217,97 @@ set bmargin
 set autoscale y
 set datafile separator whitespace
 $cost180 << EOD
-"draw-all" 0 0 0 0 18.913
-"oracle" 0 0 0 0 11.817
-"oracle-occluders" 0 0 0 0 12.738
-"hom 255" 1.9349 0.16726 0.41225 0 14.726
-"hom 240" 1.6004 0.15109 0.46227 0 11.805
-"hom 200" 1.6385 0.1286 0.41964 0 10.12
-"hom 150" 1.8927 0.11907 0.3792 0 10.12
-"hom 100" 1.4214 0.14845 0.37469 0 8.8635
-"hom 50" 1.626 0.11301 0.38197 0 8.1721
-"hom 0" 1.6451 0.11404 0.37808 0 8.1721
-"hom-conservative 255" 1.1191 0.017082 0.060383 0.16907 11.637
-"hom-conservative 240" 1.1711 0.02102 0.064049 0.16393 11.637
-"hom-conservative 200" 1.1293 0.019817 0.06421 0.14988 11.628
-"hom-conservative 150" 1.291 0.017664 0.062857 0.14914 11.346
-"hom-conservative 100" 1.201 0.017842 0.061895 0.14087 10.05
-"hom-conservative 50" 1.075 0.016981 0.065081 0.12039 10.05
-"hom-conservative 0" 1.1825 0.020488 0.078887 0.127 10.05
-"cpu-depth 64" 0.077063 0.22091 0.076112 0 11.712
-"cpu-depth 128" 0.060773 0.26351 0.074229 0 12.631
-"cpu-depth 256" 0.067776 0.34206 0.07513 0 10.866
-"cpu-depth 640" 0.053529 0.8222 0.11568 0 17.881
-"cpu-depth 256-triangles" 0.062446 0.33626 0.34195 0 16.013
-"cpu-depth 640-triangles" 0.05929 0.85606 0.45266 0 12.738
-"cpu-depth 256-2-threads" 0.075891 0.44495 0.10509 0 10.866
-"cpu-depth 640-2-threads" 0.05904 0.79949 0.16477 0 17.881
-"gpu-hiz 640" 11.188 0.53902 0.28048 0.20101 19.967
-"gpu-hiz 160" 2.9691 0.061805 0.01623 0.18076 15.31
-"occlusion-query stop-and-wait" 7.9723 17.15 0.049733 0 12.738
-"occlusion-query previous-frame" 0.061244 9.2238 20.486 0 15.642
+"draw-all" 0 0 0 0 11.628
+"oracle" 0 0 0 0 7.3038
+"oracle-occluders" 0 0 0 0 9.3714
+"hom 255" 1.8971 0.19182 0.52754 0 9.3951
+"hom 240" 1.8252 0.17215 0.50249 0 8.5448
+"hom 200" 1.7292 0.15627 0.48836 0 7.133
+"hom 150" 1.8504 0.16344 0.51925 0 7.133
+"hom 100" 1.8521 0.15991 0.50213 0 7.1376
+"hom 50" 1.7697 0.15442 0.48501 0 6.7109
+"hom 0" 1.8059 0.15038 0.48301 0 6.7109
+"hom-conservative 255" 1.4331 0.026249 0.088255 0.22693 8.8852
+"hom-conservative 240" 1.4124 0.024275 0.082685 0.20331 8.8852
+"hom-conservative 200" 1.4847 0.023093 0.084106 0.18573 9.0667
+"hom-conservative 150" 1.461 0.020317 0.084708 0.19812 8.8152
+"hom-conservative 100" 1.3642 0.021511 0.082665 0.18915 8.5237
+"hom-conservative 50" 1.345 0.021511 0.071373 0.18793 8.5237
+"hom-conservative 0" 1.3207 0.020899 0.065271 0.19317 8.5237
+"cpu-depth 64" 0.000301 0.18504 0.052338 0 8.3929
+"cpu-depth 128" 8e-05 0.26743 0.054452 0 8.3539
+"cpu-depth 256" 0.0001 0.30511 0.053059 0 8.6848
+"cpu-depth 640" 0.00012 0.74532 0.085119 0 8.7493
+"cpu-depth 256-triangles" 0.00012 0.32167 0.29016 0 8.5058
+"cpu-depth 640-triangles" 0.00013 0.82831 0.31613 0 9.3714
+"cpu-depth 256-2-threads" 0.000121 0.37575 0.068106 0 8.6848
+"cpu-depth 640-2-threads" 0.000101 0.682 0.11825 0 8.7493
+"gpu-hiz 640" 7.6298 0.57971 0.34809 0.21404 10.715
+"gpu-hiz 160" 2.6037 0.044563 0.015008 0.18531 9.0043
+"occlusion-query stop-and-wait" 6.392 15.394 0.045174 0 9.3714
+"occlusion-query previous-frame" 0.062076 6.7673 14.734 0 8.6791
 EOD
 $cost225 << EOD
-"draw-all" 0 0 0 0 22.57
-"oracle" 0 0 0 0 9.4655
-"oracle-occluders" 0 0 0 0 12.888
-"hom 255" 1.6035 0.1789 0.42161 0 10.901
-"hom 240" 1.6815 0.16778 0.44597 0 12.464
-"hom 200" 1.5352 0.15409 0.43044 0 12.464
-"hom 150" 1.5085 0.15329 0.41932 0 12.464
-"hom 100" 1.7916 0.15682 0.46536 0 13.191
-"hom 50" 1.937 0.15217 0.46647 0 13.191
-"hom 0" 1.8529 0.14335 0.44927 0 9.4208
-"hom-conservative 255" 1.1944 0.018965 0.081312 0.18947 13.733
-"hom-conservative 240" 1.3222 0.017582 0.072745 0.18298 13.733
-"hom-conservative 200" 1.2825 0.019195 0.078967 0.16715 14.234
-"hom-conservative 150" 1.2405 0.017642 0.074389 0.17754 14.234
-"hom-conservative 100" 1.4584 0.018865 0.07545 0.1667 14.343
-"hom-conservative 50" 1.241 0.017763 0.077304 0.16474 13.8
-"hom-conservative 0" 1.1739 0.018855 0.077524 0.16395 12.521
-"cpu-depth 64" 0.07496 0.24929 0.083696 0 11.062
-"cpu-depth 128" 0.064079 0.23292 0.078457 0 10.577
-"cpu-depth 256" 0.060553 0.32581 0.078195 0 10.577
-"cpu-depth 640" 0.056505 0.84361 0.17226 0 11.281
-"cpu-depth 256-triangles" 0.060081 0.40891 0.2021 0 10.274
-"cpu-depth 640-triangles" 0.052377 1.1788 0.2325 0 12.888
-"cpu-depth 256-2-threads" 0.061905 0.43891 0.097081 0 10.577
-"cpu-depth 640-2-threads" 0.055964 0.86246 0.14761 0 11.281
-"gpu-hiz 640" 13.56 0.51655 0.25722 0.20682 10.967
-"gpu-hiz 160" 3.0148 0.038753 0.015689 0.17144 10.84
-"occlusion-query stop-and-wait" 10.975 24.951 0.047299 0 12.888
-"occlusion-query previous-frame" 0.075501 10.744 27.255 0 9.7697
+"draw-all" 0 0 0 0 13.538
+"oracle" 0 0 0 0 6.6962
+"oracle-occluders" 0 0 0 0 7.2939
+"hom 255" 1.7702 0.18662 0.44695 0 8.6696
+"hom 240" 1.9304 0.16054 0.44948 0 8.0149
+"hom 200" 1.8198 0.15795 0.49473 0 8.0149
+"hom 150" 1.8116 0.13187 0.38193 0 8.0149
+"hom 100" 1.4597 0.1245 0.37775 0 7.3425
+"hom 50" 1.4697 0.1231 0.3752 0 7.3425
+"hom 0" 1.6272 0.12225 0.40457 0 7.3651
+"hom-conservative 255" 1.2811 0.020749 0.067215 0.17226 10.434
+"hom-conservative 240" 1.2968 0.020438 0.063488 0.18254 10.434
+"hom-conservative 200" 1.265 0.02135 0.077334 0.18206 10.239
+"hom-conservative 150" 1.4426 0.020789 0.08063 0.187 10.239
+"hom-conservative 100" 1.5131 0.021169 0.080119 0.18593 9.6181
+"hom-conservative 50" 1.566 0.024134 0.085549 0.18931 8.9979
+"hom-conservative 0" 1.5271 0.020098 0.082674 0.183 8.6658
+"cpu-depth 64" 0.000361 0.27534 0.060563 0 6.8343
+"cpu-depth 128" 4e-05 0.29805 0.060833 0 6.8631
+"cpu-depth 256" 4e-05 0.43117 0.074559 0 6.8631
+"cpu-depth 640" 0.00013 1.1062 0.14153 0 6.8487
+"cpu-depth 256-triangles" 0.000121 0.42177 0.17506 0 7.8149
+"cpu-depth 640-triangles" 0.00013 1.0779 0.28894 0 7.2939
+"cpu-depth 256-2-threads" 6.1e-05 0.3807 0.073878 0 6.8631
+"cpu-depth 640-2-threads" 5e-05 0.78643 0.14272 0 6.8487
+"gpu-hiz 640" 8.0605 0.72855 0.32622 0.22746 7.6829
+"gpu-hiz 160" 2.8115 0.059291 0.01605 0.19989 7.4477
+"occlusion-query stop-and-wait" 7.3886 16.653 0.055673 0 7.2939
+"occlusion-query previous-frame" 0.074749 7.8307 17.774 0 7.0245
 EOD
 $cost270 << EOD
-"draw-all" 0 0 0 0 18.509
-"oracle" 0 0 0 0 10.012
-"oracle-occluders" 0 0 0 0 14.014
-"hom 255" 1.3712 0.15858 0.39691 0 13.798
-"hom 240" 1.3343 0.15951 0.40402 0 14.926
-"hom 200" 1.112 0.10947 0.38405 0 11.896
-"hom 150" 1.3438 0.14634 0.34455 0 11.28
-"hom 100" 1.0913 0.10743 0.40144 0 11.05
-"hom 50" 1.1221 0.11473 0.34266 0 8.4232
-"hom 0" 1.0596 0.11006 0.39019 0 8.4232
-"hom-conservative 255" 0.88556 0.018775 0.060573 0.15546 11.913
-"hom-conservative 240" 0.98559 0.02109 0.078727 0.19019 11.913
-"hom-conservative 200" 0.92035 0.018886 0.067425 0.15861 11.153
-"hom-conservative 150" 0.90475 0.015629 0.05892 0.12692 10.197
-"hom-conservative 100" 0.86411 0.018034 0.06446 0.13228 10.209
-"hom-conservative 50" 1.0219 0.019927 0.060012 0.12143 10.209
-"hom-conservative 0" 0.88708 0.01591 0.058008 0.11797 10.209
-"cpu-depth 64" 0.070642 0.17704 0.072515 0 10.689
-"cpu-depth 128" 0.056866 0.21322 0.07497 0 11.365
-"cpu-depth 256" 0.051747 0.27758 0.076863 0 11.903
-"cpu-depth 640" 0.055824 0.55907 0.11105 0 10.278
-"cpu-depth 256-triangles" 0.050764 0.2962 0.2551 0 10.346
-"cpu-depth 640-triangles" 0.054312 0.5447 0.29535 0 14.014
-"cpu-depth 256-2-threads" 0.058729 0.32312 0.077013 0 11.903
-"cpu-depth 640-2-threads" 0.060172 0.64345 0.14529 0 10.278
-"gpu-hiz 640" 8.6198 0.49969 0.25667 0.20701 12.336
-"gpu-hiz 160" 2.1633 0.036969 0.014818 0.15609 11.829
-"occlusion-query stop-and-wait" 8.7319 21.42 0.043742 0 14.014
-"occlusion-query previous-frame" 0.058138 8.4215 21.372 0 10.511
+"draw-all" 0 0 0 0 10.173
+"oracle" 0 0 0 0 6.2778
+"oracle-occluders" 0 0 0 0 7.7442
+"hom 255" 1.329 0.20232 0.47642 0 9.1186
+"hom 240" 1.4257 0.14231 0.40912 0 8.7234
+"hom 200" 1.2226 0.1647 0.45722 0 6.7623
+"hom 150" 1.1732 0.11911 0.3729 0 6.7815
+"hom 100" 1.1307 0.11517 0.37193 0 6.0053
+"hom 50" 1.1075 0.11233 0.37079 0 5.2385
+"hom 0" 1.1333 0.11275 0.37905 0 5.2385
+"hom-conservative 255" 1.1067 0.023093 0.071293 0.17851 7.7394
+"hom-conservative 240" 1.0145 0.018274 0.06982 0.16362 7.7394
+"hom-conservative 200" 1.0929 0.018345 0.062777 0.17034 8.0054
+"hom-conservative 150" 1.0603 0.015579 0.060312 0.1344 6.9142
+"hom-conservative 100" 1.0584 0.016872 0.063048 0.16245 7.2667
+"hom-conservative 50" 1.1091 0.019286 0.067826 0.14111 7.2667
+"hom-conservative 0" 1.1638 0.018875 0.06434 0.13679 7.2667
+"cpu-depth 64" 0.0003 0.19039 0.054833 0 7.124
+"cpu-depth 128" 4e-05 0.19325 0.055694 0 8.0791
+"cpu-depth 256" 0.00013 0.25988 0.0539 0 8.3774
+"cpu-depth 640" 3.1e-05 0.62151 0.083776 0 8.1856
+"cpu-depth 256-triangles" 0.000121 0.28256 0.24903 0 7.2215
+"cpu-depth 640-triangles" 0.00012 0.54691 0.32198 0 7.7442
+"cpu-depth 256-2-threads" 6.1e-05 0.28649 0.053369 0 8.3774
+"cpu-depth 640-2-threads" 0.00011 0.47987 0.083706 0 8.1856
+"gpu-hiz 640" 9.9954 0.59276 0.3139 0.22578 8.8649
+"gpu-hiz 160" 2.2649 0.037781 0.015028 0.17485 8.4584
+"occlusion-query stop-and-wait" 6.7182 14.327 0.040396 0 7.7442
+"occlusion-query previous-frame" 0.043671 6.5044 17.341 0 6.4185
 EOD
 set terminal pngcairo size 1400,1140 font ',9'
 set output 'frame-cost.png'
@@ -326,9 +326,9 @@ set lmargin 9
 set rmargin 22
 set bmargin 9
 set title 'fake camera at 180 degrees'
-plot $cost180 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost180 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost180 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost180 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost180 using 6 lc rgb '#bbbbbb' title 'drawing', 14.012 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
+plot $cost180 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost180 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost180 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost180 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost180 using 6 lc rgb '#bbbbbb' title 'drawing', 10.309 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 set title 'fake camera at 225 degrees'
-plot $cost225 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost225 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost225 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost225 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost225 using 6 lc rgb '#bbbbbb' title 'drawing', 14.177 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
+plot $cost225 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost225 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost225 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost225 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost225 using 6 lc rgb '#bbbbbb' title 'drawing', 8.0233 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 set title 'fake camera at 270 degrees'
-plot $cost270 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost270 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost270 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost270 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost270 using 6 lc rgb '#bbbbbb' title 'drawing', 15.415 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
+plot $cost270 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost270 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost270 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost270 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost270 using 6 lc rgb '#bbbbbb' title 'drawing', 8.5186 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 unset multiplot
