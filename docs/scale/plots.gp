@@ -11,17 +11,16 @@ set ylabel 'median over the walk, ms (bars: 10 % to 90 %)'
 set title 'Pass stages and the truth against the city size'
 s(name) = sprintf("< grep -F ',%s,' summary.csv", name)
 plot s('cpu-depth rasterize') using 2:4:5:6 with yerrorlines lc rgb '#1b9e77' dt 1 lw 1.5 title 'cpu-depth rasterize', \
-     s('cpu-depth pyramid') using 2:4:5:6 with yerrorlines lc rgb '#66a61e' dt 1 lw 1.5 title 'cpu-depth pyramid', \
-     s('cpu-depth tests (each object)') using 2:4:5:6 with yerrorlines lc rgb '#d95f02' dt 1 lw 1.5 title 'cpu-depth tests (each object)', \
-     s('cpu-depth tests (hierarchy)') using 2:4:5:6 with yerrorlines lc rgb '#7570b3' dt 1 lw 1.5 title 'cpu-depth tests (hierarchy)', \
-     s('gpu-hiz render') using 2:4:5:6 with yerrorlines lc rgb '#1b9e77' dt 2 lw 1.5 title 'gpu-hiz render', \
-     s('gpu-hiz read-back') using 2:4:5:6 with yerrorlines lc rgb '#66a61e' dt 2 lw 1.5 title 'gpu-hiz read-back', \
-     s('gpu-hiz pyramid') using 2:4:5:6 with yerrorlines lc rgb '#a6761d' dt 2 lw 1.5 title 'gpu-hiz pyramid', \
-     s('gpu-hiz tests (each object)') using 2:4:5:6 with yerrorlines lc rgb '#d95f02' dt 2 lw 1.5 title 'gpu-hiz tests (each object)', \
-     s('gpu-hiz tests (hierarchy)') using 2:4:5:6 with yerrorlines lc rgb '#7570b3' dt 2 lw 1.5 title 'gpu-hiz tests (hierarchy)', \
-     s('truth') using 2:4:5:6 with yerrorlines lc rgb '#e7298a' dt 1 lw 2.5 title 'truth', \
-     s('draw all') using 2:4:5:6 with yerrorlines lc rgb '#000000' dt 1 lw 2.5 title 'draw all', \
-     s('draw after cpu-depth') using 2:4:5:6 with yerrorlines lc rgb '#666666' dt 1 lw 2.5 title 'draw after cpu-depth'
+     s('cpu-depth tests (each object)') using 2:4:5:6 with yerrorlines lc rgb '#66a61e' dt 1 lw 1.5 title 'cpu-depth tests (each object)', \
+     s('cpu-depth tests (hierarchy)') using 2:4:5:6 with yerrorlines lc rgb '#d95f02' dt 1 lw 1.5 title 'cpu-depth tests (hierarchy)', \
+     s('gpu-hiz render') using 2:4:5:6 with yerrorlines lc rgb '#7570b3' dt 2 lw 1.5 title 'gpu-hiz render', \
+     s('gpu-hiz read-back') using 2:4:5:6 with yerrorlines lc rgb '#1b9e77' dt 2 lw 1.5 title 'gpu-hiz read-back', \
+     s('gpu-hiz pyramid') using 2:4:5:6 with yerrorlines lc rgb '#66a61e' dt 2 lw 1.5 title 'gpu-hiz pyramid', \
+     s('gpu-hiz tests (each object)') using 2:4:5:6 with yerrorlines lc rgb '#a6761d' dt 2 lw 1.5 title 'gpu-hiz tests (each object)', \
+     s('gpu-hiz tests (hierarchy)') using 2:4:5:6 with yerrorlines lc rgb '#d95f02' dt 2 lw 1.5 title 'gpu-hiz tests (hierarchy)', \
+     s('truth') using 2:4:5:6 with yerrorlines lc rgb '#7570b3' dt 1 lw 2.5 title 'truth', \
+     s('draw all') using 2:4:5:6 with yerrorlines lc rgb '#e7298a' dt 1 lw 2.5 title 'draw all', \
+     s('draw after cpu-depth') using 2:4:5:6 with yerrorlines lc rgb '#000000' dt 1 lw 2.5 title 'draw after cpu-depth'
 set output 'memory.png'
 set title 'Resident memory and build time against the city size'
 set ylabel 'resident MB / build s'
