@@ -1,26 +1,30 @@
 $pareto << EOD
-0 "255" 3.4661 3.5795 51.352
-0 "240" 2.4249 4.9129 52.104
-0 "200" 2.4816 5.7682 52.997
-0 "150" 2.6505 6.9241 53.167
-0 "100" 2.7012 7.1873 53.167
-0 "50" 2.3903 7.1873 55.667
-0 "0" 2.5618 7.1873 56.024
-1 "255" 1.8352 0 33.418
-1 "240" 1.74 0 33.418
-1 "200" 1.8185 0 33.418
-1 "150" 1.6244 0 33.418
-1 "100" 1.7211 0 33.418
-1 "50" 1.6488 0 33.418
-1 "0" 1.8683 0 33.418
-2 "64" 0.55175 0 49.408
-2 "128" 0.62051 0 48.783
-2 "256" 0.76974 0 48.105
-2 "640" 1.5107 0 47.799
-3 "640" 15.03 0 47.799
-3 "160" 4.9176 0 48.738
-4 "stop-and-wait" 41.589 0 100
-4 "previous-frame" 41.102 52.662 81.003
+0 "255" 2.2239 3.5795 51.352
+0 "240" 2.0475 4.9129 52.104
+0 "200" 2.1568 5.7682 52.997
+0 "150" 2.093 6.9241 53.167
+0 "100" 2.1111 7.1873 53.167
+0 "50" 2.1733 7.1873 55.667
+0 "0" 2.1616 7.1873 56.024
+1 "255" 1.9241 0 33.418
+1 "240" 1.8328 0 33.418
+1 "200" 1.864 0 33.418
+1 "150" 1.8685 0 33.418
+1 "100" 1.8701 0 33.418
+1 "50" 1.8147 0 33.418
+1 "0" 1.7717 0 33.418
+2 "64" 0.48538 0 74.27
+2 "128" 0.53112 0 71.599
+2 "256" 0.70361 0 75.626
+2 "640" 1.5882 0 77.342
+2 "256-triangles" 1.3648 2.6316 92.137
+2 "640-triangles" 2.466 0 92.018
+2 "256-2-threads" 0.84206 0 75.626
+2 "640-2-threads" 1.3458 0 77.342
+3 "640" 9.7182 0 47.799
+3 "160" 3.4441 0 48.738
+4 "stop-and-wait" 22.505 0 100
+4 "previous-frame" 21.579 52.662 81.003
 EOD
 set terminal pngcairo size 1400,620 font ',10'
 set output 'pareto.png'
@@ -135,7 +139,11 @@ plot 'results.csv' using 'view':(strcol('method') eq 'oracle' && strcol('config'
      'results.csv' using 'view':(strcol('method') eq 'cpu-depth' && strcol('config') eq '64' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#c0392b' title '64', \
      'results.csv' using 'view':(strcol('method') eq 'cpu-depth' && strcol('config') eq '128' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#2471a3' title '128', \
      'results.csv' using 'view':(strcol('method') eq 'cpu-depth' && strcol('config') eq '256' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#229954' title '256', \
-     'results.csv' using 'view':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#8e44ad' title '640'
+     'results.csv' using 'view':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#8e44ad' title '640', \
+     'results.csv' using 'view':(strcol('method') eq 'cpu-depth' && strcol('config') eq '256-triangles' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#d68910' title '256-triangles', \
+     'results.csv' using 'view':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640-triangles' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#17a589' title '640-triangles', \
+     'results.csv' using 'view':(strcol('method') eq 'cpu-depth' && strcol('config') eq '256-2-threads' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#34495e' title '256-2-threads', \
+     'results.csv' using 'view':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640-2-threads' ? column('culled') : NaN) with lines lw 1.5 lc rgb '#c0392b' title '640-2-threads'
 set tmargin at screen 0.46
 set bmargin at screen 0.08
 set title ''
@@ -146,7 +154,11 @@ set ylabel ''
 plot 'results.csv' using 'view':(strcol('method') eq 'cpu-depth' && strcol('config') eq '64' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#c0392b' title '64', \
      'results.csv' using 'view':(strcol('method') eq 'cpu-depth' && strcol('config') eq '128' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#2471a3' title '128', \
      'results.csv' using 'view':(strcol('method') eq 'cpu-depth' && strcol('config') eq '256' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#229954' title '256', \
-     'results.csv' using 'view':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#8e44ad' title '640'
+     'results.csv' using 'view':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#8e44ad' title '640', \
+     'results.csv' using 'view':(strcol('method') eq 'cpu-depth' && strcol('config') eq '256-triangles' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#d68910' title '256-triangles', \
+     'results.csv' using 'view':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640-triangles' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#17a589' title '640-triangles', \
+     'results.csv' using 'view':(strcol('method') eq 'cpu-depth' && strcol('config') eq '256-2-threads' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#34495e' title '256-2-threads', \
+     'results.csv' using 'view':(strcol('method') eq 'cpu-depth' && strcol('config') eq '640-2-threads' ? column('falseCulls') : NaN) with linespoints pt 7 ps 0.4 lw 1.5 lc rgb '#c0392b' title '640-2-threads'
 set lmargin at screen 0.63579
 set rmargin at screen 0.79579
 set tmargin at screen 0.90
@@ -203,85 +215,97 @@ set bmargin
 set autoscale y
 set datafile separator whitespace
 $cost0 << EOD
-"draw-all" 0 0 0 0 24.712
-"oracle" 0 0 0 0 19.8
-"oracle-occluders" 0 0 0 0 23.159
-"hom 255" 7.3962 0.059501 0.081542 0 24.81
-"hom 240" 2.7676 0.051125 0.077996 0 23.59
-"hom 200" 3.0029 0.054962 0.078677 0 24.143
-"hom 150" 3.0201 0.060924 0.082294 0 24.143
-"hom 100" 6.9195 0.067977 0.083065 0 24.143
-"hom 50" 3.1941 0.051646 0.08055 0 24.143
-"hom 0" 4.9715 0.057016 0.083787 0 24.143
-"hom-conservative 255" 2.7188 0.036358 0.046567 0.033693 24.712
-"hom-conservative 240" 2.5083 0.029977 0.045465 0.03207 24.712
-"hom-conservative 200" 2.9441 0.035215 0.046276 0.030758 24.712
-"hom-conservative 150" 1.7943 0.023854 0.045876 0.032029 24.712
-"hom-conservative 100" 2.5736 0.026399 0.046036 0.031989 24.712
-"hom-conservative 50" 2.3995 0.02718 0.041097 0.029405 24.712
-"hom-conservative 0" 2.5415 0.027181 0.043641 0.030577 24.712
-"cpu-depth 64" 0.69318 0.002505 0.017362 0 25.377
-"cpu-depth 128" 0.76012 0.004538 0.015148 0 25.377
-"cpu-depth 256" 0.92017 0.013866 0.016511 0 25.377
-"cpu-depth 640" 1.8914 0.098484 0.022843 0 26.075
-"gpu-hiz 640" 20.568 0.6452 0.26339 0.056936 26.075
-"gpu-hiz 160" 8.2486 0.059822 0.016039 0.052017 26.075
-"occlusion-query stop-and-wait" 19.673 40.336 0.018123 0 23.159
-"occlusion-query previous-frame" 0.01595 19.072 36.653 0 8.5976
+"draw-all" 0 0 0 0 15.274
+"oracle" 0 0 0 0 10.677
+"oracle-occluders" 0 0 0 0 11.608
+"hom 255" 2.7665 0.055624 0.081171 0 12.248
+"hom 240" 2.7031 0.045735 0.079619 0 11.572
+"hom 200" 2.7962 0.043531 0.078807 0 11.696
+"hom 150" 2.4518 0.044813 0.078707 0 11.696
+"hom 100" 2.6288 0.042128 0.079138 0 11.696
+"hom 50" 2.7802 0.044523 0.077875 0 11.696
+"hom 0" 2.6501 0.041437 0.077955 0 11.696
+"hom-conservative 255" 2.469 0.031469 0.056195 0.030506 15.274
+"hom-conservative 240" 2.3148 0.02705 0.055393 0.029475 15.274
+"hom-conservative 200" 2.4555 0.027651 0.05376 0.027952 15.274
+"hom-conservative 150" 2.3908 0.02648 0.054362 0.028253 15.274
+"hom-conservative 100" 2.4358 0.024666 0.053509 0.028974 15.274
+"hom-conservative 50" 2.4383 0.024274 0.053369 0.02685 15.274
+"hom-conservative 0" 2.3132 0.023714 0.05315 0.028794 15.274
+"cpu-depth 64" 0.000291 0.69581 0.012022 0 12.46
+"cpu-depth 128" 5e-05 0.82605 0.011371 0 12.428
+"cpu-depth 256" 0.00014 1.103 0.011521 0 12.428
+"cpu-depth 640" 6e-05 2.6733 0.017623 0 12.578
+"cpu-depth 256-triangles" 0.00016 1.0771 0.74053 0 10.749
+"cpu-depth 640-triangles" 0.00015 2.7617 0.9438 0 10.749
+"cpu-depth 256-2-threads" 0.00016 1.1834 0.012623 0 12.428
+"cpu-depth 640-2-threads" 0.00015 2.5716 0.018635 0 12.578
+"gpu-hiz 640" 12.245 0.8154 0.33956 0.059801 13.212
+"gpu-hiz 160" 4.8225 0.064711 0.018364 0.052377 13.212
+"occlusion-query stop-and-wait" 10.018 20.579 0.020047 0 11.608
+"occlusion-query previous-frame" 0.013515 9.0995 21.162 0 3.6751
 EOD
 $cost3 << EOD
-"draw-all" 0 0 0 0 19.651
-"oracle" 0 0 0 0 5.5775
-"oracle-occluders" 0 0 0 0 4.4795
-"hom 255" 2.4996 0.049632 0.065452 0 15.801
-"hom 240" 2.2605 0.031719 0.052638 0 15.801
-"hom 200" 3.4408 0.032951 0.058158 0 15.801
-"hom 150" 2.6289 0.034925 0.057877 0 15.801
-"hom 100" 2.3778 0.031429 0.05877 0 15.801
-"hom 50" 2.6986 0.036187 0.057367 0 15.801
-"hom 0" 2.5981 0.034384 0.051536 0 15.801
-"hom-conservative 255" 2.0536 0.023053 0.039994 0.025989 19.651
-"hom-conservative 240" 1.7696 0.020888 0.03747 0.023414 19.651
-"hom-conservative 200" 2.1129 0.025608 0.036798 0.024395 19.651
-"hom-conservative 150" 1.8808 0.022572 0.038081 0.024776 19.651
-"hom-conservative 100" 1.9377 0.023453 0.038301 0.022502 19.651
-"hom-conservative 50" 2.1376 0.024645 0.03816 0.024676 19.651
-"hom-conservative 0" 2.7924 0.029525 0.040796 0.026489 19.651
-"cpu-depth 64" 0.65111 0.002675 0.019306 0 16.563
-"cpu-depth 128" 0.63701 0.00537 0.015098 0 16.563
-"cpu-depth 256" 0.75442 0.018484 0.014317 0 16.563
-"cpu-depth 640" 1.5018 0.10365 0.016852 0 13.557
-"gpu-hiz 640" 16.684 0.66209 0.27946 0.052709 13.557
-"gpu-hiz 160" 5.4479 0.050484 0.01586 0.048861 13.557
-"occlusion-query stop-and-wait" 14.634 25.265 0.018004 0 5.5775
-"occlusion-query previous-frame" 0.018154 18.525 26.64 0 8.115
+"draw-all" 0 0 0 0 8.7783
+"oracle" 0 0 0 0 2.6569
+"oracle-occluders" 0 0 0 0 2.8016
+"hom 255" 2.3713 0.039864 0.062757 0 7.9871
+"hom 240" 1.8391 0.03216 0.061194 0 7.9871
+"hom 200" 2.0814 0.031158 0.053249 0 7.9871
+"hom 150" 2.2185 0.031258 0.062247 0 7.9871
+"hom 100" 2.2821 0.031378 0.061264 0 7.9871
+"hom 50" 2.313 0.025798 0.047759 0 7.9871
+"hom 0" 2.1851 0.025558 0.061104 0 7.9871
+"hom-conservative 255" 2.1063 0.02661 0.05891 0.025607 8.7783
+"hom-conservative 240" 1.9794 0.023373 0.054762 0.023413 8.7783
+"hom-conservative 200" 1.9317 0.023163 0.056395 0.024796 8.7783
+"hom-conservative 150" 1.9761 0.023183 0.057256 0.022843 8.7783
+"hom-conservative 100" 1.9944 0.020638 0.055643 0.023143 8.7783
+"hom-conservative 50" 1.8283 0.023744 0.054181 0.021571 8.7783
+"hom-conservative 0" 1.9524 0.021279 0.055022 0.021199 8.7783
+"cpu-depth 64" 0.0003 0.3305 0.01021 0 4.3732
+"cpu-depth 128" 6e-05 0.36451 0.01091 0 4.3732
+"cpu-depth 256" 0.00012 0.47336 0.01651 0 4.3732
+"cpu-depth 640" 0.0001 1.2531 0.046637 0 4.3732
+"cpu-depth 256-triangles" 0.00013 0.4651 0.57329 0 3.5056
+"cpu-depth 640-triangles" 0.00016 1.2336 0.73017 0 3.5056
+"cpu-depth 256-2-threads" 7.1e-05 0.77294 0.01628 0 4.3732
+"cpu-depth 640-2-threads" 7e-05 1.0431 0.04826 0 4.3732
+"gpu-hiz 640" 10.037 0.64779 0.30258 0.051215 6.9449
+"gpu-hiz 160" 3.7456 0.066454 0.016701 0.046957 6.9449
+"occlusion-query stop-and-wait" 8.4727 13.417 0.017213 0 2.6569
+"occlusion-query previous-frame" 0.018014 7.9586 13.91 0 3.6794
 EOD
 $cost6 << EOD
-"draw-all" 0 0 0 0 20.424
-"oracle" 0 0 0 0 19.079
-"oracle-occluders" 0 0 0 0 19.951
-"hom 255" 2.0972 0.041438 0.051166 0 20.424
-"hom 240" 1.9242 0.03231 0.053049 0 20.424
-"hom 200" 2.2258 0.031378 0.05344 0 20.424
-"hom 150" 2.2144 0.028313 0.053069 0 17.189
-"hom 100" 2.1482 0.02717 0.045394 0 17.189
-"hom 50" 2.1912 0.026209 0.046707 0 17.189
-"hom 0" 1.833 0.035365 0.049272 0 17.189
-"hom-conservative 255" 1.6858 0.02169 0.025958 0.020709 20.424
-"hom-conservative 240" 1.6861 0.023483 0.035136 0.020618 20.424
-"hom-conservative 200" 1.8276 0.023193 0.034745 0.022432 20.424
-"hom-conservative 150" 1.9001 0.027681 0.036638 0.024866 20.424
-"hom-conservative 100" 1.3859 0.01663 0.028573 0.019646 20.424
-"hom-conservative 50" 1.5397 0.020598 0.036368 0.021209 20.424
-"hom-conservative 0" 1.8345 0.022543 0.035467 0.02146 20.424
-"cpu-depth 64" 0.6152 0.002144 0.01052 0 20.424
-"cpu-depth 128" 0.77942 0.00538 0.012463 0 20.424
-"cpu-depth 256" 1.0562 0.016701 0.016371 0 20.424
-"cpu-depth 640" 1.7324 0.097923 0.017383 0 20.424
-"gpu-hiz 640" 17.26 0.62016 0.29124 0.05405 20.424
-"gpu-hiz 160" 7.8693 0.060343 0.016852 0.050925 20.424
-"occlusion-query stop-and-wait" 14.405 23.975 0.018925 0 19.951
-"occlusion-query previous-frame" 0.017833 14.6 27.693 0 3.9272
+"draw-all" 0 0 0 0 8.8021
+"oracle" 0 0 0 0 8.2907
+"oracle-occluders" 0 0 0 0 9.0972
+"hom 255" 2.067 0.036167 0.063389 0 8.8021
+"hom 240" 1.6695 0.030767 0.05892 0 8.8021
+"hom 200" 2.2643 0.028994 0.060163 0 8.8021
+"hom 150" 1.8936 0.029705 0.051015 0 8.9452
+"hom 100" 1.9782 0.0269 0.056576 0 8.9452
+"hom 50" 2.2094 0.028503 0.048511 0 8.9452
+"hom 0" 2.2984 0.030577 0.061735 0 8.9452
+"hom-conservative 255" 1.9286 0.023965 0.050274 0.025117 8.8021
+"hom-conservative 240" 1.7214 0.023233 0.04826 0.022813 8.8021
+"hom-conservative 200" 1.6947 0.023474 0.04823 0.023504 8.8021
+"hom-conservative 150" 1.863 0.023494 0.04838 0.022021 8.8021
+"hom-conservative 100" 1.8644 0.02156 0.049392 0.021991 8.8021
+"hom-conservative 50" 1.7827 0.022511 0.04846 0.022381 8.8021
+"hom-conservative 0" 1.8199 0.02173 0.047498 0.021711 8.8021
+"cpu-depth 64" 0.000281 0.69947 0.007934 0 9.0795
+"cpu-depth 128" 4e-05 0.74143 0.008085 0 9.0795
+"cpu-depth 256" 0.00012 0.99128 0.007734 0 9.0795
+"cpu-depth 640" 7e-05 2.6661 0.009067 0 9.0795
+"cpu-depth 256-triangles" 0.00013 0.99181 0.78787 0 8.2201
+"cpu-depth 640-triangles" 0.00013 2.5572 1.087 0 8.2201
+"cpu-depth 256-2-threads" 0.00011 1.0507 0.007494 0 9.0795
+"cpu-depth 640-2-threads" 0.00012 1.9523 0.009678 0 9.0795
+"gpu-hiz 640" 9.6384 0.74951 0.28026 0.052067 8.8021
+"gpu-hiz 160" 3.8136 0.0594 0.016722 0.043471 8.8021
+"occlusion-query stop-and-wait" 7.7062 13.884 0.016481 0 9.0972
+"occlusion-query previous-frame" 0.019566 8.067 12.822 0 1.293
 EOD
 set terminal pngcairo size 1400,1140 font ',9'
 set output 'frame-cost.png'
@@ -300,9 +324,9 @@ set lmargin 9
 set rmargin 22
 set bmargin 9
 set title 'fake camera at viewpoint 0'
-plot $cost0 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost0 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost0 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost0 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost0 using 6 lc rgb '#bbbbbb' title 'drawing', 26.632 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost0 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost0 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost0 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost0 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost0 using 6 lc rgb '#bbbbbb' title 'drawing', 12.769 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 set title 'fake camera at viewpoint 3'
-plot $cost3 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost3 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost3 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost3 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost3 using 6 lc rgb '#bbbbbb' title 'drawing', 5.1514 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost3 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost3 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost3 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost3 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost3 using 6 lc rgb '#bbbbbb' title 'drawing', 3.0817 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 set title 'fake camera at viewpoint 6'
-plot $cost6 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost6 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost6 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost6 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost6 using 6 lc rgb '#bbbbbb' title 'drawing', 22.944 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.15 x oracle-occluders'
+plot $cost6 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost6 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost6 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost6 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost6 using 6 lc rgb '#bbbbbb' title 'drawing', 10.007 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 unset multiplot
