@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the project's own scene input parsing: the views file and the scene
-// spec (assimp's parsers are not ours to fuzz). A rejected views file must keep nothing and give
+// name (assimp's parsers are not ours to fuzz). A rejected views file must keep nothing and give
 // one line naming the file; an accepted one only finite viewpoints with a usable direction. A
-// spec is a known source with a fitting argument, or a file path that is the spec itself.
-#include "SceneSpec.h"
+// scene name is a known source with a fitting argument, or a file path that is the name itself.
+#include "SceneRef.h"
 #include "Viewpoints.h"
 
 #include <cmath>
@@ -36,14 +36,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::vector<Scenes::SceneSource> sources = {{"grid", false, {}}, {"city", true, {}}};
     error.clear();
-    const std::optional<Scenes::SceneSpec> spec = Scenes::parseSceneSpec(text, sources, error);
-    if (!spec) {
+    const std::optional<Scenes::SceneRef> ref = Scenes::parseSceneRef(text, sources, error);
+    if (!ref) {
         check(!error.empty());
-    } else if (spec->kind == Scenes::SceneSpec::Kind::File) {
-        check(spec->path == text && !text.empty());
+    } else if (ref->kind == Scenes::SceneRef::Kind::File) {
+        check(ref->path == text && !text.empty());
     } else {
-        check(spec->source == "grid" ? spec->argument.empty() : !spec->argument.empty());
-        check(text == spec->source + (spec->argument.empty() ? "" : ":" + spec->argument));
+        check(ref->source == "grid" ? ref->argument.empty() : !ref->argument.empty());
+        check(text == ref->source + (ref->argument.empty() ? "" : ":" + ref->argument));
     }
     return 0;
 }

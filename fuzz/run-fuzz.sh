@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and runs each (default 30 seconds each) on a scratch copy of its
 # seed corpus, so the committed corpora never grow: the .geo reader (corpus/) and the scene inputs,
-# views files and scene specs (scene-corpus/). Fails when the fuzzer finds a crash, a leak or a
+# views files and scene names (scene-corpus/). Fails when the fuzzer finds a crash, a leak or a
 # failed check, keeping the inputs in build-fuzz/crashes; prints the executions reached.
 set -euo pipefail
 seconds=${1:-30}

@@ -370,7 +370,7 @@ int main(int argc, char** argv) {
         if (Scenes::takeSceneOption(args, i, choice, error) && error.empty()) continue;
         if (args[i] == "--help" || args[i] == "-h") {
             std::cout
-                << "usage: culling-explorer [--scene SPEC] [--views FILE] [--fov DEG] [--near D] [--far D]\n"
+                << "usage: culling-explorer [--scene SCENE] [--views FILE] [--fov DEG] [--near D] [--far D]\n"
                 << Scenes::sceneOptionsUsage;
             return 0;
         }

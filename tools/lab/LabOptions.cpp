@@ -5,7 +5,7 @@
 std::string labUsage() {
     return std::string(
                "usage: culling-lab [--help] [--quick] [--repeats N] [--mesh PATH] [--no-plots]\n"
-               "                   [--scene SPEC] [--views FILE] [--fov DEG] [--near D] [--far D] "
+               "                   [--scene SCENE] [--views FILE] [--fov DEG] [--near D] [--far D] "
                "[OUTPUT-FOLDER]\n"
                "Compares the culling methods over the fake camera's viewpoints and writes a CSV, plots,\n"
                "pictures and an index page (index.md) into OUTPUT-FOLDER.\n"

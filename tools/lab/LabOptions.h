@@ -1,7 +1,7 @@
 #pragma once
 // Command line of culling-lab:
 //   culling-lab [--help] [--quick] [--repeats N] [--mesh PATH] [--no-plots]
-//               [--scene SPEC] [--views FILE] [--fov DEG] [--near D] [--far D] [OUTPUT-FOLDER]
+//               [--scene SCENE] [--views FILE] [--fov DEG] [--near D] [--far D] [OUTPUT-FOLDER]
 
 #include "SceneSetup.h"
 

@@ -193,15 +193,15 @@ City generateCity(std::uint32_t smallObjects, std::uint64_t seed) {
     return city;
 }
 
-std::optional<std::uint32_t> parseCitySpec(const std::string& spec, std::string& error) {
+std::optional<std::uint32_t> parseCityRef(const std::string& ref, std::string& error) {
     const std::string prefix = "city:";
-    const std::string digits = spec.compare(0, prefix.size(), prefix) == 0 ? spec.substr(prefix.size()) : "";
+    const std::string digits = ref.compare(0, prefix.size(), prefix) == 0 ? ref.substr(prefix.size()) : "";
     const auto bad = [&](const std::string& why) -> std::optional<std::uint32_t> {
-        error = "scene " + spec + ": " + why + " (city:N, N a whole number from 1 to " +
+        error = "scene " + ref + ": " + why + " (city:N, N a whole number from 1 to " +
                 std::to_string(maxCityObjects) + ")";
         return std::nullopt;
     };
-    if (spec.compare(0, prefix.size(), prefix) != 0) return bad("not a city");
+    if (ref.compare(0, prefix.size(), prefix) != 0) return bad("not a city");
     if (digits.empty()) return bad("N is missing");
     if (digits.find_first_not_of("0123456789") != std::string::npos) return bad("N is not a whole number");
     if (digits.size() > 7 || std::stoul(digits) > maxCityObjects) return bad("N is above the limit");

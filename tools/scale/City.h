@@ -35,9 +35,9 @@ enum CityMesh : std::uint32_t { boxMesh = 0, carMesh = 1, treeMesh = 2 };
 // Asserts 1 <= smallObjects <= maxCityObjects.
 City generateCity(std::uint32_t smallObjects, std::uint64_t seed = 1);
 
-// The spec "city:N": N written as plain decimal digits, 1 <= N <= maxCityObjects. None, with
+// The name "city:N": N written as plain decimal digits, 1 <= N <= maxCityObjects. None, with
 // the reason in `error`, for anything else that starts with "city".
-std::optional<std::uint32_t> parseCitySpec(const std::string& spec, std::string& error);
+std::optional<std::uint32_t> parseCityRef(const std::string& ref, std::string& error);
 
 // A closed walk at eye height along the ring of streets around the city's centre, `steps`
 // viewpoints (at least 4) each looking along the way.

@@ -18,7 +18,7 @@ bool scaleAndOffsetOnly(const Scenes::Transform& t) {
 } // namespace
 
 bool buildCityModel(const std::string& argument, Scenes::SceneModel& scene, std::string& error) {
-    const std::optional<std::uint32_t> count = parseCitySpec("city:" + argument, error);
+    const std::optional<std::uint32_t> count = parseCityRef("city:" + argument, error);
     if (!count) return false;
     City city = generateCity(*count);
     for (std::size_t m = 0; m < city.scene.meshes.size(); ++m) {

@@ -17,7 +17,7 @@
 
 // The city of City.h as a scene model: its buildings occlude and are tested, every small object is
 // tested; its viewpoints the walk and then the views from above the roofs, its near plane 0.25 m.
-// False with a one-line reason for an argument parseCitySpec refuses.
+// False with a one-line reason for an argument parseCityRef refuses.
 bool buildCityModel(const std::string& argument, Scenes::SceneModel& scene, std::string& error);
 
 // Adds "city" to the scene sources (once; later calls do nothing).

@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
             plots = false;
         } else if (arg == "--scene") {
             std::string error;
-            const auto n = i + 1 < argc ? parseCitySpec(argv[i + 1], error) : std::nullopt;
+            const auto n = i + 1 < argc ? parseCityRef(argv[i + 1], error) : std::nullopt;
             if (!n) {
                 std::cerr << "culling-scale: " << (i + 1 < argc ? error : "--scene needs city:N") << "\n";
                 return 2;

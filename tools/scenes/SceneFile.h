@@ -9,7 +9,7 @@
 // diagonal is at least occluderSizeShare of the scene's, or the largest one if none is that big.
 
 #include "SceneModel.h"
-#include "SceneSpec.h"
+#include "SceneRef.h"
 
 #include <string>
 

@@ -9,7 +9,7 @@
 namespace Scenes {
 
 const char* const sceneOptionsUsage =
-    "  --scene SPEC   grid (the viewer's 1000 cubes, default) or a scene file assimp reads (.obj, .gltf, "
+    "  --scene SCENE   grid (the viewer's 1000 cubes, default) or a scene file assimp reads (.obj, .gltf, "
     ".glb, ...)\n"
     "  --views FILE   viewpoints, one per line: x y z dx dy dz (eye, view direction; up is +y); '#' "
     "comments\n"
@@ -38,7 +38,7 @@ bool takeSceneOption(const std::vector<std::string>& args, std::size_t& i, Scene
             error = arg + " needs " + (arg == "--scene" ? "grid or a file path" : "a file path");
             return true;
         }
-        (arg == "--scene" ? choice.spec : choice.viewsPath) = value;
+        (arg == "--scene" ? choice.scene : choice.viewsPath) = value;
     } else if (arg == "--fov") {
         if (!positiveNumber(value, number) || number >= 180.0) {
             error = "--fov needs degrees above 0 and below 180";
@@ -69,8 +69,8 @@ OrbitCamera cameraOf(const Viewpoint& view) {
 
 bool setUpScene(const SceneChoice& choice, SceneSetup& setup, std::string& error) {
     setup = SceneSetup{};
-    const std::optional<SceneSpec> spec = parseSceneSpec(choice.spec, error);
-    if (!spec || !loadScene(*spec, choice.settings, setup.model, error)) return false;
+    const std::optional<SceneRef> ref = parseSceneRef(choice.scene, error);
+    if (!ref || !loadScene(*ref, choice.settings, setup.model, error)) return false;
     if (choice.nearPlane && choice.farPlane && !(*choice.nearPlane < *choice.farPlane)) {
         error = "--near must be less than --far";
         return false;

@@ -1,7 +1,7 @@
 #pragma once
 // The scene options the lab and the explorer share, and everything they set up from them: the
 // model, the viewpoints and the frustum.
-//   --scene SPEC   grid (default) or a scene file (see SceneSources.h)
+//   --scene SCENE   grid (default) or a scene file (see SceneSources.h)
 //   --views FILE   viewpoints, one "x y z dx dy dz" per line (see Viewpoints.h)
 //   --fov DEG      vertical field of view, default 90
 //   --near D, --far D   the clipping planes, fitted to the scene and the viewpoints by default
@@ -20,7 +20,7 @@
 namespace Scenes {
 
 struct SceneChoice {
-    std::string spec = "grid";
+    std::string scene = "grid";
     std::string viewsPath;
     std::optional<double> fov, nearPlane, farPlane;
     LoadSettings settings;

@@ -18,19 +18,19 @@ std::vector<SceneSource>& sceneSources() {
     return sources;
 }
 
-std::optional<SceneSpec> parseSceneSpec(const std::string& text, std::string& error) {
-    return parseSceneSpec(text, sceneSources(), error);
+std::optional<SceneRef> parseSceneRef(const std::string& text, std::string& error) {
+    return parseSceneRef(text, sceneSources(), error);
 }
 
-bool loadScene(const SceneSpec& spec, const LoadSettings& settings, SceneModel& scene, std::string& error) {
+bool loadScene(const SceneRef& ref, const LoadSettings& settings, SceneModel& scene, std::string& error) {
     scene = SceneModel{};
-    if (spec.kind == SceneSpec::Kind::File) return loadSceneFile(spec.path, scene, error);
+    if (ref.kind == SceneRef::Kind::File) return loadSceneFile(ref.path, scene, error);
     for (const SceneSource& source : sceneSources())
-        if (source.name == spec.source) {
-            scene.source = spec.argument.empty() ? spec.source : spec.source + ":" + spec.argument;
-            return source.build(spec.argument, settings, scene, error);
+        if (source.name == ref.source) {
+            scene.source = ref.argument.empty() ? ref.source : ref.source + ":" + ref.argument;
+            return source.build(ref.argument, settings, scene, error);
         }
-    error = "scene " + spec.source + ": no such source";
+    error = "scene " + ref.source + ": no such source";
     return false;
 }
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Bad scenes, scene specs and views files given to culling-lab and culling-explorer: each must give exit status 2,
+# Bad scenes, scene names and views files given to culling-lab and culling-explorer: each must give exit status 2,
 # exactly one line on standard error naming the file (and line), and leave no results folder.
 # Usage: bad-input.sh <culling-lab> <culling-explorer> <room.obj> <room-views.txt>
 set -uo pipefail

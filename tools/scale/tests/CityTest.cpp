@@ -1,4 +1,4 @@
-// The generated city: reproducible, well formed, with its spec's bad inputs refused.
+// The generated city: reproducible, well formed, with its name's bad inputs refused.
 #include "City.h"
 
 #include <cstring>
@@ -56,9 +56,9 @@ TEST(City, EveryObjectPlacedWithABoxAroundItsMesh) {
     }
 }
 
-TEST(City, SpecRefusesAnythingButAWholeNumberWithinTheLimit) {
+TEST(City, NameRefusesAnythingButAWholeNumberWithinTheLimit) {
     struct Case {
-        const char* spec;
+        const char* ref;
         std::optional<std::uint32_t> count;
     };
     const Case cases[] = {{"city:1", 1},        {"city:1000000", 1000000},
@@ -70,8 +70,8 @@ TEST(City, SpecRefusesAnythingButAWholeNumberWithinTheLimit) {
                           {"city:10 ", {}},     {"grid", {}}};
     for (const Case& c : cases) {
         std::string error;
-        EXPECT_EQ(parseCitySpec(c.spec, error), c.count) << c.spec;
-        EXPECT_EQ(error.empty(), c.count.has_value()) << c.spec;
+        EXPECT_EQ(parseCityRef(c.ref, error), c.count) << c.ref;
+        EXPECT_EQ(error.empty(), c.count.has_value()) << c.ref;
     }
 }
 

@@ -99,7 +99,7 @@ TEST_F(ExactTruthGl, GridEqualsTheOneByOneTruthsPixelForPixel) {
 // where a crate's underside lies in the floor's plane, the two draws break the tie apart.)
 TEST_F(ExactTruthGl, RoomEqualsTheOneByOneTruthsObjectForObject) {
     Scenes::SceneChoice choice;
-    choice.spec = BRISEL_SOURCE_DIR "/tools/scenes/data/room.obj";
+    choice.scene = BRISEL_SOURCE_DIR "/tools/scenes/data/room.obj";
     choice.viewsPath = BRISEL_SOURCE_DIR "/tools/scenes/data/room-views.txt";
     Scenes::SceneSetup setup;
     std::string error;

@@ -7,14 +7,14 @@
 
 namespace {
 
-// Catches a city source missing from the specs, objects placed off their generated boxes (a scale
+// Catches a city source missing from the sources, objects placed off their generated boxes (a scale
 // or offset on the wrong axis), buildings that do not occlude or small objects that do, and the
 // city's own walk and near plane lost to the orbit and the fitted planes.
 TEST(CityScene, IsTheGeneratedCityWithItsOwnViewpoints) {
     registerCitySource();
     registerCitySource(); // a second registration changes nothing
     Scenes::SceneChoice choice;
-    choice.spec = "city:3000";
+    choice.scene = "city:3000";
     Scenes::SceneSetup setup;
     std::string error;
     ASSERT_TRUE(Scenes::setUpScene(choice, setup, error)) << error;
@@ -39,7 +39,7 @@ TEST(CityScene, IsTheGeneratedCityWithItsOwnViewpoints) {
     EXPECT_EQ(setup.cameras[1].eye.y, 1.7);
     EXPECT_EQ(setup.frustum.nearPlane, 0.25);
 
-    choice.spec = "city:0";
+    choice.scene = "city:0";
     EXPECT_FALSE(Scenes::setUpScene(choice, setup, error));
     EXPECT_NE(error.find("below 1"), std::string::npos) << error;
 }

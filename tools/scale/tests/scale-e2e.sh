@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# culling-scale end to end: every bad city spec gives one line on standard error and status 2 with
+# culling-scale end to end: every bad city name gives one line on standard error and status 2 with
 # no results folder; a small sweep writes every file and reports no problem.
 # Usage: scale-e2e.sh CULLING-SCALE (needs an X server in $DISPLAY)
 set -u
@@ -9,12 +9,12 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
-for spec in city: city city:0 city:-3 city:abc city:2.5 city:1000001 city:99999999999999999999 ""; do
-    "$scale" --scene "$spec" "$work/bad" > /dev/null 2> "$work/err"
+for ref in city: city city:0 city:-3 city:abc city:2.5 city:1000001 city:99999999999999999999 ""; do
+    "$scale" --scene "$ref" "$work/bad" > /dev/null 2> "$work/err"
     status=$?
-    [[ $status == 2 ]] || fail "--scene '$spec': status $status, not 2"
-    [[ $(wc -l < "$work/err") == 1 ]] || fail "--scene '$spec': not one line: $(cat "$work/err")"
-    [[ ! -e $work/bad ]] || fail "--scene '$spec' left $work/bad"
+    [[ $status == 2 ]] || fail "--scene '$ref': status $status, not 2"
+    [[ $(wc -l < "$work/err") == 1 ]] || fail "--scene '$ref': not one line: $(cat "$work/err")"
+    [[ ! -e $work/bad ]] || fail "--scene '$ref' left $work/bad"
 done
 "$scale" --scene > /dev/null 2> "$work/err"
 [[ $? == 2 ]] || fail "--scene without a value: not status 2"

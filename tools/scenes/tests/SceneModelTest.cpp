@@ -1,4 +1,4 @@
-// The scene model: spec parsing, the grid through the model against the viewer's own scene, and
+// The scene model: scene-name parsing, the grid through the model against the viewer's own scene, and
 // the world boxes of placed meshes.
 #include "SceneInstall.h"
 #include "SceneSources.h"
@@ -12,31 +12,31 @@ namespace {
 
 const std::string cubeMesh = BRISEL_SOURCE_DIR "/data/cube.geo";
 
-TEST(SceneSpec, NamesASourceOrAFile) {
+TEST(SceneRef, NamesASourceOrAFile) {
     struct Case {
         const char* text;
         bool ok;
-        SceneSpec::Kind kind;
+        SceneRef::Kind kind;
         const char* nameOrPath;
     };
     const Case cases[] = {
-        {"grid", true, SceneSpec::Kind::Source, "grid"},
-        {"grid:3", false, SceneSpec::Kind::Source, ""}, // grid takes no argument
-        {"", false, SceneSpec::Kind::Source, ""},
-        {"room.obj", true, SceneSpec::Kind::File, "room.obj"},
-        {"gridlike.obj", true, SceneSpec::Kind::File, "gridlike.obj"},
-        {"dir/with:colon.gltf", true, SceneSpec::Kind::File, "dir/with:colon.gltf"},
+        {"grid", true, SceneRef::Kind::Source, "grid"},
+        {"grid:3", false, SceneRef::Kind::Source, ""}, // grid takes no argument
+        {"", false, SceneRef::Kind::Source, ""},
+        {"room.obj", true, SceneRef::Kind::File, "room.obj"},
+        {"gridlike.obj", true, SceneRef::Kind::File, "gridlike.obj"},
+        {"dir/with:colon.gltf", true, SceneRef::Kind::File, "dir/with:colon.gltf"},
     };
     for (const Case& c : cases) {
         std::string error;
-        const std::optional<SceneSpec> spec = parseSceneSpec(c.text, error);
-        ASSERT_EQ(spec.has_value(), c.ok) << c.text;
+        const std::optional<SceneRef> ref = parseSceneRef(c.text, error);
+        ASSERT_EQ(ref.has_value(), c.ok) << c.text;
         if (!c.ok) {
             EXPECT_FALSE(error.empty()) << c.text;
             continue;
         }
-        EXPECT_EQ(spec->kind, c.kind) << c.text;
-        EXPECT_EQ(c.kind == SceneSpec::Kind::File ? spec->path : spec->source, c.nameOrPath) << c.text;
+        EXPECT_EQ(ref->kind, c.kind) << c.text;
+        EXPECT_EQ(c.kind == SceneRef::Kind::File ? ref->path : ref->source, c.nameOrPath) << c.text;
     }
 }
 

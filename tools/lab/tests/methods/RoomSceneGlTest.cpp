@@ -22,7 +22,7 @@ class RoomScene : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         Scenes::SceneChoice choice;
-        choice.spec = roomFolder + "room.obj";
+        choice.scene = roomFolder + "room.obj";
         choice.viewsPath = roomFolder + "room-views.txt";
         std::string error;
         ASSERT_TRUE(Scenes::setUpScene(choice, setup, error)) << error;

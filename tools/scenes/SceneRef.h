@@ -1,5 +1,5 @@
 #pragma once
-// Scene specs: "grid" (the viewer's 1000 cubes), "NAME:ARGUMENT" for a generated source registered
+// Scene names: "grid" (the viewer's 1000 cubes), "NAME:ARGUMENT" for a generated source registered
 // under NAME, or else the path of a scene file. Plain text handling, no files read.
 
 #include "SceneModel.h"
@@ -18,7 +18,7 @@ constexpr std::size_t maxFileObjects = 200000;
 constexpr std::uint64_t maxFileTriangles = 4000000;
 constexpr float maxCoordinate = 1e6f;
 
-struct SceneSpec {
+struct SceneRef {
     enum class Kind { Source, File } kind = Kind::Source;
     std::string source;   // the generated source's name (Kind::Source)
     std::string argument; // after "NAME:", empty for "grid"
@@ -37,9 +37,9 @@ struct SceneSource {
         build;
 };
 
-// None, with the reason, for an empty spec, a known source without its argument or a source
+// None, with the reason, for an empty name, a known source without its argument or a source
 // that takes none followed by one. Anything that names no source is a file path.
-std::optional<SceneSpec> parseSceneSpec(const std::string& text, const std::vector<SceneSource>& sources,
-                                        std::string& error);
+std::optional<SceneRef> parseSceneRef(const std::string& text, const std::vector<SceneSource>& sources,
+                                      std::string& error);
 
 } // namespace Scenes

@@ -1,9 +1,9 @@
-#include "SceneSpec.h"
+#include "SceneRef.h"
 
 namespace Scenes {
 
-std::optional<SceneSpec> parseSceneSpec(const std::string& text, const std::vector<SceneSource>& sources,
-                                        std::string& error) {
+std::optional<SceneRef> parseSceneRef(const std::string& text, const std::vector<SceneSource>& sources,
+                                      std::string& error) {
     if (text.empty()) {
         error = "empty scene: give grid or a scene file";
         return std::nullopt;
@@ -12,10 +12,10 @@ std::optional<SceneSpec> parseSceneSpec(const std::string& text, const std::vect
     const std::string name = text.substr(0, colon);
     for (const SceneSource& source : sources) {
         if (source.name != name) continue;
-        SceneSpec spec;
-        spec.source = name;
-        if (colon != std::string::npos) spec.argument = text.substr(colon + 1);
-        if (source.needsArgument && spec.argument.empty()) {
+        SceneRef ref;
+        ref.source = name;
+        if (colon != std::string::npos) ref.argument = text.substr(colon + 1);
+        if (source.needsArgument && ref.argument.empty()) {
             error = "scene " + text + ": " + name + " needs an argument (" + name + ":...)";
             return std::nullopt;
         }
@@ -23,12 +23,12 @@ std::optional<SceneSpec> parseSceneSpec(const std::string& text, const std::vect
             error = "scene " + text + ": " + name + " takes no argument";
             return std::nullopt;
         }
-        return spec;
+        return ref;
     }
-    SceneSpec spec;
-    spec.kind = SceneSpec::Kind::File;
-    spec.path = text;
-    return spec;
+    SceneRef ref;
+    ref.kind = SceneRef::Kind::File;
+    ref.path = text;
+    return ref;
 }
 
 } // namespace Scenes
