@@ -8,6 +8,7 @@
 #include "LabSweep.h"
 #include "LabWindow.h"
 #include "ModelScene.h"
+#include "RunStamp.h"
 #include "SceneInstall.h"
 #include "SceneSetup.h"
 #include "app/Cameras.h"
@@ -28,21 +29,6 @@
 namespace {
 
 constexpr int windowSide = 640;
-
-std::string localTime(const char* pattern) {
-    const std::time_t now = std::time(nullptr);
-    char text[64];
-    std::strftime(text, sizeof text, pattern, std::localtime(&now));
-    return text;
-}
-
-// The one-minute load average, or empty where the system does not tell.
-std::string loadAverage() {
-    std::ifstream in("/proc/loadavg");
-    std::string first;
-    in >> first;
-    return first;
-}
 
 bool sceneLoaded() { return !sceneObjects.empty() && !occludeeIndices.empty(); }
 

@@ -3,6 +3,7 @@
 #include "City.h"
 #include "GpuScene.h"
 #include "LabWindow.h"
+#include "RunStamp.h"
 #include "ScaleReport.h"
 #include "ScaleSweep.h"
 
@@ -27,20 +28,6 @@ std::string usage() {
            "); repeat for several sizes\n"
            "                  (default: 1000, 10000, 100000 and 1000000)\n"
            "  --no-plots      skip gnuplot\n";
-}
-
-std::string localTime(const char* pattern) {
-    const std::time_t now = std::time(nullptr);
-    char text[64];
-    std::strftime(text, sizeof text, pattern, std::localtime(&now));
-    return text;
-}
-
-std::string loadAverage() {
-    std::ifstream in("/proc/loadavg");
-    std::string first;
-    in >> first;
-    return first;
 }
 
 } // namespace
