@@ -166,10 +166,10 @@ BoxHierarchy buildHierarchy(const std::vector<Box>& boxes, std::uint32_t leafSiz
     return h;
 }
 
-RectTest pyramidRectTest(const DepthPyramid& pyramid) {
+RectTest pyramidRectTest(const DepthPyramid& pyramid, int span) {
     if (pyramid.sides.empty()) return {};
-    return {pyramid.sides[0], [&pyramid](double x0, double y0, double x1, double y1, double z) {
-                return isRectangleHidden(pyramid, x0, y0, x1, y1, z);
+    return {pyramid.sides[0], [&pyramid, span](double x0, double y0, double x1, double y1, double z) {
+                return isRectangleHidden(pyramid, x0, y0, x1, y1, z, span);
             }};
 }
 

@@ -31,8 +31,9 @@ struct RectTest {
     bool offViewportHidden = false;
 };
 
-// The max-pyramid test of cpu-depth and gpu-hiz (isRectangleHidden); the pyramid must outlive it.
-RectTest pyramidRectTest(const DepthPyramid& pyramid);
+// The max-pyramid test of cpu-depth and gpu-hiz (isRectangleHidden, reading up to span x span
+// texels); the pyramid must outlive it.
+RectTest pyramidRectTest(const DepthPyramid& pyramid, int span = 2);
 // tilecull's rectangle test on a square buffer: hidden when occluded or wholly off the viewport,
 // as the lab's cpu-depth decides. The rectangle is rounded outwards to floats. The culler must outlive the
 // test.

@@ -120,14 +120,24 @@ class DrawBindings {
     GLint vertexArray_ = 0;
 };
 
+// Whether every object strictly between a and b may be drawn along.
+bool mayBridge(const std::vector<bool>* along, std::uint32_t a, std::uint32_t b) {
+    if (!along) return true;
+    for (std::uint32_t k = a + 1; k < b; ++k)
+        if (k >= along->size() || !(*along)[k]) return false;
+    return true;
+}
+
 // One draw per stretch of listed objects no more than `bridge` apart.
-void drawStretches(GpuScene& gpu, GpuPass pass, const std::vector<std::uint32_t>& list,
-                   std::uint32_t bridge) {
+void drawStretches(GpuScene& gpu, GpuPass pass, const std::vector<std::uint32_t>& list, std::uint32_t bridge,
+                   const std::vector<bool>* along) {
     gpu.counts.clear();
     gpu.offsets.clear();
     for (std::size_t i = 0; i < list.size();) {
         std::size_t j = i + 1;
-        while (j < list.size() && list[j] > list[j - 1] && list[j] - list[j - 1] <= bridge + 1) ++j;
+        while (j < list.size() && list[j] > list[j - 1] && list[j] - list[j - 1] <= bridge + 1 &&
+               mayBridge(along, list[j - 1], list[j]))
+            ++j;
         const std::uint32_t first = gpu.firstIndex[list[i]], end = gpu.firstIndex[list[j - 1] + 1];
         if (end > first) {
             gpu.counts.push_back(static_cast<int>(end - first));
@@ -258,7 +268,7 @@ void releaseGpuScene(GpuScene& gpu) {
 
 void drawAll(GpuScene& gpu, GpuPass pass, bool occludersOnly) {
     if (occludersOnly) {
-        drawStretches(gpu, pass, gpu.occluders, 0);
+        drawStretches(gpu, pass, gpu.occluders, 0, nullptr);
         return;
     }
     if (gpu.objectCount == 0 || gpu.firstIndex.back() == 0) return;
@@ -267,8 +277,9 @@ void drawAll(GpuScene& gpu, GpuPass pass, bool occludersOnly) {
     if (pass == GpuPass::flags) glMemoryBarrier(GL_BUFFER_UPDATE_BARRIER_BIT | GL_SHADER_STORAGE_BARRIER_BIT);
 }
 
-void drawList(GpuScene& gpu, GpuPass pass, const std::vector<std::uint32_t>& list, std::uint32_t bridge) {
-    drawStretches(gpu, pass, list, bridge);
+void drawList(GpuScene& gpu, GpuPass pass, const std::vector<std::uint32_t>& list, std::uint32_t bridge,
+              const std::vector<bool>* along) {
+    drawStretches(gpu, pass, list, bridge, along);
 }
 
 void clearFlags(GpuScene& gpu) {

@@ -50,8 +50,11 @@ enum class GpuPass {
 void drawAll(GpuScene& gpu, GpuPass pass, bool occludersOnly);
 
 // Draws the listed objects, ascending. Up to `bridge` unlisted objects between two listed ones are
-// drawn too, to save a draw call: for passes where an extra object cannot change the outcome.
-void drawList(GpuScene& gpu, GpuPass pass, const std::vector<std::uint32_t>& list, std::uint32_t bridge = 0);
+// drawn too, to save a draw call: for passes where an extra object cannot change the outcome. When
+// `along` is given, only the objects it marks are drawn along (say those off the view, which cost no
+// pixels); a big object drawn along costs more than the draw call it saves.
+void drawList(GpuScene& gpu, GpuPass pass, const std::vector<std::uint32_t>& list, std::uint32_t bridge = 0,
+              const std::vector<bool>* along = nullptr);
 
 // Zeroes the per-object flags; reads them back as one bool per object.
 void clearFlags(GpuScene& gpu);
