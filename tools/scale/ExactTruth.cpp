@@ -182,7 +182,7 @@ ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& vi
 
     std::vector<std::uint32_t>& unsettled = target.unsettled;
     unsettled.clear();
-    if (settle && !target.flagEveryObject) {
+    if (settle) {
         // The box tests leave mostly objects that pass, so the ID frame comes first: an object with
         // a pixel in it lies nearest of all there, occluders included, so a sample of it passes
         // their depth (within its four steps). Only the objects it does not show need flags.

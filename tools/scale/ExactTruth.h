@@ -31,8 +31,6 @@ struct TruthTarget {
     std::vector<std::uint32_t> drawn;
     std::vector<std::uint32_t> unsettled; // the second pass's objects
     std::vector<bool> along;              // objects a draw may take along (off the view)
-    // Draws the flags of the objects the ID frame shows too, rather than taking them from it.
-    bool flagEveryObject = false;
 };
 
 // The objects' world boxes and a hierarchy over them. Given to the truth, every box wholly behind

@@ -46,7 +46,8 @@ OrbitCamera orbitAt(int angle) {
 // Catches any pixel or flag that differs from the slow truths: a vertex transform that rounds
 // differently from fixed function, an ID colour off by one, objects drawn out of order (ties
 // between equal depths), a flag bit in the wrong word, a depth test that is not early, a cube
-// settled as hidden behind the walls while a sample of it passes.
+// settled as hidden behind the walls while a sample of it passes, and, with the box tests, flags
+// drawn for the wrong objects or not taken from the ID frame for those it shows.
 TEST_F(ExactTruthGl, GridEqualsTheOneByOneTruthsPixelForPixel) {
     sceneObjects.clear();
     occluderIndices.clear();
@@ -203,8 +204,10 @@ TEST_F(ExactTruthGl, BoxTestsKeepTheFlagPassMargin) {
 
 // Catches an object left out as off-view, or settled as behind the occluders, while it draws a
 // pixel or passes a sample (a box test without the flag pass's margin), and a bridge between
-// listed objects that draws them out of order: from a city's street walk and roof views, the truth
-// over the frustum's candidates, with and without the box tests, equals the truth over every object.
+// listed objects that draws them out of order, and flags drawn only for the objects the ID frame
+// shows no pixel of that differ from a flag draw of every object: from a city's street walk and roof
+// views, the truth over the frustum's candidates, with and without the box tests, equals the truth
+// over every object.
 TEST_F(ExactTruthGl, LeavingOutObjectsOffTheViewChangesNothing) {
     const City city = generateCity(4000, 9);
     uploadGpuScene(city.scene, gpu);
