@@ -71,6 +71,14 @@ void frustumCandidates(const BoxHierarchy& hierarchy, const std::vector<Box>& bo
 // The per-box form of that test.
 bool boxOutsideView(const Geometry::Matrix& clip, const Box& box);
 
+// True when every corner lies beyond the near plane by more than a thousandth of w and within four
+// viewport widths of the view's centre (so no clipping cuts the box); `farthest` gets the largest w.
+bool boxWellInView(const Geometry::Matrix& clip, const Box& box, double& farthest);
+
+// True when no other box comes within `margin` of boxes[index] along any axis.
+bool boxIsolated(const BoxHierarchy& hierarchy, const std::vector<Box>& boxes, std::uint32_t index,
+                 double margin);
+
 struct HierarchyStats {
     std::uint32_t nodesVisited = 0;
     std::uint32_t boxesTested = 0;

@@ -8,6 +8,7 @@
 #include <GL/glext.h>
 #include <algorithm>
 #include <cassert>
+#include <cmath>
 
 namespace {
 
@@ -46,6 +47,28 @@ void ensureTarget(TruthTarget& target, int side) {
     target.side = side;
 }
 
+// Whether the object's back faces may be left out of every pass: its mesh is closed and turned
+// outwards, the eye is outside its box and no clipping cuts it, so wherever a back face covers a
+// sample a front face of it covers the sample too, nearer but for rounding. And no other object's
+// box comes within 16 steps of the 24-bit depth buffer of its box (at its farthest corner, along
+// the most slanted ray), so that no other surface can lie between the two.
+bool backFacesIdle(const GpuScene& gpu, const TruthBoxes& boxes, const CullView& view,
+                   const Geometry::Matrix& clip, std::uint32_t object) {
+    if (!gpu.closed[object]) return false;
+    double farthest = 0.0;
+    if (!boxWellInView(clip, (*boxes.boxes)[object], farthest)) return false;
+    const Frustum& f = view.frustum;
+    const double n = f.nearPlane, steps = 16.0, depthSteps = 16777216.0;
+    const double spread = std::max(std::fabs(f.left), std::fabs(f.right)) / n,
+                 rise = std::max(std::fabs(f.bottom), std::fabs(f.top)) / n;
+    const double cosine = 1.0 / std::sqrt(1.0 + spread * spread + rise * rise);
+    // Window depth changes by n (1 / z0 - 1 / z1) at least between eye depths z0 < z1.
+    const double room = n * depthSteps - steps * farthest;
+    if (!(room > 0.0)) return false;
+    const double margin = steps * farthest * farthest / room / cosine;
+    return boxIsolated(*boxes.hierarchy, *boxes.boxes, object, margin);
+}
+
 } // namespace
 
 void releaseTruthTarget(TruthTarget& target) {
@@ -82,9 +105,16 @@ ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& vi
     target.along.assign(gpu.objectCount, inView != nullptr);
     if (inView)
         for (std::uint32_t i : *inView) target.along[i] = false;
+    const bool settle = boxes && boxes->hierarchy && boxes->boxes && boxes->boxes->size() == gpu.objectCount;
+    const Geometry::Matrix clip = viewProjection(view);
+    target.cull.assign(gpu.objectCount, false);
+    const auto markCulled = [&](const std::vector<std::uint32_t>& list) {
+        if (settle)
+            for (std::uint32_t i : list) target.cull[i] = backFacesIdle(gpu, *boxes, view, clip, i);
+    };
     const auto drawTested = [&](GpuPass pass, const std::vector<std::uint32_t>* list) {
         if (list)
-            drawList(gpu, pass, *list, bridge, &target.along);
+            drawList(gpu, pass, *list, bridge, &target.along, &target.cull);
         else
             drawAll(gpu, pass, false);
     };
@@ -115,10 +145,10 @@ ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& vi
     glDepthFunc(GL_LESS);
     glClearDepth(1.0);
     glClear(GL_DEPTH_BUFFER_BIT);
-    drawAll(gpu, GpuPass::depth, true);
+    markCulled(gpu.occluders);
+    drawList(gpu, GpuPass::depth, gpu.occluders, 0, nullptr, &target.cull);
     clock.stop(truth.stages, "occluders");
 
-    const bool settle = boxes && boxes->hierarchy && boxes->boxes && boxes->boxes->size() == gpu.objectCount;
     if (settle) {
         clock.start();
         const std::size_t pixels = static_cast<std::size_t>(side) * static_cast<std::size_t>(side);
@@ -133,8 +163,8 @@ ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& vi
         target.boxHidden.assign(gpu.objectCount, false);
         // Reading up to 16 x 16 texels a box settles nearly every box the full depth would.
         constexpr int span = 16;
-        cullThroughHierarchy(*boxes->hierarchy, *boxes->boxes, pyramidRectTest(target.pyramid, span),
-                             viewProjection(view), target.boxHidden);
+        cullThroughHierarchy(*boxes->hierarchy, *boxes->boxes, pyramidRectTest(target.pyramid, span), clip,
+                             target.boxHidden);
         target.drawn.clear();
         if (inView) {
             for (std::uint32_t i : *inView)
@@ -144,6 +174,7 @@ ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& vi
                 if (!target.boxHidden[i]) target.drawn.push_back(i);
         }
         inView = &target.drawn;
+        markCulled(target.drawn);
         clock.stop(truth.stages, "box tests");
     }
 

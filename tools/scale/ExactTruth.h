@@ -31,6 +31,7 @@ struct TruthTarget {
     std::vector<std::uint32_t> drawn;
     std::vector<std::uint32_t> unsettled; // the second pass's objects
     std::vector<bool> along;              // objects a draw may take along (off the view)
+    std::vector<bool> cull;               // objects drawn without their back faces
 };
 
 // The objects' world boxes and a hierarchy over them. Given to the truth, every box wholly behind
@@ -50,7 +51,9 @@ struct ExactTruth {
 // `inView`, when given: every object that may draw a pixel from the view, ascending (for instance
 // frustumCandidates); the others are known to pass no sample and show no pixel, and are not drawn.
 // `boxes`, when given, adds the stage "box tests" after "occluders", and the ID frame ("ids", "read
-// back") is then drawn before the flags of the objects it does not show ("flags").
+// back") is then drawn before the flags of the objects it does not show ("flags"). Objects whose
+// back faces can decide nothing (closed, seen from outside, apart from all others) are then drawn
+// without them: half the fragments on a scene of solid boxes.
 ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& view, int side,
                           const std::vector<std::uint32_t>* inView = nullptr,
                           const TruthBoxes* boxes = nullptr);
