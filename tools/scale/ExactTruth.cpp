@@ -47,6 +47,18 @@ void ensureTarget(TruthTarget& target, int side) {
     target.side = side;
 }
 
+void countIds(const std::vector<std::uint8_t>& rgba, std::size_t objects, IdCoverage& coverage) {
+    coverage.pixels.assign(objects, 0);
+    for (std::size_t i = 0; i + 3 < rgba.size(); i += 4) {
+        const std::uint32_t code = idOfPixel(rgba[i], rgba[i + 1], rgba[i + 2]);
+        if (code == 0) continue;
+        if (code <= objects)
+            ++coverage.pixels[code - 1];
+        else
+            ++coverage.unknownPixels;
+    }
+}
+
 // Whether the object's back faces may be left out of every pass: its mesh is closed and turned
 // outwards, the eye is outside its box and no clipping cuts it, so wherever a back face covers a
 // sample a front face of it covers the sample too, nearer but for rounding. And no other object's
@@ -80,22 +92,6 @@ void releaseTruthTarget(TruthTarget& target) {
     }
     target = TruthTarget{};
 }
-
-namespace {
-
-void countIds(const std::vector<std::uint8_t>& rgba, std::size_t objects, IdCoverage& coverage) {
-    coverage.pixels.assign(objects, 0);
-    for (std::size_t i = 0; i + 3 < rgba.size(); i += 4) {
-        const std::uint32_t code = idOfPixel(rgba[i], rgba[i + 1], rgba[i + 2]);
-        if (code == 0) continue;
-        if (code <= objects)
-            ++coverage.pixels[code - 1];
-        else
-            ++coverage.unknownPixels;
-    }
-}
-
-} // namespace
 
 ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& view, int side,
                           const std::vector<std::uint32_t>* inView, const TruthBoxes* boxes) {
