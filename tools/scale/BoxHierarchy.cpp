@@ -166,10 +166,10 @@ BoxHierarchy buildHierarchy(const std::vector<Box>& boxes, std::uint32_t leafSiz
     return h;
 }
 
-RectTest pyramidRectTest(const DepthPyramid& pyramid) {
+RectTest pyramidRectTest(const DepthPyramid& pyramid, int span) {
     if (pyramid.sides.empty()) return {};
-    return {pyramid.sides[0], [&pyramid](double x0, double y0, double x1, double y1, double z) {
-                return isRectangleHidden(pyramid, x0, y0, x1, y1, z);
+    return {pyramid.sides[0], [&pyramid, span](double x0, double y0, double x1, double y1, double z) {
+                return isRectangleHidden(pyramid, x0, y0, x1, y1, z, span);
             }};
 }
 
@@ -194,6 +194,49 @@ bool boxHidden(const RectTest& test, const Geometry::Matrix& clip, const Box& bo
 bool boxOutsideView(const Geometry::Matrix& clip, const Box& box) {
     bool allInside = false;
     return commonOutside(clipCorners(clip, box), allInside) != 0;
+}
+
+bool boxWellInView(const Geometry::Matrix& clip, const Box& box, double& farthest) {
+    const Corners c = clipCorners(clip, box);
+    farthest = 0.0;
+    for (int i = 0; i < 8; ++i) {
+        if (!(c.w[i] > 0.0 && c.z[i] + c.w[i] > 1e-3 * c.w[i] && std::fabs(c.x[i]) <= 4.0 * c.w[i] &&
+              std::fabs(c.y[i]) <= 4.0 * c.w[i]))
+            return false;
+        farthest = std::max(farthest, c.w[i]);
+    }
+    return true;
+}
+
+bool boxIsolated(const BoxHierarchy& h, const std::vector<Box>& boxes, std::uint32_t index, double margin) {
+    assert(index < boxes.size());
+    Box grown = boxes[index];
+    for (int axis = 0; axis < 3; ++axis) {
+        grown.min[axis] = std::nextafter(static_cast<float>(grown.min[axis] - margin), -INFINITY);
+        grown.max[axis] = std::nextafter(static_cast<float>(grown.max[axis] + margin), INFINITY);
+    }
+    const auto meets = [&grown](const Box& b) {
+        for (int axis = 0; axis < 3; ++axis)
+            if (b.max[axis] < grown.min[axis] || b.min[axis] > grown.max[axis]) return false;
+        return true;
+    };
+    if (h.nodes.empty()) return true;
+    std::uint32_t stack[128];
+    int top = 0;
+    stack[top++] = 0;
+    while (top > 0) {
+        const BoxHierarchy::Node& node = h.nodes[stack[--top]];
+        if (!meets(node.box)) continue;
+        if (node.children == 0) {
+            for (std::uint32_t k = node.first; k < node.first + node.count; ++k)
+                if (h.order[k] != index && meets(boxes[h.order[k]])) return false;
+            continue;
+        }
+        if (top + 2 > 128) return false; // deeper than any median split gets; say no rather than guess
+        stack[top++] = node.children;
+        stack[top++] = node.children + 1;
+    }
+    return true;
 }
 
 void frustumCandidates(const BoxHierarchy& h, const std::vector<Box>& boxes, const Geometry::Matrix& clip,

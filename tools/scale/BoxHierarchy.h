@@ -31,8 +31,9 @@ struct RectTest {
     bool offViewportHidden = false;
 };
 
-// The max-pyramid test of cpu-depth and gpu-hiz (isRectangleHidden); the pyramid must outlive it.
-RectTest pyramidRectTest(const DepthPyramid& pyramid);
+// The max-pyramid test of cpu-depth and gpu-hiz (isRectangleHidden, reading up to span x span
+// texels); the pyramid must outlive it.
+RectTest pyramidRectTest(const DepthPyramid& pyramid, int span = 2);
 // tilecull's rectangle test on a square buffer: hidden when occluded or wholly off the viewport,
 // as the lab's cpu-depth decides. The rectangle is rounded outwards to floats. The culler must outlive the
 // test.
@@ -69,6 +70,14 @@ void frustumCandidates(const BoxHierarchy& hierarchy, const std::vector<Box>& bo
 
 // The per-box form of that test.
 bool boxOutsideView(const Geometry::Matrix& clip, const Box& box);
+
+// True when every corner lies beyond the near plane by more than a thousandth of w and within four
+// viewport widths of the view's centre (so no clipping cuts the box); `farthest` gets the largest w.
+bool boxWellInView(const Geometry::Matrix& clip, const Box& box, double& farthest);
+
+// True when no other box comes within `margin` of boxes[index] along any axis.
+bool boxIsolated(const BoxHierarchy& hierarchy, const std::vector<Box>& boxes, std::uint32_t index,
+                 double margin);
 
 struct HierarchyStats {
     std::uint32_t nodesVisited = 0;

@@ -2,10 +2,12 @@
 // Both truths of a viewpoint for every object in a few full-scene draws: the occluders' depth, then
 // every object once more with the depth test GL_LEQUAL, pulled four depth steps nearer, and no depth
 // writes, each object whose sample passes setting its flag (so an occluder never hides itself, as
-// the query-per-object truth of methods/OccluderTruth.h decides); then the whole scene in ID
-// colours with GL_LESS, read back and counted, leaving out the objects without a flag (they lie
-// behind an occluder at every pixel, so they change none). Renders off-screen at side x side through the
-// view's frustum; restores every GL attribute, both matrices and the frame buffer bindings.
+// the query-per-object truth of methods/OccluderTruth.h decides); and the whole scene in ID colours
+// with GL_LESS, read back and counted. Only objects that can change a result are drawn: an object
+// without a flag lies behind an occluder at every pixel, so it changes no ID pixel; an object with
+// an ID pixel lies nearest there, so its flag is known without drawing it. Which of the two comes
+// first depends on what the box tests leave. Renders off-screen at side x side through the view's
+// frustum; restores every GL attribute, both matrices and the frame buffer bindings.
 
 #include "BoxHierarchy.h"
 #include "GpuScene.h"
@@ -27,6 +29,9 @@ struct TruthTarget {
     DepthPyramid pyramid;
     std::vector<bool> boxHidden;
     std::vector<std::uint32_t> drawn;
+    std::vector<std::uint32_t> unsettled; // the second pass's objects
+    std::vector<bool> along;              // objects a draw may take along (off the view)
+    std::vector<bool> cull;               // objects drawn without their back faces
 };
 
 // The objects' world boxes and a hierarchy over them. Given to the truth, every box wholly behind
@@ -45,7 +50,10 @@ struct ExactTruth {
 
 // `inView`, when given: every object that may draw a pixel from the view, ascending (for instance
 // frustumCandidates); the others are known to pass no sample and show no pixel, and are not drawn.
-// `boxes`, when given, adds the stage "box tests" after "occluders".
+// `boxes`, when given, adds the stage "box tests" after "occluders", and the ID frame ("ids", "read
+// back") is then drawn before the flags of the objects it does not show ("flags"). Objects whose
+// back faces can decide nothing (closed, seen from outside, apart from all others) are then drawn
+// without them: half the fragments on a scene of solid boxes.
 ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& view, int side,
                           const std::vector<std::uint32_t>* inView = nullptr,
                           const TruthBoxes* boxes = nullptr);

@@ -120,26 +120,51 @@ class DrawBindings {
     GLint vertexArray_ = 0;
 };
 
-// One draw per stretch of listed objects no more than `bridge` apart.
-void drawStretches(GpuScene& gpu, GpuPass pass, const std::vector<std::uint32_t>& list,
-                   std::uint32_t bridge) {
-    gpu.counts.clear();
-    gpu.offsets.clear();
-    for (std::size_t i = 0; i < list.size();) {
-        std::size_t j = i + 1;
-        while (j < list.size() && list[j] > list[j - 1] && list[j] - list[j - 1] <= bridge + 1) ++j;
-        const std::uint32_t first = gpu.firstIndex[list[i]], end = gpu.firstIndex[list[j - 1] + 1];
-        if (end > first) {
-            gpu.counts.push_back(static_cast<int>(end - first));
-            gpu.offsets.push_back(
-                reinterpret_cast<const void*>(std::uintptr_t{first} * sizeof(std::uint32_t)));
-        }
-        i = j;
-    }
-    if (gpu.counts.empty()) return;
+// Whether every object strictly between a and b may be drawn along.
+bool mayBridge(const std::vector<bool>* along, std::uint32_t a, std::uint32_t b) {
+    if (!along) return true;
+    for (std::uint32_t k = a + 1; k < b; ++k)
+        if (k >= along->size() || !(*along)[k]) return false;
+    return true;
+}
+
+// One draw per stretch of listed objects no more than `bridge` apart and alike in face culling; the
+// stretches are drawn in list order, a run of alike ones at a time.
+void drawStretches(GpuScene& gpu, GpuPass pass, const std::vector<std::uint32_t>& list, std::uint32_t bridge,
+                   const std::vector<bool>* along, const std::vector<bool>* cull) {
+    if (list.empty()) return;
+    const auto culled = [cull](std::uint32_t object) { return cull && (*cull)[object]; };
     const DrawBindings bindings(gpu, pass);
-    glMultiDrawElements(GL_TRIANGLES, gpu.counts.data(), GL_UNSIGNED_INT, gpu.offsets.data(),
-                        static_cast<GLsizei>(gpu.counts.size()));
+    if (cull) {
+        glFrontFace(GL_CCW);
+        glCullFace(GL_BACK);
+    }
+    for (std::size_t i = 0; i < list.size();) {
+        const bool runCulled = culled(list[i]);
+        gpu.counts.clear();
+        gpu.offsets.clear();
+        while (i < list.size() && culled(list[i]) == runCulled) {
+            std::size_t j = i + 1;
+            while (j < list.size() && list[j] > list[j - 1] && list[j] - list[j - 1] <= bridge + 1 &&
+                   culled(list[j]) == runCulled && mayBridge(along, list[j - 1], list[j]))
+                ++j;
+            const std::uint32_t first = gpu.firstIndex[list[i]], end = gpu.firstIndex[list[j - 1] + 1];
+            if (end > first) {
+                gpu.counts.push_back(static_cast<int>(end - first));
+                gpu.offsets.push_back(
+                    reinterpret_cast<const void*>(std::uintptr_t{first} * sizeof(std::uint32_t)));
+            }
+            i = j;
+        }
+        if (gpu.counts.empty()) continue;
+        if (runCulled)
+            glEnable(GL_CULL_FACE);
+        else if (cull)
+            glDisable(GL_CULL_FACE);
+        glMultiDrawElements(GL_TRIANGLES, gpu.counts.data(), GL_UNSIGNED_INT, gpu.offsets.data(),
+                            static_cast<GLsizei>(gpu.counts.size()));
+    }
+    if (cull) glDisable(GL_CULL_FACE);
     if (pass == GpuPass::flags) glMemoryBarrier(GL_BUFFER_UPDATE_BARRIER_BIT | GL_SHADER_STORAGE_BARRIER_BIT);
 }
 
@@ -178,6 +203,10 @@ void uploadGpuScene(const InstancedScene& scene, GpuScene& gpu) {
     releaseGpuScene(gpu);
     gpu.objectCount = static_cast<std::uint32_t>(scene.objects.size());
     gpu.occluders = scene.occluders;
+    std::vector<bool> meshClosed;
+    for (const SharedMesh& mesh : scene.meshes) meshClosed.push_back(isClosedOutward(mesh));
+    for (const Placement& p : scene.objects) // a mirror turns every face inside out
+        gpu.closed.push_back(meshClosed[p.mesh] && p.scale[0] * p.scale[1] * p.scale[2] > 0.0f);
     std::uint64_t vertexCount = 0, indexCount = 0;
     gpu.firstIndex.reserve(scene.objects.size() + 1);
     for (const Placement& p : scene.objects) {
@@ -258,7 +287,7 @@ void releaseGpuScene(GpuScene& gpu) {
 
 void drawAll(GpuScene& gpu, GpuPass pass, bool occludersOnly) {
     if (occludersOnly) {
-        drawStretches(gpu, pass, gpu.occluders, 0);
+        drawStretches(gpu, pass, gpu.occluders, 0, nullptr, nullptr);
         return;
     }
     if (gpu.objectCount == 0 || gpu.firstIndex.back() == 0) return;
@@ -267,8 +296,9 @@ void drawAll(GpuScene& gpu, GpuPass pass, bool occludersOnly) {
     if (pass == GpuPass::flags) glMemoryBarrier(GL_BUFFER_UPDATE_BARRIER_BIT | GL_SHADER_STORAGE_BARRIER_BIT);
 }
 
-void drawList(GpuScene& gpu, GpuPass pass, const std::vector<std::uint32_t>& list, std::uint32_t bridge) {
-    drawStretches(gpu, pass, list, bridge);
+void drawList(GpuScene& gpu, GpuPass pass, const std::vector<std::uint32_t>& list, std::uint32_t bridge,
+              const std::vector<bool>* along, const std::vector<bool>* cull) {
+    drawStretches(gpu, pass, list, bridge, along, cull);
 }
 
 void clearFlags(GpuScene& gpu) {

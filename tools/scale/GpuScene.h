@@ -21,6 +21,7 @@ struct GpuScene {
     unsigned flags = 0;                    // one bit per object
     std::vector<std::uint32_t> firstIndex; // per object, and the total at the end
     std::vector<std::uint32_t> occluders;
+    std::vector<bool> closed; // per object: its mesh isClosedOutward, placed without a mirror
     std::uint32_t objectCount = 0;
     std::size_t bytes = 0; // buffer storage held
     // Scratch of drawList, kept between calls.
@@ -50,8 +51,13 @@ enum class GpuPass {
 void drawAll(GpuScene& gpu, GpuPass pass, bool occludersOnly);
 
 // Draws the listed objects, ascending. Up to `bridge` unlisted objects between two listed ones are
-// drawn too, to save a draw call: for passes where an extra object cannot change the outcome.
-void drawList(GpuScene& gpu, GpuPass pass, const std::vector<std::uint32_t>& list, std::uint32_t bridge = 0);
+// drawn too, to save a draw call: for passes where an extra object cannot change the outcome. When
+// `along` is given, only the objects it marks are drawn along (say those off the view, which cost no
+// pixels); a big object drawn along costs more than the draw call it saves. When `cull` is given,
+// the objects it marks are drawn with their back faces culled and the others without, still in
+// list order; face culling is left off.
+void drawList(GpuScene& gpu, GpuPass pass, const std::vector<std::uint32_t>& list, std::uint32_t bridge = 0,
+              const std::vector<bool>* along = nullptr, const std::vector<bool>* cull = nullptr);
 
 // Zeroes the per-object flags; reads them back as one bool per object.
 void clearFlags(GpuScene& gpu);

@@ -45,6 +45,12 @@ std::vector<MeshRun> meshRuns(const InstancedScene& scene, const std::vector<std
 InstancedScene instancedFromObjects(const std::vector<SceneObject>& objects,
                                     const std::vector<std::uint32_t>& occluders);
 
+// True when the mesh's triangles enclose space with every face turned outwards (counter-clockwise
+// seen from outside): welded by position, each edge is shared by exactly two triangles that run it
+// in opposite directions, none is degenerate, and every connected piece has a positive volume.
+// Seen from outside such a mesh, every sample a back face covers is covered by a nearer front face.
+bool isClosedOutward(const SharedMesh& mesh);
+
 // False when a placement names a missing mesh, an index leaves its mesh, or an occluder index is
 // out of range: the GPU would read outside its buffers.
 bool isWellFormed(const InstancedScene& scene);

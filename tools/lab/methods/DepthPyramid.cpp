@@ -1,6 +1,7 @@
 #include "methods/DepthPyramid.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 void buildMaxPyramid(const float* depth, int side, DepthPyramid& pyramid) {
@@ -48,27 +49,31 @@ void pixelSpan(double lo, double hi, int side, int& first, int& last) {
     last = std::min(std::max(first, whole - (whole == hi ? 1 : 0)), side - 1);
 }
 
-int levelFor(const DepthPyramid& pyramid, int x0, int y0, int x1, int y1) {
+int levelFor(const DepthPyramid& pyramid, int x0, int y0, int x1, int y1, int span) {
     const int last = static_cast<int>(pyramid.sides.size()) - 1;
     int level = 0;
-    while (level < last && ((x1 >> level) - (x0 >> level) > 1 || (y1 >> level) - (y0 >> level) > 1)) ++level;
+    while (level < last && ((x1 >> level) - (x0 >> level) >= span || (y1 >> level) - (y0 >> level) >= span))
+        ++level;
     return level;
 }
 
 } // namespace
 
-int pyramidLevelFor(const DepthPyramid& pyramid, double minX, double minY, double maxX, double maxY) {
+int pyramidLevelFor(const DepthPyramid& pyramid, double minX, double minY, double maxX, double maxY,
+                    int span) {
+    assert(span >= 2);
     if (pyramid.sides.empty()) return 0;
     const double side = pyramid.sides[0];
     const auto clamp = [side](double v) { return std::isnan(v) ? 0.0 : std::clamp(v, 0.0, side); };
     int x0, x1, y0, y1;
     pixelSpan(clamp(minX), clamp(maxX), pyramid.sides[0], x0, x1);
     pixelSpan(clamp(minY), clamp(maxY), pyramid.sides[0], y0, y1);
-    return levelFor(pyramid, x0, y0, x1, y1);
+    return levelFor(pyramid, x0, y0, x1, y1, span);
 }
 
 bool isRectangleHidden(const DepthPyramid& pyramid, double minX, double minY, double maxX, double maxY,
-                       double nearestDepth) {
+                       double nearestDepth, int span) {
+    assert(span >= 2);
     if (pyramid.sides.empty() || std::isnan(nearestDepth)) return false;
     const double side = pyramid.sides[0];
     // Written so that NaN fails every comparison and lands in the safe answer.
@@ -78,7 +83,7 @@ bool isRectangleHidden(const DepthPyramid& pyramid, double minX, double minY, do
     int x0, x1, y0, y1;
     pixelSpan(minX, maxX, pyramid.sides[0], x0, x1);
     pixelSpan(minY, maxY, pyramid.sides[0], y0, y1);
-    const int level = levelFor(pyramid, x0, y0, x1, y1);
+    const int level = levelFor(pyramid, x0, y0, x1, y1, span);
     const int levelSide = pyramid.sides[static_cast<std::size_t>(level)];
     const std::vector<float>& texels = pyramid.levels[static_cast<std::size_t>(level)];
     for (int r = y0 >> level; r <= (y1 >> level); ++r)

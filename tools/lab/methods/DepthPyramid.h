@@ -16,13 +16,15 @@ struct DepthPyramid {
 void buildMaxPyramid(const float* depth, int side, DepthPyramid& pyramid);
 
 // The level at which the window rectangle [minX, maxX] x [minY, maxY] (in level-0 pixels) touches
-// at most 2 x 2 texels, or the last level. A rectangle touches the pixels whose area it meets; a
-// maximum on a pixel boundary does not reach into the next pixel. Level-0 pixel p lies under
-// texel p >> L of level L.
-int pyramidLevelFor(const DepthPyramid& pyramid, double minX, double minY, double maxX, double maxY);
+// at most span x span texels (span >= 2), or the last level. A rectangle touches the pixels whose area it
+// meets; a maximum on a pixel boundary does not reach into the next pixel. Level-0 pixel p lies under texel p
+// >> L of level L.
+int pyramidLevelFor(const DepthPyramid& pyramid, double minX, double minY, double maxX, double maxY,
+                    int span = 2);
 
 // True when every texel the rectangle touches at pyramidLevelFor is strictly nearer than
 // `nearestDepth`: the object lies behind the occluders everywhere it could show. False for a
 // rectangle that reaches outside [0, side] x [0, side], has no area (min >= max), or holds NaN.
+// A larger span reads more texels at a finer level and hides more.
 bool isRectangleHidden(const DepthPyramid& pyramid, double minX, double minY, double maxX, double maxY,
-                       double nearestDepth);
+                       double nearestDepth, int span = 2);

@@ -46,7 +46,8 @@ OrbitCamera orbitAt(int angle) {
 // Catches any pixel or flag that differs from the slow truths: a vertex transform that rounds
 // differently from fixed function, an ID colour off by one, objects drawn out of order (ties
 // between equal depths), a flag bit in the wrong word, a depth test that is not early, a cube
-// settled as hidden behind the walls while a sample of it passes.
+// settled as hidden behind the walls while a sample of it passes, and, with the box tests, flags
+// drawn for the wrong objects or not taken from the ID frame for those it shows.
 TEST_F(ExactTruthGl, GridEqualsTheOneByOneTruthsPixelForPixel) {
     sceneObjects.clear();
     occluderIndices.clear();
@@ -95,8 +96,9 @@ TEST_F(ExactTruthGl, GridEqualsTheOneByOneTruthsPixelForPixel) {
 
 // The test room (a wall with a doorway, crates behind it, occluders tested too) from its
 // viewpoints, object for object: catches the same faults on a scene file's objects, whose
-// occluders must pass against their own depth. (Pixel for pixel, one pixel of one view may differ:
-// where a crate's underside lies in the floor's plane, the two draws break the tie apart.)
+// occluders must pass against their own depth; with the box tests, pixel for pixel as without. (Pixel for
+// pixel, one pixel of one view may differ: where a crate's underside lies in the floor's plane, the two draws
+// break the tie apart.)
 TEST_F(ExactTruthGl, RoomEqualsTheOneByOneTruthsObjectForObject) {
     Scenes::SceneChoice choice;
     choice.scene = BRISEL_SOURCE_DIR "/tools/scenes/data/room.obj";
@@ -114,19 +116,30 @@ TEST_F(ExactTruthGl, RoomEqualsTheOneByOneTruthsObjectForObject) {
     IdScene ids = makeIdScene(sceneObjects);
     const CullScene scene{&sceneObjects, &occluderIndices, &occludeeIndices};
     ASSERT_FALSE(setup.cameras.empty());
+    const std::vector<Box> boxes = cornerBoxes(sceneObjects);
+    const BoxHierarchy hierarchy = buildHierarchy(boxes);
+    const TruthBoxes settle{&hierarchy, &boxes};
     std::size_t hiddenTotal = 0;
-    for (std::size_t v = 0; v < setup.cameras.size(); ++v) {
-        SCOPED_TRACE(v);
-        const CullView view{setup.cameras[v], f};
-        const ExactTruth truth = takeExactTruth(gpu, target, view, 640);
-        const IdCoverage slow = renderIdFrame(ids, view.camera, 640);
-        EXPECT_EQ(visibleFlags(truth.coverage, occludeeIndices), visibleFlags(slow, occludeeIndices));
-        const std::vector<bool> hidden = hiddenByOccluders(occluderOnlyPixels(scene, view, 640));
-        for (std::size_t i = 0; i < occludeeIndices.size(); ++i) {
-            EXPECT_EQ(!truth.passed[occludeeIndices[i]], hidden[i]) << "object " << occludeeIndices[i];
-            hiddenTotal += hidden[i];
+    std::vector<std::uint8_t> frame;
+    for (std::size_t v = 0; v < setup.cameras.size(); ++v)
+        for (const TruthBoxes* settled : {static_cast<const TruthBoxes*>(nullptr), &settle}) {
+            SCOPED_TRACE(v);
+            SCOPED_TRACE(settled ? "with the box tests" : "every object drawn");
+            const CullView view{setup.cameras[v], f};
+            const ExactTruth truth = takeExactTruth(gpu, target, view, 640, nullptr, settled);
+            if (!settled) {
+                frame = target.frame;
+            } else {
+                EXPECT_TRUE(frame == target.frame); // the box tests and what they allow change no pixel
+            }
+            const IdCoverage slow = renderIdFrame(ids, view.camera, 640);
+            EXPECT_EQ(visibleFlags(truth.coverage, occludeeIndices), visibleFlags(slow, occludeeIndices));
+            const std::vector<bool> hidden = hiddenByOccluders(occluderOnlyPixels(scene, view, 640));
+            for (std::size_t i = 0; i < occludeeIndices.size(); ++i) {
+                EXPECT_EQ(!truth.passed[occludeeIndices[i]], hidden[i]) << "object " << occludeeIndices[i];
+                hiddenTotal += hidden[i];
+            }
         }
-    }
     EXPECT_GT(hiddenTotal, 0u);
     reshape(640, 640);
     glMatrixMode(GL_MODELVIEW);
@@ -203,8 +216,10 @@ TEST_F(ExactTruthGl, BoxTestsKeepTheFlagPassMargin) {
 
 // Catches an object left out as off-view, or settled as behind the occluders, while it draws a
 // pixel or passes a sample (a box test without the flag pass's margin), and a bridge between
-// listed objects that draws them out of order: from a city's street walk and roof views, the truth
-// over the frustum's candidates, with and without the box tests, equals the truth over every object.
+// listed objects that draws them out of order, and flags drawn only for the objects the ID frame
+// shows no pixel of that differ from a flag draw of every object: from a city's street walk and roof
+// views, the truth over the frustum's candidates, with and without the box tests, equals the truth
+// over every object.
 TEST_F(ExactTruthGl, LeavingOutObjectsOffTheViewChangesNothing) {
     const City city = generateCity(4000, 9);
     uploadGpuScene(city.scene, gpu);
@@ -233,6 +248,45 @@ TEST_F(ExactTruthGl, LeavingOutObjectsOffTheViewChangesNothing) {
         std::size_t shown = 0;
         for (std::uint32_t p : all.coverage.pixels) shown += p > 0;
         EXPECT_GT(shown, 20u);
+    }
+}
+
+// Back faces may be left out only where they decide nothing. Catches culling them on a closed box
+// that the near plane cuts open (what shows through the cut is its inner walls, all back faces),
+// and on an open quad seen from behind; either vanishes from the truth with the box tests.
+TEST_F(ExactTruthGl, BackFacesStayWhereTheyShow) {
+    auto flat = [](std::vector<Geometry::Vector> corners, std::vector<std::array<std::uint32_t, 3>> faces) {
+        SceneObject object;
+        object.vertices = std::move(corners);
+        for (const auto& f : faces) object.faces.push_back({{f[0], f[1], f[2]}, {}, {}});
+        return object;
+    };
+    std::vector<Geometry::Vector> cut, quad;
+    for (int i = 0; i < 8; ++i) {
+        cut.push_back({(i & 1) ? 0.4 : -0.4, (i & 2) ? 0.4 : -0.4, (i & 4) ? -0.5 : -100.0});
+        quad.push_back({(i & 1) ? 5.0 : -5.0, (i & 2) ? 5.0 : -5.0, -50.0});
+    }
+    const std::vector<std::array<std::uint32_t, 3>> cube = {{0, 2, 3}, {0, 3, 1}, {4, 5, 7}, {4, 7, 6},
+                                                            {0, 1, 5}, {0, 5, 4}, {2, 6, 7}, {2, 7, 3},
+                                                            {0, 4, 6}, {0, 6, 2}, {1, 3, 7}, {1, 7, 5}};
+    const std::vector<SceneObject> scenes[] = {
+        {flat(cut, cube)}, {flat(quad, {{0, 3, 1}, {0, 2, 3}})}, // clockwise from the eye
+    };
+    const Frustum frustum{-1.0, 1.0, -1.0, 1.0, 1.0, 2000.0};
+    OrbitCamera camera;
+    camera.eye = {0, 0, 0};
+    camera.target = {0, 0, -1};
+    for (const std::vector<SceneObject>& objects : scenes) {
+        releaseGpuScene(gpu);
+        uploadGpuScene(instancedFromObjects(objects, {0}), gpu);
+        const std::vector<Box> boxes = cornerBoxes(objects);
+        const BoxHierarchy hierarchy = buildHierarchy(boxes, 1);
+        const TruthBoxes settle{&hierarchy, &boxes};
+        const ExactTruth all = takeExactTruth(gpu, target, {camera, frustum}, 640);
+        const ExactTruth fewer = takeExactTruth(gpu, target, {camera, frustum}, 640, nullptr, &settle);
+        EXPECT_GT(all.coverage.pixels[0], 1000u) << objects[0].faces.size();
+        EXPECT_EQ(fewer.coverage.pixels, all.coverage.pixels) << objects[0].faces.size();
+        EXPECT_EQ(fewer.passed, all.passed) << objects[0].faces.size();
     }
 }
 

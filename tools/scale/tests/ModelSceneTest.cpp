@@ -75,4 +75,64 @@ TEST(CityScene, InstancedFormSharesMeshesAndTurnsTheRest) {
     EXPECT_EQ(boxes[1].min[0], model.objects[1].box.min.x);
 }
 
+// A unit cube, counter-clockwise from outside, its corners given once per face as meshes split
+// them for normals (so only welding by position finds the shared edges).
+SharedMesh splitCube(float x = 0.0f) {
+    const std::uint32_t quads[6][4] = {{0, 2, 3, 1}, {4, 5, 7, 6}, {0, 1, 5, 4},
+                                       {2, 6, 7, 3}, {0, 4, 6, 2}, {1, 3, 7, 5}};
+    SharedMesh mesh;
+    for (const auto& quad : quads) {
+        const auto base = static_cast<std::uint32_t>(mesh.positions.size() / 3);
+        for (std::uint32_t corner : quad)
+            mesh.positions.insert(mesh.positions.end(),
+                                  {x + static_cast<float>(corner & 1), static_cast<float>((corner >> 1) & 1),
+                                   static_cast<float>((corner >> 2) & 1)});
+        mesh.indices.insert(mesh.indices.end(), {base, base + 1, base + 2, base, base + 2, base + 3});
+    }
+    return mesh;
+}
+
+SharedMesh joined(SharedMesh a, const SharedMesh& b) {
+    const auto base = static_cast<std::uint32_t>(a.positions.size() / 3);
+    a.positions.insert(a.positions.end(), b.positions.begin(), b.positions.end());
+    for (std::uint32_t index : b.indices) a.indices.push_back(base + index);
+    return a;
+}
+
+SharedMesh flipped(SharedMesh mesh) {
+    for (std::size_t t = 0; t < mesh.indices.size(); t += 3)
+        std::swap(mesh.indices[t + 1], mesh.indices[t + 2]);
+    return mesh;
+}
+
+// Only a mesh that passes may lose its back faces in the truth, so each case is a way to cull
+// faces that show: an open mesh, one turned inside out (wholly or one piece of two, which the total
+// volume hides), a flipped triangle, a degenerate one, or split corners that are never welded.
+TEST(ClosedMesh, OnlyClosedOutwardMeshesPass) {
+    SharedMesh open = splitCube();
+    open.indices.resize(open.indices.size() - 3);
+    SharedMesh oneFlipped = splitCube();
+    std::swap(oneFlipped.indices[1], oneFlipped.indices[2]);
+    SharedMesh degenerate = splitCube();
+    degenerate.indices.insert(degenerate.indices.end(), {0, 0, 1});
+    SharedMesh bigAndInverted = splitCube();
+    for (float& p : bigAndInverted.positions) p *= 3.0f;
+    bigAndInverted = joined(bigAndInverted, flipped(splitCube(10.0f)));
+    const struct {
+        const char* fault;
+        SharedMesh mesh;
+        bool closed;
+    } cases[] = {
+        {"split corners not welded", splitCube(), true},
+        {"two separate cubes", joined(splitCube(), splitCube(5.0f)), true},
+        {"an open edge", open, false},
+        {"inside out", flipped(splitCube()), false},
+        {"one piece inside out", bigAndInverted, false},
+        {"one triangle flipped", oneFlipped, false},
+        {"a degenerate triangle", degenerate, false},
+        {"no triangles", SharedMesh{}, false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(isClosedOutward(c.mesh), c.closed) << c.fault;
+}
+
 } // namespace

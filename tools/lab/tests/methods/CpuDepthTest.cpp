@@ -32,8 +32,9 @@ TEST(DepthPyramid, KeepsTheFarthestOfEachBlockDownToOneTexelOnOddSides) {
     }
 }
 
-// Catches a level chosen too coarse or too fine, and a test that reads fewer texels than the
-// rectangle touches (only the maximum corner), or counts an equal depth as nearer.
+// Catches a level chosen too coarse or too fine (for the default span of 2 texels and for wider
+// ones), and a test that reads fewer texels than the rectangle touches (only the maximum corner),
+// or counts an equal depth as nearer.
 TEST(DepthPyramid, HidesARectangleOnlyWhenEveryTouchedTexelIsNearer) {
     std::vector<float> depth(64, 0.5f);
     depth[3 * 8 + 3] = 1.0f; // one empty pixel at (3, 3)
@@ -44,6 +45,7 @@ TEST(DepthPyramid, HidesARectangleOnlyWhenEveryTouchedTexelIsNearer) {
         double minX, minY, maxX, maxY, nearest;
         int level;
         bool hidden;
+        int span = 2;
     } cases[] = {
         {1.2, 1.2, 2.8, 2.8, 0.6, 0, true},  // pixels 1..2: two texels at level 0
         {1.5, 1.5, 3.0, 3.0, 0.6, 0, true},  // a maximum on a boundary stays out of pixel 3
@@ -55,14 +57,20 @@ TEST(DepthPyramid, HidesARectangleOnlyWhenEveryTouchedTexelIsNearer) {
         {2.8, 1.2, 1.2, 2.8, 0.6, 0, false},  // inverted
         {1.2, 1.2, 2.8, 2.8, nan, 0, false},
         {nan, 1.2, 2.8, 2.8, 0.6, 0, false},
+        {1.2, 1.2, 3.8, 2.8, 0.6, 0, true, 4},  // three columns at level 0 clear the empty pixel
+        {0.0, 0.0, 8.0, 8.0, 0.6, 1, false, 4}, // eight columns: level 1
+        {0.0, 0.0, 8.0, 8.0, 0.6, 0, false, 16},
+        {0.0, 0.0, 8.0, 3.0, 0.6, 0, true, 16}, // every pixel below the empty one's row
+        {0.0, 0.0, 8.0, 3.0, 0.6, 2, false},
     };
     for (const auto& c : cases) {
         if (!std::isnan(c.minX) && c.minX >= 0.0 && c.minX < c.maxX) {
-            EXPECT_EQ(pyramidLevelFor(pyramid, c.minX, c.minY, c.maxX, c.maxY), c.level)
-                << c.minX << " " << c.maxX;
+            EXPECT_EQ(pyramidLevelFor(pyramid, c.minX, c.minY, c.maxX, c.maxY, c.span), c.level)
+                << c.minX << " " << c.maxX << " span " << c.span;
         }
-        EXPECT_EQ(isRectangleHidden(pyramid, c.minX, c.minY, c.maxX, c.maxY, c.nearest), c.hidden)
-            << c.minX << " " << c.minY << " " << c.maxX << " " << c.maxY << " " << c.nearest;
+        EXPECT_EQ(isRectangleHidden(pyramid, c.minX, c.minY, c.maxX, c.maxY, c.nearest, c.span), c.hidden)
+            << c.minX << " " << c.minY << " " << c.maxX << " " << c.maxY << " " << c.nearest << " span "
+            << c.span;
     }
 }
 
