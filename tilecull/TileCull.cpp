@@ -150,10 +150,11 @@ enum class SetUp { drawn, nothing, notConvex };
 // ones outside the box; `notConvex` for a quad that is not strictly convex and counter-clockwise.
 // `room` widens the depth's rounding (a quad's fourth corner off the plane). With `whole`, a pixel
 // is covered only when the unsnapped polygon holds all of it, and the depth holds for all of it.
-SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& box, Rounding rounding,
-            TriangleSetup& t, int bandTileY0 = 0, int bandTileY1 = std::numeric_limits<int>::max(),
-            double extraRoom = 0.0, bool whole = false) {
-    assert(n == 3 || n == 4);
+// A template on the corner count, so that the loops over corners and edges unroll.
+template <int n>
+SetUp setUpCorners(const WindowVertex* v, const Viewport& vp, const PixelBox& box, Rounding rounding,
+                   TriangleSetup& t, int bandTileY0, int bandTileY1, double extraRoom, bool whole) {
+    static_assert(n == 3 || n == 4);
     std::int64_t sx[4], sy[4];
     for (int i = 0; i < n; ++i) {
         sx[i] = nearestInteger(v[i].x * subpixel);
@@ -263,6 +264,14 @@ SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& bo
     t.tileY0 = std::max(t.tileY0, bandTileY0);
     t.tileY1 = std::min(t.tileY1, bandTileY1);
     return t.tileY0 <= t.tileY1 ? SetUp::drawn : SetUp::nothing;
+}
+
+SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& box, Rounding rounding,
+            TriangleSetup& t, int bandTileY0 = 0, int bandTileY1 = std::numeric_limits<int>::max(),
+            double extraRoom = 0.0, bool whole = false) {
+    assert(n == 3 || n == 4);
+    return n == 3 ? setUpCorners<3>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom, whole)
+                  : setUpCorners<4>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom, whole);
 }
 
 // Runs one band of renderOccluders at a time on its own thread. Whoever comes first, this thread or
@@ -375,7 +384,9 @@ struct Culler::Impl {
     Scratch scratch[2];
     mutable Scratch testScratch;
     std::vector<BoxRect> rects;
-    std::vector<std::pair<double, std::uint32_t>> order;
+    // Occluders that may reach into the view, nearest first: the float bits of the box's nearest
+    // depth (0 for a box crossing the near plane) above the occluder's index.
+    std::vector<std::uint64_t> order;
     std::unique_ptr<Worker> worker;
 
     Target target() { return {depth.data(), tileMax.data(), fresh.data(), vp.tilesX}; }
@@ -653,9 +664,9 @@ struct Culler::Impl {
         box.y0 = band * rows * tileHeight;
         box.y1 = std::min(box.y1, (band + 1) * rows * tileHeight - 1);
         Scratch& s = scratch[band];
-        for (const auto& entry : order) {
-            const BoxRect& r = rects[entry.second];
-            if (r.state == Visibility::outsideView) continue;
+        for (const std::uint64_t entry : order) {
+            const auto index = static_cast<std::uint32_t>(entry);
+            const BoxRect& r = rects[index];
             if (!r.crossesNear) {
                 PixelBox part = r.pixels;
                 part.y0 = std::max(part.y0, box.y0);
@@ -667,7 +678,7 @@ struct Culler::Impl {
                 }
             }
             ++s.counters.occludersDrawn;
-            drawMesh(occluders[entry.second].mesh, m, box, s);
+            drawMesh(occluders[index].mesh, m, box, s);
         }
     }
 };
@@ -759,11 +770,16 @@ void Culler::renderOccluders(const Occluder* occluders, std::size_t count, const
     double m[16];
     toDouble(worldToClip, m);
     d.rects.resize(count);
-    d.order.resize(count);
+    d.order.clear();
     for (std::size_t i = 0; i < count; ++i) {
-        d.rects[i] = d.boxRect(occluders[i].boxMin, occluders[i].boxMax, m);
-        const double key = d.rects[i].crossesNear ? -1.0 : d.rects[i].nearest;
-        d.order[i] = {key, static_cast<std::uint32_t>(i)};
+        const BoxRect& r = d.rects[i] = d.boxRect(occluders[i].boxMin, occluders[i].boxMax, m);
+        if (r.state == Visibility::outsideView) continue;
+        // Non-negative floats order as their bits do; rounding only reorders near ties, which
+        // changes what is skipped, never the buffer.
+        const float key = r.crossesNear ? 0.0f : static_cast<float>(r.nearest);
+        std::uint32_t bits;
+        std::memcpy(&bits, &key, sizeof bits);
+        d.order.push_back(std::uint64_t{bits} << 32 | static_cast<std::uint32_t>(i));
     }
     std::sort(d.order.begin(), d.order.end());
     if (d.threads == 2 && d.vp.tilesY >= 2) {
