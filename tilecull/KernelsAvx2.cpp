@@ -2,8 +2,8 @@
 // entered only when the processor reports AVX2.
 #include "TileLoops.h"
 
-#include <immintrin.h>
 #include <cfloat>
+#include <immintrin.h>
 
 namespace tilecull::detail {
 namespace {
@@ -25,7 +25,8 @@ struct Avx2Ops {
         }
     }
 
-    void draw(float* tile, float& tileMax, const std::int32_t* e, float depth, bool full) const {
+    void draw(const float* from, float* tile, float& tileMax, const std::int32_t* e, float depth,
+              bool full) const {
         const __m256 base = _mm256_set1_ps(depth);
         __m256i e0 = _mm256_add_epi32(_mm256_set1_epi32(e[0]), edgeX[0]);
         __m256i e1 = _mm256_add_epi32(_mm256_set1_epi32(e[1]), edgeX[1]);
@@ -34,7 +35,7 @@ struct Avx2Ops {
         __m256 farthest = _mm256_setzero_ps();
         for (int y = 0; y < tileHeight; ++y) {
             float* row = tile + y * tileWidth;
-            const __m256 old = _mm256_loadu_ps(row);
+            const __m256 old = _mm256_loadu_ps(from + y * tileWidth);
             __m256 nearer = _mm256_min_ps(_mm256_add_ps(base, offset[y]), old);
             if (!full) // a lane whose edge sum has its sign bit set is outside: it keeps the old depth
                 nearer = _mm256_blendv_ps(
@@ -139,8 +140,7 @@ std::uint32_t transformAvx2(const double* m, const float* positions, std::uint32
     const __m256d limit = _mm256_set1_pd(clipLimit), zero = _mm256_setzero_pd(), one = _mm256_set1_pd(1.0);
     const __m256d halfOne = _mm256_set1_pd(0.5), guardX = _mm256_set1_pd(frame.guardX),
                   guardY = _mm256_set1_pd(frame.guardY);
-    const __m256d windowLimit = _mm256_set1_pd(frame.limit),
-                  largest = _mm256_set1_pd(DBL_MAX);
+    const __m256d windowLimit = _mm256_set1_pd(frame.limit), largest = _mm256_set1_pd(DBL_MAX);
     std::uint32_t done = 0;
     for (; done + 4 <= count; done += 4) {
         const float* p = positions + 3 * static_cast<std::size_t>(done);

@@ -25,13 +25,14 @@ struct PortableOps {
         return any >= 0;
     }
 
-    void draw(float* tile, float& tileMax, const std::int32_t* e, float depth, bool full) const {
+    void draw(const float* from, float* tile, float& tileMax, const std::int32_t* e, float depth,
+              bool full) const {
         float farthest = 0.0f;
         for (int y = 0; y < tileHeight; ++y)
             for (int x = 0; x < tileWidth; ++x) {
                 const int k = y * tileWidth + x;
                 const float z = depth + offset[k];
-                if ((full || covers(e, x, y)) && z < tile[k]) tile[k] = z;
+                tile[k] = (full || covers(e, x, y)) && z < from[k] ? z : from[k];
                 farthest = k == 0 || tile[k] > farthest ? tile[k] : farthest;
             }
         tileMax = farthest;
