@@ -16,6 +16,10 @@
 #include <utility>
 #include <vector>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace tilecull {
 
 using namespace detail;
@@ -103,6 +107,19 @@ bool project(const ClipVertex& c, const Viewport& vp, WindowVertex& out) {
     out.y = (c.y * inverse + 1.0) * 0.5 * vp.height - vp.originY;
     out.z = c.z * inverse * 0.5 + 0.5;
     return std::fabs(out.x) <= projectLimit && std::fabs(out.y) <= projectLimit && std::isfinite(out.z);
+}
+
+// Bit x set when pixel x of a tile row is not below `limit` (NaN included).
+unsigned rowNotBelow(const float* row, float limit) {
+#ifdef __SSE2__
+    const __m128 l = _mm_set1_ps(limit);
+    return static_cast<unsigned>(_mm_movemask_ps(_mm_cmpnlt_ps(_mm_loadu_ps(row), l)) |
+                                 _mm_movemask_ps(_mm_cmpnlt_ps(_mm_loadu_ps(row + 4), l)) << 4);
+#else
+    unsigned bits = 0;
+    for (int x = 0; x < tileWidth; ++x) bits |= static_cast<unsigned>(!(row[x] < limit)) << x;
+    return bits;
+#endif
 }
 
 // The float next to a finite f toward +infinity (up) or -infinity, without a library call.
@@ -592,9 +609,9 @@ struct Culler::Impl {
                           x1 = std::min(box.x1 - tx * tileWidth, tileWidth - 1);
                 const int y0 = std::max(box.y0 - ty * tileHeight, 0),
                           y1 = std::min(box.y1 - ty * tileHeight, tileHeight - 1);
+                const unsigned columns = (0xffu << x0) & (0xffu >> (tileWidth - 1 - x1));
                 for (int y = y0; y <= y1; ++y)
-                    for (int x = x0; x <= x1; ++x)
-                        if (!(tile[y * tileWidth + x] < limit)) return false;
+                    if (rowNotBelow(tile + y * tileWidth, limit) & columns) return false;
             }
         }
         return true;
