@@ -156,14 +156,21 @@ std::uint32_t transformAvx2(const double* m, const float* positions, std::uint32
                                  _mm256_set1_pd(m[12 + r]));
             finite = _mm256_and_pd(finite, _mm256_cmp_pd(_mm256_and_pd(c[r], magnitude), limit, _CMP_LE_OQ));
         }
-        const int finiteBits = _mm256_movemask_pd(finite);
-        const int nearBits = _mm256_movemask_pd(_mm256_cmp_pd(_mm256_add_pd(c[2], c[3]), zero, _CMP_LT_OQ));
+        // Outcodes as one 64-bit lane per vertex: each plane's comparison masks its bit in.
+        const __m256d nearOut = _mm256_cmp_pd(_mm256_add_pd(c[2], c[3]), zero, _CMP_LT_OQ);
         const __m256d bandX = _mm256_mul_pd(guardX, c[3]), bandY = _mm256_mul_pd(guardY, c[3]);
-        const int leftBits = _mm256_movemask_pd(_mm256_cmp_pd(_mm256_add_pd(c[0], bandX), zero, _CMP_LT_OQ));
-        const int rightBits = _mm256_movemask_pd(_mm256_cmp_pd(_mm256_sub_pd(bandX, c[0]), zero, _CMP_LT_OQ));
-        const int bottomBits =
-            _mm256_movemask_pd(_mm256_cmp_pd(_mm256_add_pd(c[1], bandY), zero, _CMP_LT_OQ));
-        const int topBits = _mm256_movemask_pd(_mm256_cmp_pd(_mm256_sub_pd(bandY, c[1]), zero, _CMP_LT_OQ));
+        const __m256d leftOut = _mm256_cmp_pd(_mm256_add_pd(c[0], bandX), zero, _CMP_LT_OQ);
+        const __m256d rightOut = _mm256_cmp_pd(_mm256_sub_pd(bandX, c[0]), zero, _CMP_LT_OQ);
+        const __m256d bottomOut = _mm256_cmp_pd(_mm256_add_pd(c[1], bandY), zero, _CMP_LT_OQ);
+        const __m256d topOut = _mm256_cmp_pd(_mm256_sub_pd(bandY, c[1]), zero, _CMP_LT_OQ);
+        __m256i code = _mm256_or_si256(
+            _mm256_or_si256(_mm256_and_si256(_mm256_castpd_si256(nearOut), _mm256_set1_epi64x(nearPlane)),
+                            _mm256_and_si256(_mm256_castpd_si256(leftOut), _mm256_set1_epi64x(leftPlane))),
+            _mm256_or_si256(
+                _mm256_or_si256(
+                    _mm256_and_si256(_mm256_castpd_si256(rightOut), _mm256_set1_epi64x(rightPlane)),
+                    _mm256_and_si256(_mm256_castpd_si256(bottomOut), _mm256_set1_epi64x(bottomPlane))),
+                _mm256_and_si256(_mm256_castpd_si256(topOut), _mm256_set1_epi64x(topPlane))));
 
         const __m256d inverse = _mm256_div_pd(one, c[3]);
         const __m256d wx = _mm256_sub_pd(
@@ -181,30 +188,37 @@ std::uint32_t transformAvx2(const double* m, const float* positions, std::uint32
         projects =
             _mm256_and_pd(projects, _mm256_cmp_pd(_mm256_and_pd(wy, magnitude), windowLimit, _CMP_LE_OQ));
         projects = _mm256_and_pd(projects, _mm256_cmp_pd(_mm256_and_pd(wz, magnitude), largest, _CMP_LE_OQ));
-        const int projectBits = _mm256_movemask_pd(projects);
+        // Broken: not finite, or inside every plane but not projectable.
+        const __m256i inside = _mm256_cmpeq_epi64(code, _mm256_setzero_si256());
+        const __m256i broke =
+            _mm256_or_si256(_mm256_xor_si256(_mm256_castpd_si256(finite), _mm256_set1_epi64x(-1)),
+                            _mm256_andnot_si256(_mm256_castpd_si256(projects), inside));
+        code = _mm256_blendv_epi8(code, _mm256_set1_epi64x(broken), broke);
+        // The low halves of the four lanes, in order.
+        const __m256i packed = _mm256_permutevar8x32_epi32(code, _mm256_setr_epi32(0, 2, 4, 6, 0, 2, 4, 6));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(codes + done), _mm256_castsi256_si128(packed));
 
-        alignas(32) double out[7][4];
-        for (int r = 0; r < 4; ++r) _mm256_store_pd(out[r], c[r]);
-        _mm256_store_pd(out[4], wx);
-        _mm256_store_pd(out[5], wy);
-        _mm256_store_pd(out[6], wz);
-        for (int lane = 0; lane < 4; ++lane) {
-            const std::uint32_t i = done + static_cast<std::uint32_t>(lane);
-            clip[i] = {out[0][lane], out[1][lane], out[2][lane], out[3][lane]};
-            unsigned code = 0;
-            if (!((finiteBits >> lane) & 1)) {
-                code = broken;
-            } else {
-                code = ((nearBits >> lane) & 1) * nearPlane | ((leftBits >> lane) & 1) * leftPlane |
-                       ((rightBits >> lane) & 1) * rightPlane | ((bottomBits >> lane) & 1) * bottomPlane |
-                       ((topBits >> lane) & 1) * topPlane;
-                if (code == 0) {
-                    window[i] = {out[4][lane], out[5][lane], out[6][lane]};
-                    if (!((projectBits >> lane) & 1)) code = broken;
-                }
-            }
-            codes[i] = code;
-        }
+        // Four x, y, z, w registers turned into four vertices; the window positions likewise, each
+        // written (as all the vertices' are, whatever their outcode) in two parts so as not to
+        // write past its own.
+        const __m256d xy0 = _mm256_unpacklo_pd(c[0], c[1]), xy1 = _mm256_unpackhi_pd(c[0], c[1]);
+        const __m256d zw0 = _mm256_unpacklo_pd(c[2], c[3]), zw1 = _mm256_unpackhi_pd(c[2], c[3]);
+        double* clipOut = &clip[done].x;
+        _mm256_storeu_pd(clipOut, _mm256_permute2f128_pd(xy0, zw0, 0x20));
+        _mm256_storeu_pd(clipOut + 4, _mm256_permute2f128_pd(xy1, zw1, 0x20));
+        _mm256_storeu_pd(clipOut + 8, _mm256_permute2f128_pd(xy0, zw0, 0x31));
+        _mm256_storeu_pd(clipOut + 12, _mm256_permute2f128_pd(xy1, zw1, 0x31));
+        const __m256d wxy0 = _mm256_unpacklo_pd(wx, wy), wxy1 = _mm256_unpackhi_pd(wx, wy);
+        const __m128d wz0 = _mm256_castpd256_pd128(wz), wz1 = _mm256_extractf128_pd(wz, 1);
+        double* windowOut = &window[done].x;
+        _mm_storeu_pd(windowOut, _mm256_castpd256_pd128(wxy0));
+        _mm_storel_pd(windowOut + 2, wz0);
+        _mm_storeu_pd(windowOut + 3, _mm256_castpd256_pd128(wxy1));
+        _mm_storeh_pd(windowOut + 5, wz0);
+        _mm_storeu_pd(windowOut + 6, _mm256_extractf128_pd(wxy0, 1));
+        _mm_storel_pd(windowOut + 8, wz1);
+        _mm_storeu_pd(windowOut + 9, _mm256_extractf128_pd(wxy1, 1));
+        _mm_storeh_pd(windowOut + 11, wz1);
     }
     return done;
 }

@@ -58,6 +58,8 @@ struct ClipVertex {
 struct WindowVertex {
     double x, y, z;
 };
+// The vector transform writes both as runs of doubles.
+static_assert(sizeof(ClipVertex) == 4 * sizeof(double) && sizeof(WindowVertex) == 3 * sizeof(double));
 
 // Outcode bits: the clip planes (the side ones at the guard band) a vertex lies outside of, or
 // broken: not finite, beyond clipLimit, or inside all of them but not projectable within the band.
