@@ -495,8 +495,9 @@ struct Culler::Impl {
                 const double ux = b.x - a.x, uy = b.y - a.y, wx = c.x - a.x, wy = c.y - a.y;
                 const double det = ux * wy - uy * wx;
                 if (!(det > 1.0 / 64.0)) return false;
-                const double k = ((d.x - a.x) * wy - (d.y - a.y) * wx) / det,
-                             l = (ux * (d.y - a.y) - uy * (d.x - a.x)) / det;
+                const double inverse = 1.0 / det;
+                const double k = ((d.x - a.x) * wy - (d.y - a.y) * wx) * inverse,
+                             l = (ux * (d.y - a.y) - uy * (d.x - a.x)) * inverse;
                 off = std::fabs(a.z + k * (b.z - a.z) + l * (c.z - a.z) - d.z);
                 return off <= planeRoom;
             }
