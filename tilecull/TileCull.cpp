@@ -9,7 +9,6 @@
 #include <cmath>
 #include <condition_variable>
 #include <cstring>
-#include <functional>
 #include <limits>
 #include <mutex>
 #include <thread>
@@ -306,10 +305,14 @@ class Worker {
         thread.join();
     }
 
-    void offer(std::function<void()> work) {
+    // A plain function and its argument: handing work over allocates nothing.
+    using Job = void (*)(void*);
+
+    void offer(Job work, void* argument) {
         {
             std::lock_guard<std::mutex> lock(mutex);
-            job = std::move(work);
+            job = work;
+            jobArgument = argument;
             ++posted;
             open.store(posted, std::memory_order_release);
         }
@@ -318,7 +321,7 @@ class Worker {
 
     // Runs the offered work here unless the thread took it, then returns once it is done.
     void finish() {
-        if (take(posted)) return job();
+        if (take(posted)) return job(jobArgument);
         while (ran.load(std::memory_order_acquire) != posted) std::this_thread::yield();
     }
 
@@ -355,7 +358,7 @@ class Worker {
             }
             seen = number;
             if (take(number)) {
-                job();
+                job(jobArgument);
                 ran.store(number, std::memory_order_release);
             }
         }
@@ -365,7 +368,8 @@ class Worker {
 
     std::mutex mutex;
     std::condition_variable wake;
-    std::function<void()> job;
+    Job job = nullptr;
+    void* jobArgument = nullptr;
     unsigned posted = 0;           // offers made; written by the caller under the mutex
     std::atomic<unsigned> open{0}; // the offer nobody has taken yet, 0 when none
     std::atomic<unsigned> ran{0};  // the last offer the thread ran
@@ -802,7 +806,17 @@ void Culler::renderOccluders(const Occluder* occluders, std::size_t count, const
     }
     std::sort(d.order.begin(), d.order.end());
     if (d.threads == 2 && d.vp.tilesY >= 2) {
-        d.worker->offer([&d, occluders, &m] { d.drawBand(occluders, m, 1, 2); });
+        struct Band {
+            Impl& d;
+            const Occluder* occluders;
+            const double* m;
+        } second{d, occluders, m};
+        d.worker->offer(
+            [](void* band) {
+                const Band& b = *static_cast<Band*>(band);
+                b.d.drawBand(b.occluders, b.m, 1, 2);
+            },
+            &second);
         d.drawBand(occluders, m, 0, 2);
         d.worker->finish();
     } else {
