@@ -149,7 +149,12 @@ std::int64_t nearestInteger(double v) {
     return truncated - (static_cast<double>(truncated) > shifted ? 1 : 0);
 }
 
-std::int64_t floorDivide(std::int64_t a, std::int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+// The floor of a / subpixel without a branch on the sign, which the snapped corners take at random:
+// an arithmetic shift (what every C++17 compiler does to a negative int64; C++20 requires it).
+std::int64_t floorSubpixels(std::int64_t a) {
+    static_assert(subpixel == 256 && (std::int64_t{-1} >> 1) == -1);
+    return a >> 8;
+}
 
 enum class Rounding { farther, nearer };
 
@@ -199,12 +204,10 @@ SetUp setUpCorners(const WindowVertex* v, const Viewport& vp, const PixelBox& bo
         minX = std::min(minX, sx[i]), maxX = std::max(maxX, sx[i]);
         minY = std::min(minY, sy[i]), maxY = std::max(maxY, sy[i]);
     }
-    const std::int64_t px0 =
-        std::max<std::int64_t>(box.x0, vp.originX + floorDivide(minX + half - 1, subpixel));
-    const std::int64_t px1 = std::min<std::int64_t>(box.x1, vp.originX + floorDivide(maxX - half, subpixel));
-    const std::int64_t py0 =
-        std::max<std::int64_t>(box.y0, vp.originY + floorDivide(minY + half - 1, subpixel));
-    const std::int64_t py1 = std::min<std::int64_t>(box.y1, vp.originY + floorDivide(maxY - half, subpixel));
+    const std::int64_t px0 = std::max<std::int64_t>(box.x0, vp.originX + floorSubpixels(minX + half - 1));
+    const std::int64_t px1 = std::min<std::int64_t>(box.x1, vp.originX + floorSubpixels(maxX - half));
+    const std::int64_t py0 = std::max<std::int64_t>(box.y0, vp.originY + floorSubpixels(minY + half - 1));
+    const std::int64_t py1 = std::min<std::int64_t>(box.y1, vp.originY + floorSubpixels(maxY - half));
     if (px0 > px1 || py0 > py1) return SetUp::nothing;
     t.tileX0 = static_cast<int>(px0) / tileWidth;
     t.tileX1 = static_cast<int>(px1) / tileWidth;
