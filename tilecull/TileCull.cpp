@@ -213,6 +213,8 @@ SetUp setUpCorners(const WindowVertex* v, const Viewport& vp, const PixelBox& bo
     t.tileX1 = static_cast<int>(px1) / tileWidth;
     t.tileY0 = static_cast<int>(py0) / tileHeight;
     t.tileY1 = static_cast<int>(py1) / tileHeight;
+    // Another band's triangle: nothing to set up here.
+    if (std::max(t.tileY0, bandTileY0) > std::min(t.tileY1, bandTileY1)) return SetUp::nothing;
 
     // Edges at the centre of the first tile's pixel (0, 0). Edge p -> q: dx (y - p.y) - dy (x - p.x),
     // positive inside a counter-clockwise polygon; a centre on it counts for left edges (going
