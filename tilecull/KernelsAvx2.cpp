@@ -99,18 +99,21 @@ double largest(__m256d v) {
 
 } // namespace
 
-// Corners 0-3 in one register, 4-7 in another, per coordinate; the same sums as the portable path
-// (adding a zero to a corner changes at most the sign of a zero).
-bool boxExtentAvx2(const double* corner, const double (*axes)[4], BoxExtent& out) {
+// Corners 0-3 in one register, 4-7 in another, per coordinate; the same sums as the portable path.
+bool boxExtentAvx2(const double* m, const float* boxMin, const float* boxMax, BoxExtent& out) {
     __m256d low[4], high[4];
     const __m256d limit = _mm256_set1_pd(clipLimit);
     const __m256d magnitude = _mm256_castsi256_pd(_mm256_set1_epi64x(0x7fffffffffffffff));
     __m256d ok = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
+    const double x0 = boxMin[0], x1 = boxMax[0], y0 = boxMin[1], y1 = boxMax[1];
+    const __m256d x = _mm256_setr_pd(x0, x1, x0, x1), y = _mm256_setr_pd(y0, y0, y1, y1);
+    const __m256d z0 = _mm256_set1_pd(boxMin[2]), z1 = _mm256_set1_pd(boxMax[2]);
     for (int k = 0; k < 4; ++k) {
-        const __m256d first =
-            _mm256_add_pd(_mm256_set1_pd(corner[k]), _mm256_setr_pd(0.0, axes[0][k], axes[1][k], axes[0][k]));
-        low[k] = _mm256_add_pd(first, _mm256_setr_pd(0.0, 0.0, 0.0, axes[1][k]));
-        high[k] = _mm256_add_pd(low[k], _mm256_set1_pd(axes[2][k]));
+        const __m256d xy =
+            _mm256_add_pd(_mm256_mul_pd(_mm256_set1_pd(m[k]), x), _mm256_mul_pd(_mm256_set1_pd(m[4 + k]), y));
+        const __m256d mz = _mm256_set1_pd(m[8 + k]), mw = _mm256_set1_pd(m[12 + k]);
+        low[k] = _mm256_add_pd(_mm256_add_pd(xy, _mm256_mul_pd(mz, z0)), mw);
+        high[k] = _mm256_add_pd(_mm256_add_pd(xy, _mm256_mul_pd(mz, z1)), mw);
         ok = _mm256_and_pd(ok, _mm256_cmp_pd(_mm256_and_pd(low[k], magnitude), limit, _CMP_LE_OQ));
         ok = _mm256_and_pd(ok, _mm256_cmp_pd(_mm256_and_pd(high[k], magnitude), limit, _CMP_LE_OQ));
     }

@@ -61,14 +61,12 @@ bool showsPortable(const TriangleSetup& triangle, const Target& target) {
     return showsInTiles<PortableOps>(triangle, target);
 }
 
-bool boxExtentPortable(const double* corner, const double (*axes)[4], BoxExtent& out) {
+bool boxExtentPortable(const double* m, const float* boxMin, const float* boxMax, BoxExtent& out) {
     double c[4][8]; // x, y, z, w of each corner
-    for (int k = 0; k < 4; ++k) {
-        c[k][0] = corner[k];
-        c[k][1] = c[k][0] + axes[0][k];
-        c[k][2] = c[k][0] + axes[1][k];
-        c[k][3] = c[k][1] + axes[1][k];
-        for (int i = 0; i < 4; ++i) c[k][i + 4] = c[k][i] + axes[2][k];
+    for (int i = 0; i < 8; ++i) {
+        const double x = i & 1 ? boxMax[0] : boxMin[0], y = i & 2 ? boxMax[1] : boxMin[1],
+                     z = i & 4 ? boxMax[2] : boxMin[2];
+        for (int k = 0; k < 4; ++k) c[k][i] = ((m[k] * x + m[4 + k] * y) + m[8 + k] * z) + m[12 + k];
     }
     for (int i = 0; i < 8; ++i) {
         const double x = c[0][i], y = c[1][i], z = c[2][i], w = c[3][i];

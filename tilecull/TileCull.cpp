@@ -658,21 +658,12 @@ struct Culler::Impl {
 
     BoxRect boxRect(const float* boxMin, const float* boxMax, const double* m) const {
         BoxRect r;
-        // Corners by the transform's linearity: the minimum corner plus edge vectors along each axis.
-        const ClipVertex base = transform(m, boxMin);
-        const double corner[4] = {base.x, base.y, base.z, base.w};
-        const double ex = static_cast<double>(boxMax[0]) - boxMin[0],
-                     ey = static_cast<double>(boxMax[1]) - boxMin[1],
-                     ez = static_cast<double>(boxMax[2]) - boxMin[2];
-        const double axes[3][4] = {{m[0] * ex, m[1] * ex, m[2] * ex, m[3] * ex},
-                                   {m[4] * ey, m[5] * ey, m[6] * ey, m[7] * ey},
-                                   {m[8] * ez, m[9] * ez, m[10] * ez, m[11] * ez}};
         BoxExtent e;
 #ifdef TILECULL_HAS_AVX2_PATH
-        const bool inFront =
-            path == Path::avx2 ? boxExtentAvx2(corner, axes, e) : boxExtentPortable(corner, axes, e);
+        const bool inFront = path == Path::avx2 ? boxExtentAvx2(m, boxMin, boxMax, e)
+                                                : boxExtentPortable(m, boxMin, boxMax, e);
 #else
-        const bool inFront = boxExtentPortable(corner, axes, e);
+        const bool inFront = boxExtentPortable(m, boxMin, boxMax, e);
 #endif
         if (!inFront) {
             r.crossesNear = true;
