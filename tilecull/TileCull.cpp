@@ -171,10 +171,11 @@ enum class SetUp { drawn, nothing, notConvex };
 // ones outside the box; `notConvex` for a quad that is not strictly convex and counter-clockwise.
 // `room` widens the depth's rounding (a quad's fourth corner off the plane). With `whole`, a pixel
 // is covered only when the unsnapped polygon holds all of it, and the depth holds for all of it.
-// A template on the corner count, so that the loops over corners and edges unroll.
-template <int n>
+// A template on the corner count, so that the loops over corners and edges unroll, and on the
+// coverage.
+template <int n, bool whole>
 SetUp setUpCorners(const WindowVertex* v, const Viewport& vp, const PixelBox& box, Rounding rounding,
-                   TriangleSetup& t, int bandTileY0, int bandTileY1, double extraRoom, bool whole) {
+                   TriangleSetup& t, int bandTileY0, int bandTileY1, double extraRoom) {
     static_assert(n == 3 || n == 4);
     std::int64_t sx[4], sy[4];
     for (int i = 0; i < n; ++i) {
@@ -291,8 +292,11 @@ SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& bo
             TriangleSetup& t, int bandTileY0 = 0, int bandTileY1 = std::numeric_limits<int>::max(),
             double extraRoom = 0.0, bool whole = false) {
     assert(n == 3 || n == 4);
-    return n == 3 ? setUpCorners<3>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom, whole)
-                  : setUpCorners<4>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom, whole);
+    if (whole)
+        return n == 3 ? setUpCorners<3, true>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom)
+                      : setUpCorners<4, true>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom);
+    return n == 3 ? setUpCorners<3, false>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom)
+                  : setUpCorners<4, false>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom);
 }
 
 // Runs one band of renderOccluders at a time on its own thread. Whoever comes first, this thread or
