@@ -2,8 +2,8 @@
 // entered only when the processor reports AVX2.
 #include "TileLoops.h"
 
-#include <immintrin.h>
 #include <cfloat>
+#include <immintrin.h>
 
 namespace tilecull::detail {
 namespace {
@@ -25,7 +25,8 @@ struct Avx2Ops {
         }
     }
 
-    void draw(float* tile, float& tileMax, const std::int32_t* e, float depth, bool full) const {
+    void draw(const float* from, float* tile, float& tileMax, const std::int32_t* e, float depth,
+              bool full) const {
         const __m256 base = _mm256_set1_ps(depth);
         __m256i e0 = _mm256_add_epi32(_mm256_set1_epi32(e[0]), edgeX[0]);
         __m256i e1 = _mm256_add_epi32(_mm256_set1_epi32(e[1]), edgeX[1]);
@@ -34,7 +35,7 @@ struct Avx2Ops {
         __m256 farthest = _mm256_setzero_ps();
         for (int y = 0; y < tileHeight; ++y) {
             float* row = tile + y * tileWidth;
-            const __m256 old = _mm256_loadu_ps(row);
+            const __m256 old = _mm256_loadu_ps(from + y * tileWidth);
             __m256 nearer = _mm256_min_ps(_mm256_add_ps(base, offset[y]), old);
             if (!full) // a lane whose edge sum has its sign bit set is outside: it keeps the old depth
                 nearer = _mm256_blendv_ps(
@@ -98,18 +99,21 @@ double largest(__m256d v) {
 
 } // namespace
 
-// Corners 0-3 in one register, 4-7 in another, per coordinate; the same sums as the portable path
-// (adding a zero to a corner changes at most the sign of a zero).
-bool boxExtentAvx2(const double* corner, const double (*axes)[4], BoxExtent& out) {
+// Corners 0-3 in one register, 4-7 in another, per coordinate; the same sums as the portable path.
+bool boxExtentAvx2(const double* m, const float* boxMin, const float* boxMax, BoxExtent& out) {
     __m256d low[4], high[4];
     const __m256d limit = _mm256_set1_pd(clipLimit);
     const __m256d magnitude = _mm256_castsi256_pd(_mm256_set1_epi64x(0x7fffffffffffffff));
     __m256d ok = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
+    const double x0 = boxMin[0], x1 = boxMax[0], y0 = boxMin[1], y1 = boxMax[1];
+    const __m256d x = _mm256_setr_pd(x0, x1, x0, x1), y = _mm256_setr_pd(y0, y0, y1, y1);
+    const __m256d z0 = _mm256_set1_pd(boxMin[2]), z1 = _mm256_set1_pd(boxMax[2]);
     for (int k = 0; k < 4; ++k) {
-        const __m256d first =
-            _mm256_add_pd(_mm256_set1_pd(corner[k]), _mm256_setr_pd(0.0, axes[0][k], axes[1][k], axes[0][k]));
-        low[k] = _mm256_add_pd(first, _mm256_setr_pd(0.0, 0.0, 0.0, axes[1][k]));
-        high[k] = _mm256_add_pd(low[k], _mm256_set1_pd(axes[2][k]));
+        const __m256d xy =
+            _mm256_add_pd(_mm256_mul_pd(_mm256_set1_pd(m[k]), x), _mm256_mul_pd(_mm256_set1_pd(m[4 + k]), y));
+        const __m256d mz = _mm256_set1_pd(m[8 + k]), mw = _mm256_set1_pd(m[12 + k]);
+        low[k] = _mm256_add_pd(_mm256_add_pd(xy, _mm256_mul_pd(mz, z0)), mw);
+        high[k] = _mm256_add_pd(_mm256_add_pd(xy, _mm256_mul_pd(mz, z1)), mw);
         ok = _mm256_and_pd(ok, _mm256_cmp_pd(_mm256_and_pd(low[k], magnitude), limit, _CMP_LE_OQ));
         ok = _mm256_and_pd(ok, _mm256_cmp_pd(_mm256_and_pd(high[k], magnitude), limit, _CMP_LE_OQ));
     }
@@ -139,8 +143,7 @@ std::uint32_t transformAvx2(const double* m, const float* positions, std::uint32
     const __m256d limit = _mm256_set1_pd(clipLimit), zero = _mm256_setzero_pd(), one = _mm256_set1_pd(1.0);
     const __m256d halfOne = _mm256_set1_pd(0.5), guardX = _mm256_set1_pd(frame.guardX),
                   guardY = _mm256_set1_pd(frame.guardY);
-    const __m256d windowLimit = _mm256_set1_pd(frame.limit),
-                  largest = _mm256_set1_pd(DBL_MAX);
+    const __m256d windowLimit = _mm256_set1_pd(frame.limit), largest = _mm256_set1_pd(DBL_MAX);
     std::uint32_t done = 0;
     for (; done + 4 <= count; done += 4) {
         const float* p = positions + 3 * static_cast<std::size_t>(done);
@@ -156,14 +159,21 @@ std::uint32_t transformAvx2(const double* m, const float* positions, std::uint32
                                  _mm256_set1_pd(m[12 + r]));
             finite = _mm256_and_pd(finite, _mm256_cmp_pd(_mm256_and_pd(c[r], magnitude), limit, _CMP_LE_OQ));
         }
-        const int finiteBits = _mm256_movemask_pd(finite);
-        const int nearBits = _mm256_movemask_pd(_mm256_cmp_pd(_mm256_add_pd(c[2], c[3]), zero, _CMP_LT_OQ));
+        // Outcodes as one 64-bit lane per vertex: each plane's comparison masks its bit in.
+        const __m256d nearOut = _mm256_cmp_pd(_mm256_add_pd(c[2], c[3]), zero, _CMP_LT_OQ);
         const __m256d bandX = _mm256_mul_pd(guardX, c[3]), bandY = _mm256_mul_pd(guardY, c[3]);
-        const int leftBits = _mm256_movemask_pd(_mm256_cmp_pd(_mm256_add_pd(c[0], bandX), zero, _CMP_LT_OQ));
-        const int rightBits = _mm256_movemask_pd(_mm256_cmp_pd(_mm256_sub_pd(bandX, c[0]), zero, _CMP_LT_OQ));
-        const int bottomBits =
-            _mm256_movemask_pd(_mm256_cmp_pd(_mm256_add_pd(c[1], bandY), zero, _CMP_LT_OQ));
-        const int topBits = _mm256_movemask_pd(_mm256_cmp_pd(_mm256_sub_pd(bandY, c[1]), zero, _CMP_LT_OQ));
+        const __m256d leftOut = _mm256_cmp_pd(_mm256_add_pd(c[0], bandX), zero, _CMP_LT_OQ);
+        const __m256d rightOut = _mm256_cmp_pd(_mm256_sub_pd(bandX, c[0]), zero, _CMP_LT_OQ);
+        const __m256d bottomOut = _mm256_cmp_pd(_mm256_add_pd(c[1], bandY), zero, _CMP_LT_OQ);
+        const __m256d topOut = _mm256_cmp_pd(_mm256_sub_pd(bandY, c[1]), zero, _CMP_LT_OQ);
+        __m256i code = _mm256_or_si256(
+            _mm256_or_si256(_mm256_and_si256(_mm256_castpd_si256(nearOut), _mm256_set1_epi64x(nearPlane)),
+                            _mm256_and_si256(_mm256_castpd_si256(leftOut), _mm256_set1_epi64x(leftPlane))),
+            _mm256_or_si256(
+                _mm256_or_si256(
+                    _mm256_and_si256(_mm256_castpd_si256(rightOut), _mm256_set1_epi64x(rightPlane)),
+                    _mm256_and_si256(_mm256_castpd_si256(bottomOut), _mm256_set1_epi64x(bottomPlane))),
+                _mm256_and_si256(_mm256_castpd_si256(topOut), _mm256_set1_epi64x(topPlane))));
 
         const __m256d inverse = _mm256_div_pd(one, c[3]);
         const __m256d wx = _mm256_sub_pd(
@@ -181,30 +191,37 @@ std::uint32_t transformAvx2(const double* m, const float* positions, std::uint32
         projects =
             _mm256_and_pd(projects, _mm256_cmp_pd(_mm256_and_pd(wy, magnitude), windowLimit, _CMP_LE_OQ));
         projects = _mm256_and_pd(projects, _mm256_cmp_pd(_mm256_and_pd(wz, magnitude), largest, _CMP_LE_OQ));
-        const int projectBits = _mm256_movemask_pd(projects);
+        // Broken: not finite, or inside every plane but not projectable.
+        const __m256i inside = _mm256_cmpeq_epi64(code, _mm256_setzero_si256());
+        const __m256i broke =
+            _mm256_or_si256(_mm256_xor_si256(_mm256_castpd_si256(finite), _mm256_set1_epi64x(-1)),
+                            _mm256_andnot_si256(_mm256_castpd_si256(projects), inside));
+        code = _mm256_blendv_epi8(code, _mm256_set1_epi64x(broken), broke);
+        // The low halves of the four lanes, in order.
+        const __m256i packed = _mm256_permutevar8x32_epi32(code, _mm256_setr_epi32(0, 2, 4, 6, 0, 2, 4, 6));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(codes + done), _mm256_castsi256_si128(packed));
 
-        alignas(32) double out[7][4];
-        for (int r = 0; r < 4; ++r) _mm256_store_pd(out[r], c[r]);
-        _mm256_store_pd(out[4], wx);
-        _mm256_store_pd(out[5], wy);
-        _mm256_store_pd(out[6], wz);
-        for (int lane = 0; lane < 4; ++lane) {
-            const std::uint32_t i = done + static_cast<std::uint32_t>(lane);
-            clip[i] = {out[0][lane], out[1][lane], out[2][lane], out[3][lane]};
-            unsigned code = 0;
-            if (!((finiteBits >> lane) & 1)) {
-                code = broken;
-            } else {
-                code = ((nearBits >> lane) & 1) * nearPlane | ((leftBits >> lane) & 1) * leftPlane |
-                       ((rightBits >> lane) & 1) * rightPlane | ((bottomBits >> lane) & 1) * bottomPlane |
-                       ((topBits >> lane) & 1) * topPlane;
-                if (code == 0) {
-                    window[i] = {out[4][lane], out[5][lane], out[6][lane]};
-                    if (!((projectBits >> lane) & 1)) code = broken;
-                }
-            }
-            codes[i] = code;
-        }
+        // Four x, y, z, w registers turned into four vertices; the window positions likewise, each
+        // written (as all the vertices' are, whatever their outcode) in two parts so as not to
+        // write past its own.
+        const __m256d xy0 = _mm256_unpacklo_pd(c[0], c[1]), xy1 = _mm256_unpackhi_pd(c[0], c[1]);
+        const __m256d zw0 = _mm256_unpacklo_pd(c[2], c[3]), zw1 = _mm256_unpackhi_pd(c[2], c[3]);
+        double* clipOut = &clip[done].x;
+        _mm256_storeu_pd(clipOut, _mm256_permute2f128_pd(xy0, zw0, 0x20));
+        _mm256_storeu_pd(clipOut + 4, _mm256_permute2f128_pd(xy1, zw1, 0x20));
+        _mm256_storeu_pd(clipOut + 8, _mm256_permute2f128_pd(xy0, zw0, 0x31));
+        _mm256_storeu_pd(clipOut + 12, _mm256_permute2f128_pd(xy1, zw1, 0x31));
+        const __m256d wxy0 = _mm256_unpacklo_pd(wx, wy), wxy1 = _mm256_unpackhi_pd(wx, wy);
+        const __m128d wz0 = _mm256_castpd256_pd128(wz), wz1 = _mm256_extractf128_pd(wz, 1);
+        double* windowOut = &window[done].x;
+        _mm_storeu_pd(windowOut, _mm256_castpd256_pd128(wxy0));
+        _mm_storel_pd(windowOut + 2, wz0);
+        _mm_storeu_pd(windowOut + 3, _mm256_castpd256_pd128(wxy1));
+        _mm_storeh_pd(windowOut + 5, wz0);
+        _mm_storeu_pd(windowOut + 6, _mm256_extractf128_pd(wxy0, 1));
+        _mm_storel_pd(windowOut + 8, wz1);
+        _mm_storeu_pd(windowOut + 9, _mm256_extractf128_pd(wxy1, 1));
+        _mm_storeh_pd(windowOut + 11, wz1);
     }
     return done;
 }

@@ -25,13 +25,14 @@ struct PortableOps {
         return any >= 0;
     }
 
-    void draw(float* tile, float& tileMax, const std::int32_t* e, float depth, bool full) const {
+    void draw(const float* from, float* tile, float& tileMax, const std::int32_t* e, float depth,
+              bool full) const {
         float farthest = 0.0f;
         for (int y = 0; y < tileHeight; ++y)
             for (int x = 0; x < tileWidth; ++x) {
                 const int k = y * tileWidth + x;
                 const float z = depth + offset[k];
-                if ((full || covers(e, x, y)) && z < tile[k]) tile[k] = z;
+                tile[k] = (full || covers(e, x, y)) && z < from[k] ? z : from[k];
                 farthest = k == 0 || tile[k] > farthest ? tile[k] : farthest;
             }
         tileMax = farthest;
@@ -60,14 +61,12 @@ bool showsPortable(const TriangleSetup& triangle, const Target& target) {
     return showsInTiles<PortableOps>(triangle, target);
 }
 
-bool boxExtentPortable(const double* corner, const double (*axes)[4], BoxExtent& out) {
+bool boxExtentPortable(const double* m, const float* boxMin, const float* boxMax, BoxExtent& out) {
     double c[4][8]; // x, y, z, w of each corner
-    for (int k = 0; k < 4; ++k) {
-        c[k][0] = corner[k];
-        c[k][1] = c[k][0] + axes[0][k];
-        c[k][2] = c[k][0] + axes[1][k];
-        c[k][3] = c[k][1] + axes[1][k];
-        for (int i = 0; i < 4; ++i) c[k][i + 4] = c[k][i] + axes[2][k];
+    for (int i = 0; i < 8; ++i) {
+        const double x = i & 1 ? boxMax[0] : boxMin[0], y = i & 2 ? boxMax[1] : boxMin[1],
+                     z = i & 4 ? boxMax[2] : boxMin[2];
+        for (int k = 0; k < 4; ++k) c[k][i] = ((m[k] * x + m[4 + k] * y) + m[8 + k] * z) + m[12 + k];
     }
     for (int i = 0; i < 8; ++i) {
         const double x = c[0][i], y = c[1][i], z = c[2][i], w = c[3][i];

@@ -9,12 +9,15 @@
 #include <cmath>
 #include <condition_variable>
 #include <cstring>
-#include <functional>
 #include <limits>
 #include <mutex>
 #include <thread>
 #include <utility>
 #include <vector>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace tilecull {
 
@@ -105,6 +108,19 @@ bool project(const ClipVertex& c, const Viewport& vp, WindowVertex& out) {
     return std::fabs(out.x) <= projectLimit && std::fabs(out.y) <= projectLimit && std::isfinite(out.z);
 }
 
+// Bit x set when pixel x of a tile row is not below `limit` (NaN included).
+unsigned rowNotBelow(const float* row, float limit) {
+#ifdef __SSE2__
+    const __m128 l = _mm_set1_ps(limit);
+    return static_cast<unsigned>(_mm_movemask_ps(_mm_cmpnlt_ps(_mm_loadu_ps(row), l)) |
+                                 _mm_movemask_ps(_mm_cmpnlt_ps(_mm_loadu_ps(row + 4), l)) << 4);
+#else
+    unsigned bits = 0;
+    for (int x = 0; x < tileWidth; ++x) bits |= static_cast<unsigned>(!(row[x] < limit)) << x;
+    return bits;
+#endif
+}
+
 // The float next to a finite f toward +infinity (up) or -infinity, without a library call.
 float nextFloat(float f, bool up) {
     if (f == 0.0f)
@@ -133,7 +149,12 @@ std::int64_t nearestInteger(double v) {
     return truncated - (static_cast<double>(truncated) > shifted ? 1 : 0);
 }
 
-std::int64_t floorDivide(std::int64_t a, std::int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+// The floor of a / subpixel without a branch on the sign, which the snapped corners take at random:
+// an arithmetic shift (what every C++17 compiler does to a negative int64; C++20 requires it).
+std::int64_t floorSubpixels(std::int64_t a) {
+    static_assert(subpixel == 256 && (std::int64_t{-1} >> 1) == -1);
+    return a >> 8;
+}
 
 enum class Rounding { farther, nearer };
 
@@ -150,10 +171,12 @@ enum class SetUp { drawn, nothing, notConvex };
 // ones outside the box; `notConvex` for a quad that is not strictly convex and counter-clockwise.
 // `room` widens the depth's rounding (a quad's fourth corner off the plane). With `whole`, a pixel
 // is covered only when the unsnapped polygon holds all of it, and the depth holds for all of it.
-SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& box, Rounding rounding,
-            TriangleSetup& t, int bandTileY0 = 0, int bandTileY1 = std::numeric_limits<int>::max(),
-            double extraRoom = 0.0, bool whole = false) {
-    assert(n == 3 || n == 4);
+// A template on the corner count, so that the loops over corners and edges unroll, and on the
+// coverage.
+template <int n, bool whole>
+SetUp setUpCorners(const WindowVertex* v, const Viewport& vp, const PixelBox& box, Rounding rounding,
+                   TriangleSetup& t, int bandTileY0, int bandTileY1, double extraRoom) {
+    static_assert(n == 3 || n == 4);
     std::int64_t sx[4], sy[4];
     for (int i = 0; i < n; ++i) {
         sx[i] = nearestInteger(v[i].x * subpixel);
@@ -182,17 +205,17 @@ SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& bo
         minX = std::min(minX, sx[i]), maxX = std::max(maxX, sx[i]);
         minY = std::min(minY, sy[i]), maxY = std::max(maxY, sy[i]);
     }
-    const std::int64_t px0 =
-        std::max<std::int64_t>(box.x0, vp.originX + floorDivide(minX + half - 1, subpixel));
-    const std::int64_t px1 = std::min<std::int64_t>(box.x1, vp.originX + floorDivide(maxX - half, subpixel));
-    const std::int64_t py0 =
-        std::max<std::int64_t>(box.y0, vp.originY + floorDivide(minY + half - 1, subpixel));
-    const std::int64_t py1 = std::min<std::int64_t>(box.y1, vp.originY + floorDivide(maxY - half, subpixel));
+    const std::int64_t px0 = std::max<std::int64_t>(box.x0, vp.originX + floorSubpixels(minX + half - 1));
+    const std::int64_t px1 = std::min<std::int64_t>(box.x1, vp.originX + floorSubpixels(maxX - half));
+    const std::int64_t py0 = std::max<std::int64_t>(box.y0, vp.originY + floorSubpixels(minY + half - 1));
+    const std::int64_t py1 = std::min<std::int64_t>(box.y1, vp.originY + floorSubpixels(maxY - half));
     if (px0 > px1 || py0 > py1) return SetUp::nothing;
     t.tileX0 = static_cast<int>(px0) / tileWidth;
     t.tileX1 = static_cast<int>(px1) / tileWidth;
     t.tileY0 = static_cast<int>(py0) / tileHeight;
     t.tileY1 = static_cast<int>(py1) / tileHeight;
+    // Another band's triangle: nothing to set up here.
+    if (std::max(t.tileY0, bandTileY0) > std::min(t.tileY1, bandTileY1)) return SetUp::nothing;
 
     // Edges at the centre of the first tile's pixel (0, 0). Edge p -> q: dx (y - p.y) - dy (x - p.x),
     // positive inside a counter-clockwise polygon; a centre on it counts for left edges (going
@@ -265,6 +288,17 @@ SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& bo
     return t.tileY0 <= t.tileY1 ? SetUp::drawn : SetUp::nothing;
 }
 
+SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& box, Rounding rounding,
+            TriangleSetup& t, int bandTileY0 = 0, int bandTileY1 = std::numeric_limits<int>::max(),
+            double extraRoom = 0.0, bool whole = false) {
+    assert(n == 3 || n == 4);
+    if (whole)
+        return n == 3 ? setUpCorners<3, true>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom)
+                      : setUpCorners<4, true>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom);
+    return n == 3 ? setUpCorners<3, false>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom)
+                  : setUpCorners<4, false>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom);
+}
+
 // Runs one band of renderOccluders at a time on its own thread. Whoever comes first, this thread or
 // the caller done with its own band, takes the work: on a busy machine, where the thread may not get
 // a core soon, the caller does both bands rather than wait.
@@ -280,10 +314,14 @@ class Worker {
         thread.join();
     }
 
-    void offer(std::function<void()> work) {
+    // A plain function and its argument: handing work over allocates nothing.
+    using Job = void (*)(void*);
+
+    void offer(Job work, void* argument) {
         {
             std::lock_guard<std::mutex> lock(mutex);
-            job = std::move(work);
+            job = work;
+            jobArgument = argument;
             ++posted;
             open.store(posted, std::memory_order_release);
         }
@@ -292,7 +330,7 @@ class Worker {
 
     // Runs the offered work here unless the thread took it, then returns once it is done.
     void finish() {
-        if (take(posted)) return job();
+        if (take(posted)) return job(jobArgument);
         while (ran.load(std::memory_order_acquire) != posted) std::this_thread::yield();
     }
 
@@ -329,7 +367,7 @@ class Worker {
             }
             seen = number;
             if (take(number)) {
-                job();
+                job(jobArgument);
                 ran.store(number, std::memory_order_release);
             }
         }
@@ -339,7 +377,8 @@ class Worker {
 
     std::mutex mutex;
     std::condition_variable wake;
-    std::function<void()> job;
+    Job job = nullptr;
+    void* jobArgument = nullptr;
     unsigned posted = 0;           // offers made; written by the caller under the mutex
     std::atomic<unsigned> open{0}; // the offer nobody has taken yet, 0 when none
     std::atomic<unsigned> ran{0};  // the last offer the thread ran
@@ -351,6 +390,7 @@ struct Scratch {
     std::vector<ClipVertex> clip;
     std::vector<unsigned> codes;
     std::vector<WindowVertex> window;
+    TriangleSetup setup; // kept here: clearing a fresh one for every mesh shows in the profile
     Counters counters;
 };
 
@@ -375,7 +415,9 @@ struct Culler::Impl {
     Scratch scratch[2];
     mutable Scratch testScratch;
     std::vector<BoxRect> rects;
-    std::vector<std::pair<double, std::uint32_t>> order;
+    // Occluders that may reach into the view, nearest first: the float bits of the box's nearest
+    // depth (0 for a box crossing the near plane) above the occluder's index.
+    std::vector<std::uint64_t> order;
     std::unique_ptr<Worker> worker;
 
     Target target() { return {depth.data(), tileMax.data(), fresh.data(), vp.tilesX}; }
@@ -467,8 +509,9 @@ struct Culler::Impl {
                 const double ux = b.x - a.x, uy = b.y - a.y, wx = c.x - a.x, wy = c.y - a.y;
                 const double det = ux * wy - uy * wx;
                 if (!(det > 1.0 / 64.0)) return false;
-                const double k = ((d.x - a.x) * wy - (d.y - a.y) * wx) / det,
-                             l = (ux * (d.y - a.y) - uy * (d.x - a.x)) / det;
+                const double inverse = 1.0 / det;
+                const double k = ((d.x - a.x) * wy - (d.y - a.y) * wx) * inverse,
+                             l = (ux * (d.y - a.y) - uy * (d.x - a.x)) * inverse;
                 off = std::fabs(a.z + k * (b.z - a.z) + l * (c.z - a.z) - d.z);
                 return off <= planeRoom;
             }
@@ -536,7 +579,7 @@ struct Culler::Impl {
 
     void drawMesh(const Mesh& mesh, const double* m, const PixelBox& box, Scratch& s) {
         if (!transformMesh(mesh, m, s)) return;
-        TriangleSetup t;
+        TriangleSetup& t = s.setup;
         const PixelBox all = bufferPixels();
         const int bandTileY0 = box.y0 / tileHeight, bandTileY1 = box.y1 / tileHeight;
         const auto drawPolygon = [&](const WindowVertex* corners, int n, double room) {
@@ -581,9 +624,9 @@ struct Culler::Impl {
                           x1 = std::min(box.x1 - tx * tileWidth, tileWidth - 1);
                 const int y0 = std::max(box.y0 - ty * tileHeight, 0),
                           y1 = std::min(box.y1 - ty * tileHeight, tileHeight - 1);
+                const unsigned columns = (0xffu << x0) & (0xffu >> (tileWidth - 1 - x1));
                 for (int y = y0; y <= y1; ++y)
-                    for (int x = x0; x <= x1; ++x)
-                        if (!(tile[y * tileWidth + x] < limit)) return false;
+                    if (rowNotBelow(tile + y * tileWidth, limit) & columns) return false;
             }
         }
         return true;
@@ -619,21 +662,12 @@ struct Culler::Impl {
 
     BoxRect boxRect(const float* boxMin, const float* boxMax, const double* m) const {
         BoxRect r;
-        // Corners by the transform's linearity: the minimum corner plus edge vectors along each axis.
-        const ClipVertex base = transform(m, boxMin);
-        const double corner[4] = {base.x, base.y, base.z, base.w};
-        const double ex = static_cast<double>(boxMax[0]) - boxMin[0],
-                     ey = static_cast<double>(boxMax[1]) - boxMin[1],
-                     ez = static_cast<double>(boxMax[2]) - boxMin[2];
-        const double axes[3][4] = {{m[0] * ex, m[1] * ex, m[2] * ex, m[3] * ex},
-                                   {m[4] * ey, m[5] * ey, m[6] * ey, m[7] * ey},
-                                   {m[8] * ez, m[9] * ez, m[10] * ez, m[11] * ez}};
         BoxExtent e;
 #ifdef TILECULL_HAS_AVX2_PATH
-        const bool inFront =
-            path == Path::avx2 ? boxExtentAvx2(corner, axes, e) : boxExtentPortable(corner, axes, e);
+        const bool inFront = path == Path::avx2 ? boxExtentAvx2(m, boxMin, boxMax, e)
+                                                : boxExtentPortable(m, boxMin, boxMax, e);
 #else
-        const bool inFront = boxExtentPortable(corner, axes, e);
+        const bool inFront = boxExtentPortable(m, boxMin, boxMax, e);
 #endif
         if (!inFront) {
             r.crossesNear = true;
@@ -653,9 +687,9 @@ struct Culler::Impl {
         box.y0 = band * rows * tileHeight;
         box.y1 = std::min(box.y1, (band + 1) * rows * tileHeight - 1);
         Scratch& s = scratch[band];
-        for (const auto& entry : order) {
-            const BoxRect& r = rects[entry.second];
-            if (r.state == Visibility::outsideView) continue;
+        for (const std::uint64_t entry : order) {
+            const auto index = static_cast<std::uint32_t>(entry);
+            const BoxRect& r = rects[index];
             if (!r.crossesNear) {
                 PixelBox part = r.pixels;
                 part.y0 = std::max(part.y0, box.y0);
@@ -667,7 +701,7 @@ struct Culler::Impl {
                 }
             }
             ++s.counters.occludersDrawn;
-            drawMesh(occluders[entry.second].mesh, m, box, s);
+            drawMesh(occluders[index].mesh, m, box, s);
         }
     }
 };
@@ -759,15 +793,30 @@ void Culler::renderOccluders(const Occluder* occluders, std::size_t count, const
     double m[16];
     toDouble(worldToClip, m);
     d.rects.resize(count);
-    d.order.resize(count);
+    d.order.clear();
     for (std::size_t i = 0; i < count; ++i) {
-        d.rects[i] = d.boxRect(occluders[i].boxMin, occluders[i].boxMax, m);
-        const double key = d.rects[i].crossesNear ? -1.0 : d.rects[i].nearest;
-        d.order[i] = {key, static_cast<std::uint32_t>(i)};
+        const BoxRect& r = d.rects[i] = d.boxRect(occluders[i].boxMin, occluders[i].boxMax, m);
+        if (r.state == Visibility::outsideView) continue;
+        // Non-negative floats order as their bits do; rounding only reorders near ties, which
+        // changes what is skipped, never the buffer.
+        const float key = r.crossesNear ? 0.0f : static_cast<float>(r.nearest);
+        std::uint32_t bits;
+        std::memcpy(&bits, &key, sizeof bits);
+        d.order.push_back(std::uint64_t{bits} << 32 | static_cast<std::uint32_t>(i));
     }
     std::sort(d.order.begin(), d.order.end());
     if (d.threads == 2 && d.vp.tilesY >= 2) {
-        d.worker->offer([&d, occluders, &m] { d.drawBand(occluders, m, 1, 2); });
+        struct Band {
+            Impl& d;
+            const Occluder* occluders;
+            const double* m;
+        } second{d, occluders, m};
+        d.worker->offer(
+            [](void* band) {
+                const Band& b = *static_cast<Band*>(band);
+                b.d.drawBand(b.occluders, b.m, 1, 2);
+            },
+            &second);
         d.drawBand(occluders, m, 0, 2);
         d.worker->finish();
     } else {
@@ -804,7 +853,7 @@ Visibility Culler::testTriangles(const Mesh& mesh, const float* worldToClip) con
     Scratch& s = d.testScratch;
     if (!d.transformMesh(mesh, m, s)) return Visibility::visible;
     bool shows = false;
-    TriangleSetup t;
+    TriangleSetup& t = s.setup;
     d.forEachTriangle(
         mesh, s,
         [&](const WindowVertex* corners) {

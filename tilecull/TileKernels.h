@@ -58,6 +58,8 @@ struct ClipVertex {
 struct WindowVertex {
     double x, y, z;
 };
+// The vector transform writes both as runs of doubles.
+static_assert(sizeof(ClipVertex) == 4 * sizeof(double) && sizeof(WindowVertex) == 3 * sizeof(double));
 
 // Outcode bits: the clip planes (the side ones at the guard band) a vertex lies outside of, or
 // broken: not finite, beyond clipLimit, or inside all of them but not projectable within the band.
@@ -78,10 +80,11 @@ struct VertexFrame {
     double limit;            // largest window distance from the origin a projected vertex may have
 };
 
-// A box's eight corners in clip space, given as the minimum corner and the change along each of the
-// box's axes (corner i adds axis k when bit k of i is set), and their extent in normalized device
-// coordinates. Both paths form the corners and quotients with the same operations, and the extent is
-// an exact minimum and maximum, so they agree bit for bit (up to the sign of a zero).
+// A box's eight corners transformed to clip space by m (column-major doubles), corner i taking the
+// maximum along axis k when bit k of i is set, each coordinate as ((m x + m y) + m z) + m, and their
+// extent in normalized device coordinates. Both paths form the corners and quotients with the same
+// operations, and the extent is an exact minimum and maximum, so they agree bit for bit (up to the
+// sign of a zero).
 struct BoxExtent {
     double minX, minY, maxX, maxY, nearest; // nearest: the smallest z / w
 };
@@ -91,13 +94,13 @@ constexpr double minimumW = 1e-30;
 constexpr double clipLimit = 1e10;
 // False when a corner is not finite, beyond clipLimit, or not strictly in front of the eye and behind
 // the near plane (w >= minimumW, z + w >= 0); `out` is then unset.
-bool boxExtentPortable(const double* corner, const double (*axes)[4], BoxExtent& out);
+bool boxExtentPortable(const double* m, const float* boxMin, const float* boxMax, BoxExtent& out);
 
 #if defined(__x86_64__) || defined(__i386__)
 #define TILECULL_HAS_AVX2_PATH 1
 void drawAvx2(const TriangleSetup& triangle, const Target& target);
 bool showsAvx2(const TriangleSetup& triangle, const Target& target);
-bool boxExtentAvx2(const double* corner, const double (*axes)[4], BoxExtent& out);
+bool boxExtentAvx2(const double* m, const float* boxMin, const float* boxMax, BoxExtent& out);
 // Transforms the vertices in whole groups of four by m (column-major doubles), giving each its clip
 // position, outcode and, where the outcode is 0, window position, with the same operations as the
 // one-at-a-time code; returns how many it did (count rounded down to a multiple of 4).

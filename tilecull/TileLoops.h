@@ -4,7 +4,8 @@
 // calls no library templates, so no copy built for one instruction set can stand in for another.
 // Ops supplies the work on one tile:
 //   Ops(const TriangleSetup&);
-//   void draw(float* tile, float& tileMax, const std::int32_t* edge, float depth, bool full) const;
+//   void draw(const float* old, float* tile, float& tileMax, const std::int32_t* edge, float depth,
+//             bool full) const;  (old: the tile's depths before, maybe the cleared tile)
 //   bool shows(const float* tile, const std::int32_t* edge, float depth, bool full) const;
 
 #include "TileKernels.h"
@@ -58,11 +59,10 @@ template <typename Ops> void drawTiles(const TriangleSetup& t, const Target& tar
         t, [&](int index) { return !(t.nearest < target.tileMax[index]); }, // nothing to bring nearer
         [&](int index, const std::int32_t* edges, float depth, bool full) {
             float* tile = target.depth + index * tilePixels;
-            if (target.fresh[index]) {
-                for (int k = 0; k < tilePixels; ++k) tile[k] = 1.0f;
-                target.fresh[index] = 0;
-            }
-            ops.draw(tile, target.tileMax[index], edges, depth, full);
+            // A cleared tile is read from the shared copy and written whole: no separate clearing pass.
+            const float* old = target.fresh[index] ? clearedTile : tile;
+            target.fresh[index] = 0;
+            ops.draw(old, tile, target.tileMax[index], edges, depth, full);
             return false;
         },
         target.tilesX);
