@@ -181,7 +181,7 @@ bool takeFastTruth() {
     if (ready < 0) return false;
     const TruthBoxes settled{&hierarchy, &boxes};
     const ExactTruth truth =
-        takeExactTruth(gpu, target, {fakeCamera, explorer.frustum}, truthSide, nullptr, &settled);
+        takeExactTruth(gpu, target, {fakeCamera, explorer.frustum}, truthSide, nullptr, &settled, false);
     for (std::uint32_t index : occludeeIndices) {
         explorer.visible.push_back(truth.coverage.pixels[index] > 0);
         explorer.occluderHidden.push_back(!truth.passed[index]);
