@@ -211,7 +211,7 @@ void takeTruth() {
     if (!explorer.truth) return;
     const Clock::time_point start = Clock::now();
     if (explorer.lean) {
-        const ExactTruth truth = modelTruth(explorer.model, {fakeCamera, explorer.frustum}, truthSide);
+        const ExactTruth truth = modelTruth(explorer.model, {fakeCamera, explorer.frustum}, truthSide, false);
         for (std::uint32_t index : occludeeIndices) {
             explorer.visible.push_back(truth.coverage.pixels[index] > 0);
             explorer.occluderHidden.push_back(!truth.passed[index]);
