@@ -5,6 +5,7 @@
 #include <GL/glext.h>
 #include <cassert>
 #include <limits>
+#include <new>
 
 FlatFaces flattenFaces(const std::vector<SceneObject>& objects) {
     FlatFaces flat;
@@ -54,7 +55,12 @@ void drawRanges(const std::vector<std::int32_t>& first, const std::vector<std::u
 
 bool uploadMeshArrays(const std::vector<SceneObject>& objects, MeshArrays& arrays) {
     assert(arrays.buffer == 0);
-    FlatFaces flat = flattenFaces(objects);
+    FlatFaces flat;
+    try {
+        flat = flattenFaces(objects);
+    } catch (const std::bad_alloc&) {
+        return false; // the caller draws as the viewer does
+    }
     if (flat.first.empty()) return false;
     while (glGetError() != GL_NO_ERROR) {
     }

@@ -48,8 +48,8 @@ struct Explorer {
     Frustum frustum = *frustumFor(windowSide, windowSide);
     IdScene idScene;
     // The scene in a GL buffer, for the lit picture and the filled ghosts; without one, drawn as the
-    // viewer draws. The outlined ghosts stay immediate mode: llvmpipe gives the lines of an array
-    // draw other depths than those of glBegin, which changes which line pixels pass.
+    // viewer draws. The outlined ghosts stay immediate mode: on llvmpipe, lines from an array draw
+    // pass the depth test at other pixels than those from glBegin.
     int arraysReady = 0; // 0 not tried, 1 ready, -1 unavailable
     MeshArrays arrays;
     std::vector<SceneObject> falseGhosts;      // the scene in the false-cull colour, without the buffer
