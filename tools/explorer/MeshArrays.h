@@ -17,8 +17,8 @@ struct FlatFaces {
     std::vector<std::int32_t> first; // per object its first corner, and the total at the end
 };
 
-// Asserts hasValidFaceIndices for every object. All empty, `first` too, when the scene has more corners
-// than a GL draw can address.
+// Asserts hasValidFaceIndices for every object. All empty, `first` too, when the scene has more
+// corners than a GL draw can address.
 FlatFaces flattenFaces(const std::vector<SceneObject>& objects);
 
 // The listed objects as draw ranges over `first` (as in FlatFaces), in list order, an object that
