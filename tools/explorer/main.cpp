@@ -7,6 +7,7 @@
 #include "ExplorerOverlay.h"
 #include "Ghosts.h"
 #include "GroundTruth.h"
+#include "MeshArrays.h"
 #include "ModelScene.h"
 #include "SceneInstall.h"
 #include "SceneSetup.h"
@@ -46,7 +47,12 @@ struct Explorer {
 
     Frustum frustum = *frustumFor(windowSide, windowSide);
     IdScene idScene;
-    std::vector<SceneObject> falseGhosts;      // the scene in the false-cull colour
+    // The scene in a GL buffer, for the lit picture and the filled ghosts; without one, drawn as the
+    // viewer draws. The outlined ghosts stay immediate mode: on llvmpipe, lines from an array draw
+    // pass the depth test at other pixels than those from glBegin.
+    int arraysReady = 0; // 0 not tried, 1 ready, -1 unavailable
+    MeshArrays arrays;
+    std::vector<SceneObject> falseGhosts;      // the scene in the false-cull colour, without the buffer
     std::vector<SceneObject> correctGhosts;    // and in the correct-cull colour
     std::vector<bool> visible, occluderHidden; // truths from the fake camera
     Judgement judgement;
@@ -110,6 +116,29 @@ void drawBoxes(const std::vector<std::uint32_t>& indices, const Geometry::Vector
     glDisableClientState(GL_VERTEX_ARRAY);
 }
 
+// Uploads the scene once, or makes the false ghosts' copy when the GL cannot hold it.
+bool arraysReady() {
+    if (explorer.arraysReady == 0) {
+        explorer.arraysReady = uploadMeshArrays(sceneObjects, explorer.arrays) ? 1 : -1;
+        if (explorer.arraysReady < 0) explorer.falseGhosts = painted(sceneObjects, Outcome::FalseCull);
+    }
+    return explorer.arraysReady > 0;
+}
+
+// The viewer's drawVisibleObjects, from the scene's buffer: the same state, pixels and order.
+void drawLitPicture() {
+    if (!arraysReady()) {
+        drawVisibleObjects();
+        return;
+    }
+    loadCameraView(lockToFakeCamera ? fakeCamera : mainCamera);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_CULL_FACE);
+    glViewport(0, 0, windowSide, windowSide);
+    drawMeshArrays(explorer.arrays, visibleIndices);
+}
+
 // Over the finished scene, with its camera and depth: unlit, so the colours stay exact.
 void drawGhosts(const Judgement& judgement) {
     glDisable(GL_LIGHTING);
@@ -120,7 +149,11 @@ void drawGhosts(const Judgement& judgement) {
         drawBoxes(judgement.wireframe, outcomeColour(Outcome::CulledCorrectly), false);
         return;
     }
-    drawObjects(explorer.falseGhosts, judgement.filled);
+    const Geometry::Vector falseColour = outcomeColour(Outcome::FalseCull);
+    if (arraysReady())
+        drawMeshArrays(explorer.arrays, judgement.filled, &falseColour);
+    else
+        drawObjects(explorer.falseGhosts, judgement.filled);
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     drawObjects(explorer.correctGhosts, judgement.wireframe);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
@@ -148,7 +181,7 @@ bool takeFastTruth() {
     if (ready < 0) return false;
     const TruthBoxes settled{&hierarchy, &boxes};
     const ExactTruth truth =
-        takeExactTruth(gpu, target, {fakeCamera, explorer.frustum}, truthSide, nullptr, &settled);
+        takeExactTruth(gpu, target, {fakeCamera, explorer.frustum}, truthSide, nullptr, &settled, false);
     for (std::uint32_t index : occludeeIndices) {
         explorer.visible.push_back(truth.coverage.pixels[index] > 0);
         explorer.occluderHidden.push_back(!truth.passed[index]);
@@ -178,7 +211,7 @@ void takeTruth() {
     if (!explorer.truth) return;
     const Clock::time_point start = Clock::now();
     if (explorer.lean) {
-        const ExactTruth truth = modelTruth(explorer.model, {fakeCamera, explorer.frustum}, truthSide);
+        const ExactTruth truth = modelTruth(explorer.model, {fakeCamera, explorer.frustum}, truthSide, false);
         for (std::uint32_t index : occludeeIndices) {
             explorer.visible.push_back(truth.coverage.pixels[index] > 0);
             explorer.occluderHidden.push_back(!truth.passed[index]);
@@ -252,7 +285,7 @@ void drawFrame() {
         std::sort(visibleIndices.begin(), visibleIndices.end());
         drawModel(explorer.model, GpuPass::shaded, visibleIndices);
     } else {
-        drawVisibleObjects();
+        drawLitPicture();
     }
     if (explorer.ghosts) drawGhosts(explorer.judgement);
 
@@ -401,7 +434,6 @@ int main(int argc, char** argv) {
     allocateOcclusionMap();
     if (!explorer.lean) {
         explorer.idScene = makeIdScene(sceneObjects);
-        explorer.falseGhosts = painted(sceneObjects, Outcome::FalseCull);
         explorer.correctGhosts = painted(sceneObjects, Outcome::CulledCorrectly);
     }
 

@@ -94,7 +94,8 @@ void releaseTruthTarget(TruthTarget& target) {
 }
 
 ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& view, int side,
-                          const std::vector<std::uint32_t>* inView, const TruthBoxes* boxes) {
+                          const std::vector<std::uint32_t>* inView, const TruthBoxes* boxes,
+                          bool timeStages) {
     // Objects off the view are drawn along rather than splitting a draw: they add no sample and no
     // pixel. Objects in it are not: on a scene of big objects their fragments cost far more.
     constexpr std::uint32_t bridge = 16;
@@ -134,7 +135,7 @@ ExactTruth takeExactTruth(GpuScene& gpu, TruthTarget& target, const CullView& vi
     glPixelStorei(GL_PACK_SKIP_ROWS, 0);
     glPixelStorei(GL_PACK_SKIP_PIXELS, 0);
 
-    GlStageClock clock;
+    GlStageClock clock(timeStages);
     clock.start();
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
     glDepthMask(GL_TRUE);

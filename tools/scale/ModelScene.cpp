@@ -143,12 +143,12 @@ void releaseModelGpu(ModelGpu& model) {
     releaseGpuPrograms();
 }
 
-ExactTruth modelTruth(ModelGpu& model, const CullView& view, int side) {
+ExactTruth modelTruth(ModelGpu& model, const CullView& view, int side, bool timeStages) {
     frustumCandidates(model.hierarchy, model.boxes, viewProjection(view), model.inView);
     TruthTarget& target =
         model.target.side == 0 || model.target.side == side ? model.target : model.coarseTarget;
     const TruthBoxes boxes{&model.hierarchy, &model.boxes};
-    return takeExactTruth(model.gpu, target, view, side, &model.inView, &boxes);
+    return takeExactTruth(model.gpu, target, view, side, &model.inView, &boxes, timeStages);
 }
 
 void drawModel(ModelGpu& model, GpuPass pass, const std::vector<std::uint32_t>& list) {

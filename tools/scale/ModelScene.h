@@ -49,8 +49,9 @@ struct ModelGpu {
 bool prepareModelGpu(const Scenes::SceneModel& scene, ModelGpu& model, std::string& error);
 void releaseModelGpu(ModelGpu& model);
 
-// Both truths of the view at side x side, drawing only the objects that may reach into it.
-ExactTruth modelTruth(ModelGpu& model, const CullView& view, int side);
+// Both truths of the view at side x side, drawing only the objects that may reach into it; stages
+// timed as takeExactTruth's `timeStages` says.
+ExactTruth modelTruth(ModelGpu& model, const CullView& view, int side, bool timeStages = true);
 
 // The listed objects (any order) with `pass`, through the current matrices and depth state.
 void drawModel(ModelGpu& model, GpuPass pass, const std::vector<std::uint32_t>& list);

@@ -122,11 +122,13 @@ void checkGlErrors([[maybe_unused]] const char* where) {
 }
 
 void GlStageClock::start() {
+    if (!synchronise_) return;
     glFinish();
     begin_ = std::chrono::steady_clock::now();
 }
 
 void GlStageClock::stop(std::vector<StageCost>& stages, const char* name) {
+    if (!synchronise_) return;
     glFinish();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin_).count();
     stages.push_back({name, seconds});

@@ -61,12 +61,19 @@ TEST_F(ExactTruthGl, GridEqualsTheOneByOneTruthsPixelForPixel) {
     const std::vector<Box> boxes = cornerBoxes(sceneObjects);
     const BoxHierarchy hierarchy = buildHierarchy(boxes);
     const TruthBoxes settle{&hierarchy, &boxes};
+    TruthTarget untimedTarget;
     for (int angle : {0, 45, 165, 180, 225, 270, 300})
         for (const TruthBoxes* settled : {static_cast<const TruthBoxes*>(nullptr), &settle}) {
             SCOPED_TRACE(angle);
             SCOPED_TRACE(settled ? "boxes behind the occluders settled" : "every object drawn");
             const CullView view{orbitAt(angle), *frustumFor(640, 640)};
+            // Untimed, nothing waits between stages: the same truth, no stage left out (its own
+            // target, so that no stage can pass off the other call's frame as its own).
+            const ExactTruth untimed = takeExactTruth(gpu, untimedTarget, view, 640, nullptr, settled, false);
             const ExactTruth truth = takeExactTruth(gpu, target, view, 640, nullptr, settled);
+            EXPECT_EQ(untimed.coverage.pixels, truth.coverage.pixels);
+            EXPECT_EQ(untimed.passed, truth.passed);
+            EXPECT_TRUE(untimed.stages.empty());
             const IdCoverage slow = renderIdFrame(ids, view.camera, 640);
             ASSERT_EQ(target.frame.size(), ids.frame.size() / 3 * 4);
             std::size_t differing = 0;
@@ -92,6 +99,7 @@ TEST_F(ExactTruthGl, GridEqualsTheOneByOneTruthsPixelForPixel) {
                 EXPECT_GT(hiddenCount, 300u); // the walls hide most of the block there
             }
         }
+    releaseTruthTarget(untimedTarget);
 }
 
 // The test room (a wall with a doorway, crates behind it, occluders tested too) from its
