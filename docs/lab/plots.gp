@@ -1,30 +1,30 @@
 $pareto << EOD
-0 "255" 2.3027 0.61426 82.739
-0 "240" 2.1347 2.199 88.774
-0 "200" 2.0731 6.2972 92.974
-0 "150" 2.0574 6.3324 95.65
-0 "100" 2.036 6.36 97.62
-0 "50" 2.025 7.1231 99.545
-0 "0" 2.0314 7.255 100
-1 "255" 1.53 0.33097 38.156
-1 "240" 1.4861 0.4002 38.204
-1 "200" 1.4788 1.8139 39.095
-1 "150" 1.4766 2.8609 39.483
-1 "100" 1.4709 3.2305 39.845
-1 "50" 1.4902 3.4166 39.941
-1 "0" 1.4857 3.5596 40.028
-2 "64" 0.29621 0.94064 95.434
-2 "128" 0.32511 0.41348 95.727
-2 "256" 0.43277 0.028637 95.628
-2 "640" 0.93624 0 95.393
-2 "256-triangles" 0.60759 0.35489 99.726
-2 "640-triangles" 1.1237 0 100
-2 "256-2-threads" 0.44228 0.028637 95.628
-2 "640-2-threads" 0.72337 0 95.393
-3 "640" 9.2899 0 65.228
-3 "160" 2.7563 0.14476 68.672
-4 "stop-and-wait" 23.269 0 100
-4 "previous-frame" 22.433 4.1409 82.667
+0 "255" 2.4701 0.61426 82.739
+0 "240" 2.2813 2.199 88.774
+0 "200" 2.2476 6.2972 92.974
+0 "150" 2.2744 6.3324 95.65
+0 "100" 2.2545 6.36 97.62
+0 "50" 2.2456 7.1231 99.545
+0 "0" 2.2563 7.255 100
+1 "255" 1.7053 0.33097 38.156
+1 "240" 1.6801 0.4002 38.204
+1 "200" 1.6671 1.8139 39.095
+1 "150" 1.6719 2.8609 39.483
+1 "100" 1.6625 3.2305 39.845
+1 "50" 1.6532 3.4166 39.941
+1 "0" 1.638 3.5596 40.028
+2 "64" 0.27609 0.94064 95.434
+2 "128" 0.30413 0.41348 95.727
+2 "256" 0.3982 0.028637 95.628
+2 "640" 0.8051 0 95.393
+2 "256-triangles" 0.55129 0.35489 99.726
+2 "640-triangles" 0.98733 0 100
+2 "256-2-threads" 0.40968 0.028637 95.628
+2 "640-2-threads" 0.63505 0 95.393
+3 "640" 9.741 0 65.228
+3 "160" 2.9778 0.14476 68.672
+4 "stop-and-wait" 24.407 0 100
+4 "previous-frame" 23.806 4.1409 82.667
 EOD
 set terminal pngcairo size 1400,620 font ',10'
 set output 'pareto.png'
@@ -217,97 +217,97 @@ set bmargin
 set autoscale y
 set datafile separator whitespace
 $cost180 << EOD
-"draw-all" 0 0 0 0 11.628
-"oracle" 0 0 0 0 7.3038
-"oracle-occluders" 0 0 0 0 9.3714
-"hom 255" 1.8971 0.19182 0.52754 0 9.3951
-"hom 240" 1.8252 0.17215 0.50249 0 8.5448
-"hom 200" 1.7292 0.15627 0.48836 0 7.133
-"hom 150" 1.8504 0.16344 0.51925 0 7.133
-"hom 100" 1.8521 0.15991 0.50213 0 7.1376
-"hom 50" 1.7697 0.15442 0.48501 0 6.7109
-"hom 0" 1.8059 0.15038 0.48301 0 6.7109
-"hom-conservative 255" 1.4331 0.026249 0.088255 0.22693 8.8852
-"hom-conservative 240" 1.4124 0.024275 0.082685 0.20331 8.8852
-"hom-conservative 200" 1.4847 0.023093 0.084106 0.18573 9.0667
-"hom-conservative 150" 1.461 0.020317 0.084708 0.19812 8.8152
-"hom-conservative 100" 1.3642 0.021511 0.082665 0.18915 8.5237
-"hom-conservative 50" 1.345 0.021511 0.071373 0.18793 8.5237
-"hom-conservative 0" 1.3207 0.020899 0.065271 0.19317 8.5237
-"cpu-depth 64" 0.000301 0.18504 0.052338 0 8.3929
-"cpu-depth 128" 8e-05 0.26743 0.054452 0 8.3539
-"cpu-depth 256" 0.0001 0.30511 0.053059 0 8.6848
-"cpu-depth 640" 0.00012 0.74532 0.085119 0 8.7493
-"cpu-depth 256-triangles" 0.00012 0.32167 0.29016 0 8.5058
-"cpu-depth 640-triangles" 0.00013 0.82831 0.31613 0 9.3714
-"cpu-depth 256-2-threads" 0.000121 0.37575 0.068106 0 8.6848
-"cpu-depth 640-2-threads" 0.000101 0.682 0.11825 0 8.7493
-"gpu-hiz 640" 7.6298 0.57971 0.34809 0.21404 10.715
-"gpu-hiz 160" 2.6037 0.044563 0.015008 0.18531 9.0043
-"occlusion-query stop-and-wait" 6.392 15.394 0.045174 0 9.3714
-"occlusion-query previous-frame" 0.062076 6.7673 14.734 0 8.6791
+"draw-all" 0 0 0 0 11.897
+"oracle" 0 0 0 0 7.7411
+"oracle-occluders" 0 0 0 0 9.6345
+"hom 255" 1.5351 0.16995 0.39177 0 9.99
+"hom 240" 1.5963 0.15933 0.41072 0 9.3725
+"hom 200" 1.5207 0.1454 0.41067 0 7.0159
+"hom 150" 1.5747 0.14716 0.45988 0 7.0159
+"hom 100" 1.3644 0.13414 0.38877 0 6.5779
+"hom 50" 1.5758 0.15802 0.39403 0 7.6532
+"hom 0" 1.5451 0.15736 0.39786 0 7.6532
+"hom-conservative 255" 1.4148 0.022302 0.078375 0.20423 9.5394
+"hom-conservative 240" 1.2276 0.023174 0.076232 0.17949 9.5394
+"hom-conservative 200" 1.3358 0.020018 0.067776 0.16898 9.2855
+"hom-conservative 150" 1.5448 0.022572 0.078025 0.17151 9.2776
+"hom-conservative 100" 1.5689 0.022061 0.069369 0.16781 8.3303
+"hom-conservative 50" 1.3452 0.020026 0.079017 0.16673 8.3303
+"hom-conservative 0" 1.2831 0.018956 0.077444 0.15875 8.3303
+"cpu-depth 64" 0.000281 0.15174 0.043731 0 8.3693
+"cpu-depth 128" 4e-05 0.17352 0.044614 0 9.3491
+"cpu-depth 256" 3.1e-05 0.28623 0.04819 0 9.4862
+"cpu-depth 640" 4e-05 0.6464 0.086291 0 9.2771
+"cpu-depth 256-triangles" 6e-05 0.24349 0.20557 0 9.446
+"cpu-depth 640-triangles" 3e-05 0.67137 0.30066 0 9.6345
+"cpu-depth 256-2-threads" 7e-05 0.27823 0.048481 0 9.4862
+"cpu-depth 640-2-threads" 0.00011 0.51711 0.081823 0 9.2771
+"gpu-hiz 640" 6.1418 0.47371 0.29868 0.24155 11.015
+"gpu-hiz 160" 2.6328 0.056044 0.014346 0.21707 10.16
+"occlusion-query stop-and-wait" 6.4694 14.151 0.057407 0 9.6345
+"occlusion-query previous-frame" 0.044543 6.1909 14.362 0 9.492
 EOD
 $cost225 << EOD
-"draw-all" 0 0 0 0 13.538
-"oracle" 0 0 0 0 6.6962
-"oracle-occluders" 0 0 0 0 7.2939
-"hom 255" 1.7702 0.18662 0.44695 0 8.6696
-"hom 240" 1.9304 0.16054 0.44948 0 8.0149
-"hom 200" 1.8198 0.15795 0.49473 0 8.0149
-"hom 150" 1.8116 0.13187 0.38193 0 8.0149
-"hom 100" 1.4597 0.1245 0.37775 0 7.3425
-"hom 50" 1.4697 0.1231 0.3752 0 7.3425
-"hom 0" 1.6272 0.12225 0.40457 0 7.3651
-"hom-conservative 255" 1.2811 0.020749 0.067215 0.17226 10.434
-"hom-conservative 240" 1.2968 0.020438 0.063488 0.18254 10.434
-"hom-conservative 200" 1.265 0.02135 0.077334 0.18206 10.239
-"hom-conservative 150" 1.4426 0.020789 0.08063 0.187 10.239
-"hom-conservative 100" 1.5131 0.021169 0.080119 0.18593 9.6181
-"hom-conservative 50" 1.566 0.024134 0.085549 0.18931 8.9979
-"hom-conservative 0" 1.5271 0.020098 0.082674 0.183 8.6658
-"cpu-depth 64" 0.000361 0.27534 0.060563 0 6.8343
-"cpu-depth 128" 4e-05 0.29805 0.060833 0 6.8631
-"cpu-depth 256" 4e-05 0.43117 0.074559 0 6.8631
-"cpu-depth 640" 0.00013 1.1062 0.14153 0 6.8487
-"cpu-depth 256-triangles" 0.000121 0.42177 0.17506 0 7.8149
-"cpu-depth 640-triangles" 0.00013 1.0779 0.28894 0 7.2939
-"cpu-depth 256-2-threads" 6.1e-05 0.3807 0.073878 0 6.8631
-"cpu-depth 640-2-threads" 5e-05 0.78643 0.14272 0 6.8487
-"gpu-hiz 640" 8.0605 0.72855 0.32622 0.22746 7.6829
-"gpu-hiz 160" 2.8115 0.059291 0.01605 0.19989 7.4477
-"occlusion-query stop-and-wait" 7.3886 16.653 0.055673 0 7.2939
-"occlusion-query previous-frame" 0.074749 7.8307 17.774 0 7.0245
+"draw-all" 0 0 0 0 13.242
+"oracle" 0 0 0 0 6.6721
+"oracle-occluders" 0 0 0 0 7.9823
+"hom 255" 2.1164 0.21584 0.53914 0 9.1139
+"hom 240" 1.9045 0.17522 0.50491 0 8.0918
+"hom 200" 1.9536 0.16875 0.50399 0 8.0918
+"hom 150" 1.9636 0.17298 0.52519 0 8.0918
+"hom 100" 1.9616 0.1598 0.5091 0 7.85
+"hom 50" 1.9851 0.17003 0.53757 0 7.85
+"hom 0" 1.9281 0.17075 0.50761 0 7.4121
+"hom-conservative 255" 1.7378 0.030998 0.10444 0.25288 10.34
+"hom-conservative 240" 1.7283 0.028754 0.091551 0.22101 10.34
+"hom-conservative 200" 1.7013 0.029576 0.098123 0.23422 10.38
+"hom-conservative 150" 1.6569 0.025657 0.086522 0.21849 10.38
+"hom-conservative 100" 1.6831 0.022732 0.084497 0.2192 10.116
+"hom-conservative 50" 1.5636 0.021631 0.08052 0.19321 9.6134
+"hom-conservative 0" 1.5072 0.02119 0.084848 0.19841 8.5917
+"cpu-depth 64" 0.000291 0.24202 0.054141 0 7.7205
+"cpu-depth 128" 3e-05 0.25186 0.056976 0 7.0361
+"cpu-depth 256" 3e-05 0.36062 0.06971 0 7.0361
+"cpu-depth 640" 6e-05 0.93185 0.12786 0 7.1297
+"cpu-depth 256-triangles" 0.000111 0.36993 0.1621 0 7.6304
+"cpu-depth 640-triangles" 7e-05 0.88712 0.25077 0 7.9823
+"cpu-depth 256-2-threads" 4e-05 0.40035 0.070351 0 7.0361
+"cpu-depth 640-2-threads" 7e-05 0.71812 0.12788 0 7.1297
+"gpu-hiz 640" 8.1913 0.76876 0.28757 0.22832 8.3852
+"gpu-hiz 160" 2.8189 0.063168 0.016181 0.21435 8.6959
+"occlusion-query stop-and-wait" 7.6755 17.486 0.055063 0 7.9823
+"occlusion-query previous-frame" 0.07507 8.0756 16.703 0 8.0968
 EOD
 $cost270 << EOD
-"draw-all" 0 0 0 0 10.173
-"oracle" 0 0 0 0 6.2778
-"oracle-occluders" 0 0 0 0 7.7442
-"hom 255" 1.329 0.20232 0.47642 0 9.1186
-"hom 240" 1.4257 0.14231 0.40912 0 8.7234
-"hom 200" 1.2226 0.1647 0.45722 0 6.7623
-"hom 150" 1.1732 0.11911 0.3729 0 6.7815
-"hom 100" 1.1307 0.11517 0.37193 0 6.0053
-"hom 50" 1.1075 0.11233 0.37079 0 5.2385
-"hom 0" 1.1333 0.11275 0.37905 0 5.2385
-"hom-conservative 255" 1.1067 0.023093 0.071293 0.17851 7.7394
-"hom-conservative 240" 1.0145 0.018274 0.06982 0.16362 7.7394
-"hom-conservative 200" 1.0929 0.018345 0.062777 0.17034 8.0054
-"hom-conservative 150" 1.0603 0.015579 0.060312 0.1344 6.9142
-"hom-conservative 100" 1.0584 0.016872 0.063048 0.16245 7.2667
-"hom-conservative 50" 1.1091 0.019286 0.067826 0.14111 7.2667
-"hom-conservative 0" 1.1638 0.018875 0.06434 0.13679 7.2667
-"cpu-depth 64" 0.0003 0.19039 0.054833 0 7.124
-"cpu-depth 128" 4e-05 0.19325 0.055694 0 8.0791
-"cpu-depth 256" 0.00013 0.25988 0.0539 0 8.3774
-"cpu-depth 640" 3.1e-05 0.62151 0.083776 0 8.1856
-"cpu-depth 256-triangles" 0.000121 0.28256 0.24903 0 7.2215
-"cpu-depth 640-triangles" 0.00012 0.54691 0.32198 0 7.7442
-"cpu-depth 256-2-threads" 6.1e-05 0.28649 0.053369 0 8.3774
-"cpu-depth 640-2-threads" 0.00011 0.47987 0.083706 0 8.1856
-"gpu-hiz 640" 9.9954 0.59276 0.3139 0.22578 8.8649
-"gpu-hiz 160" 2.2649 0.037781 0.015028 0.17485 8.4584
-"occlusion-query stop-and-wait" 6.7182 14.327 0.040396 0 7.7442
-"occlusion-query previous-frame" 0.043671 6.5044 17.341 0 6.4185
+"draw-all" 0 0 0 0 11.273
+"oracle" 0 0 0 0 6.9717
+"oracle-occluders" 0 0 0 0 8.6018
+"hom 255" 1.4095 0.17094 0.38916 0 9.2312
+"hom 240" 1.2888 0.14434 0.40876 0 9.8009
+"hom 200" 1.2176 0.16682 0.39528 0 7.0402
+"hom 150" 1.3633 0.14318 0.39141 0 6.9589
+"hom 100" 1.357 0.13476 0.41311 0 6.6453
+"hom 50" 1.3756 0.13354 0.46251 0 6.3085
+"hom 0" 1.3033 0.13478 0.43542 0 6.3085
+"hom-conservative 255" 1.1796 0.024827 0.077865 0.19419 9.114
+"hom-conservative 240" 1.292 0.021631 0.069309 0.17898 9.114
+"hom-conservative 200" 1.1427 0.018605 0.068187 0.17489 8.5331
+"hom-conservative 150" 1.2226 0.019748 0.06439 0.16607 8.2074
+"hom-conservative 100" 1.1205 0.019706 0.064841 0.15833 7.8368
+"hom-conservative 50" 1.1505 0.019947 0.078055 0.1586 7.8368
+"hom-conservative 0" 1.2496 0.020578 0.068277 0.15723 7.8368
+"cpu-depth 64" 0.000281 0.18726 0.057047 0 7.7257
+"cpu-depth 128" 8e-05 0.20988 0.059551 0 7.9953
+"cpu-depth 256" 0.0001 0.23345 0.04854 0 8.3164
+"cpu-depth 640" 0.000111 0.50269 0.097131 0 8.6329
+"cpu-depth 256-triangles" 7.1e-05 0.28733 0.23104 0 8.3973
+"cpu-depth 640-triangles" 4e-05 0.53015 0.26198 0 8.6018
+"cpu-depth 256-2-threads" 7.1e-05 0.2264 0.049301 0 8.3164
+"cpu-depth 640-2-threads" 4e-05 0.42561 0.092793 0 8.6329
+"gpu-hiz 640" 7.0332 0.5991 0.33756 0.20968 10.653
+"gpu-hiz 160" 2.0997 0.061755 0.015078 0.18948 9.434
+"occlusion-query stop-and-wait" 6.5078 14.986 0.045304 0 8.6018
+"occlusion-query previous-frame" 0.063719 6.5702 16.004 0 7.7839
 EOD
 set terminal pngcairo size 1400,1140 font ',9'
 set output 'frame-cost.png'
@@ -326,9 +326,9 @@ set lmargin 9
 set rmargin 22
 set bmargin 9
 set title 'fake camera at 180 degrees'
-plot $cost180 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost180 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost180 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost180 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost180 using 6 lc rgb '#bbbbbb' title 'drawing', 10.309 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
+plot $cost180 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost180 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost180 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost180 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost180 using 6 lc rgb '#bbbbbb' title 'drawing', 10.598 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 set title 'fake camera at 225 degrees'
-plot $cost225 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost225 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost225 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost225 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost225 using 6 lc rgb '#bbbbbb' title 'drawing', 8.0233 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
+plot $cost225 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost225 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost225 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost225 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost225 using 6 lc rgb '#bbbbbb' title 'drawing', 8.7805 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 set title 'fake camera at 270 degrees'
-plot $cost270 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost270 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost270 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost270 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost270 using 6 lc rgb '#bbbbbb' title 'drawing', 8.5186 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
+plot $cost270 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost270 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost270 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost270 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost270 using 6 lc rgb '#bbbbbb' title 'drawing', 9.462 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 unset multiplot
