@@ -28,8 +28,8 @@ struct ScaleRunInfo {
 // "n,view,kind,series,value": one row per sample, kind "seconds" or "count".
 void writeSamplesCsv(std::ostream& out, const std::vector<SizeResult>& sizes);
 // "n,objects,series,median,p10,p90": the spreads of the timed series the size has, in
-// milliseconds, and a
-// "memory" file's worth of rows: "build seconds" and "resident MB".
+// milliseconds, and a "memory" file's worth of rows: "build seconds", "resident MB" and "scene
+// lists MB".
 void writeSummaryCsv(std::ostream& out, const std::vector<SizeResult>& sizes);
 // gnuplot's script: scaling.png (cpu-depth's and gpu-hiz's stages, the truth and drawing),
 // methods.png (methodPlotSeries) and memory.png.

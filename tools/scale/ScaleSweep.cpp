@@ -212,7 +212,9 @@ SizeResult runScaleSize(std::uint32_t smallObjects, const ScalePlan& plan, std::
     const BoxHierarchy hierarchy = buildHierarchy(city.boxes);
     size.hierarchySeconds = since(start);
     // Not counted in the build time: the lab's copy, not the sweep's own.
+    const double beforeInstall = residentMegabytes();
     const bool lean = installCity(city);
+    size.sceneListMegabytes = residentMegabytes() - beforeInstall;
     std::vector<LabPass> passes = labPasses(lean);
     const CullScene scene{&sceneObjects, &occluderIndices, &occludeeIndices, newSceneGeneration()};
     const OccluderMeshes occluders = occluderMeshes(city);

@@ -34,7 +34,8 @@ struct SizeResult {
     std::uint32_t objects = 0;
     std::uint32_t buildings = 0;
     double generateSeconds = 0.0, hierarchySeconds = 0.0, uploadSeconds = 0.0;
-    double residentMegabytes = 0.0; // after the walk, with everything still held
+    double residentMegabytes = 0.0;  // after the walk, with everything still held
+    double sceneListMegabytes = 0.0; // of that, the viewer's scene lists the lab's methods read
     std::vector<ViewResult> views;
 };
 

@@ -26,7 +26,7 @@ for file in samples.csv summary.csv plots.gp index.md; do
 done
 # Two sizes, every method's pass and both memory rows.
 for series in "cpu-depth pass" "gpu-hiz pass" "hom pass" "hom-conservative pass" "occlusion-query pass" \
-    "resident MB" "build seconds"; do
+    "resident MB" "scene lists MB" "build seconds"; do
     grep -q "^300,[0-9]*,$series," "$work/out/summary.csv" || fail "summary.csv: no $series row for city:300"
 done
 grep -q "methods.png" "$work/out/plots.gp" || fail "plots.gp: no methods' plot"
