@@ -24,11 +24,11 @@ namespace {
 
 std::string usage() {
     return "usage: culling-scale [--help] [--scene city:N]... [--no-plots] [OUTPUT-FOLDER]\n"
-           "Generates cities, walks their streets and times every box-testing pass (cpu-depth and gpu-hiz\n"
-           "object by object and through the hierarchy; hom, hom-conservative and, below 50,000 objects,\n"
-           "occlusion-query as the lab runs them), the exact truth and the frame's drawing; writes "
-           "samples.csv,\n"
-           "summary.csv, plots and index.md into OUTPUT-FOLDER (default scale-results/<date>-<time>).\n"
+           "Generates cities, walks their streets and times every box-testing pass (cpu-depth and\n"
+           "gpu-hiz object by object and through the hierarchy; hom, hom-conservative and, below 50,000\n"
+           "objects, occlusion-query as the lab runs them), the exact truth and the frame's drawing;\n"
+           "writes samples.csv, summary.csv, plots and index.md into OUTPUT-FOLDER (default\n"
+           "scale-results/<date>-<time>).\n"
            "  --scene city:N  a city of N small objects (1 to " +
            std::to_string(maxCityObjects) +
            "); repeat for several sizes\n"
@@ -68,7 +68,8 @@ int main(int argc, char** argv) {
     }
     if (!sizes.empty()) plan.sizes = sizes;
 
-    // A size's lean scene copy goes back to the system before the next size is installed.
+    // Big buffers straight from and back to the system, as in the lab: what one size frees does not
+    // stay resident while the next one runs.
     mallopt(M_MMAP_THRESHOLD, 1 << 20);
     resetCameras();
     allocateOcclusionMap();
