@@ -21,8 +21,27 @@ plot s('cpu-depth rasterize') using 2:4:5:6 with yerrorlines lc rgb '#1b9e77' dt
      s('truth') using 2:4:5:6 with yerrorlines lc rgb '#7570b3' dt 1 lw 2.5 title 'truth', \
      s('draw all') using 2:4:5:6 with yerrorlines lc rgb '#e7298a' dt 1 lw 2.5 title 'draw all', \
      s('draw after cpu-depth') using 2:4:5:6 with yerrorlines lc rgb '#000000' dt 1 lw 2.5 title 'draw after cpu-depth'
+set output 'methods.png'
+set title "Every method's pass (thick) and the lab methods' stages against the city size"
+plot s('cpu-depth pass') using 2:4:5:6 with yerrorlines lc rgb '#1b9e77' dt 1 lw 2.5 title 'cpu-depth pass', \
+     s('gpu-hiz pass') using 2:4:5:6 with yerrorlines lc rgb '#7570b3' dt 1 lw 2.5 title 'gpu-hiz pass', \
+     s('hom pass') using 2:4:5:6 with yerrorlines lc rgb '#d95f02' dt 1 lw 2.5 title 'hom pass', \
+     s('hom map') using 2:4:5:6 with yerrorlines lc rgb '#d95f02' dt 3 lw 1.2 title 'hom map', \
+     s('hom buffer') using 2:4:5:6 with yerrorlines lc rgb '#d95f02' dt 4 lw 1.2 title 'hom buffer', \
+     s('hom tests') using 2:4:5:6 with yerrorlines lc rgb '#d95f02' dt 5 lw 1.2 title 'hom tests', \
+     s('hom-conservative pass') using 2:4:5:6 with yerrorlines lc rgb '#e7298a' dt 1 lw 2.5 title 'hom-conservative pass', \
+     s('hom-conservative map render') using 2:4:5:6 with yerrorlines lc rgb '#e7298a' dt 3 lw 1.2 title 'hom-conservative map render', \
+     s('hom-conservative map read-back + pyramid') using 2:4:5:6 with yerrorlines lc rgb '#e7298a' dt 4 lw 1.2 title 'hom-conservative map read-back + pyramid', \
+     s('hom-conservative buffer') using 2:4:5:6 with yerrorlines lc rgb '#e7298a' dt 5 lw 1.2 title 'hom-conservative buffer', \
+     s('hom-conservative tests') using 2:4:5:6 with yerrorlines lc rgb '#e7298a' dt 6 lw 1.2 title 'hom-conservative tests', \
+     s('occlusion-query pass') using 2:4:5:6 with yerrorlines lc rgb '#66a61e' dt 1 lw 2.5 title 'occlusion-query pass', \
+     s('occlusion-query occluders') using 2:4:5:6 with yerrorlines lc rgb '#66a61e' dt 3 lw 1.2 title 'occlusion-query occluders', \
+     s('occlusion-query queries issued') using 2:4:5:6 with yerrorlines lc rgb '#66a61e' dt 4 lw 1.2 title 'occlusion-query queries issued', \
+     s('occlusion-query results read') using 2:4:5:6 with yerrorlines lc rgb '#66a61e' dt 5 lw 1.2 title 'occlusion-query results read', \
+     s('truth') using 2:4:5:6 with yerrorlines lc rgb '#000000' dt 1 lw 2.5 title 'truth'
 set output 'memory.png'
 set title 'Resident memory and build time against the city size'
 set ylabel 'resident MB / build s'
 plot s('resident MB') using 2:4 with linespoints lw 2 title 'resident MB after the walk', \
+     s('scene lists MB') using 2:4 with linespoints lw 2 title 'of that, the viewer''s scene lists (MB)', \
      s('build seconds') using 2:4 with linespoints lw 2 title 'build seconds (city, hierarchy, upload)'

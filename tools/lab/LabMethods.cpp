@@ -124,3 +124,12 @@ const std::vector<CullingMethod>& cullingMethods() {
     };
     return methods;
 }
+
+std::vector<CullingMethod> cullingMethodsFor(bool lean) {
+    std::vector<CullingMethod> methods = cullingMethods();
+    if (lean)
+        methods.erase(std::remove_if(methods.begin(), methods.end(),
+                                     [](const CullingMethod& m) { return m.name == "occlusion-query"; }),
+                      methods.end());
+    return methods;
+}

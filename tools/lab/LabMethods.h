@@ -24,10 +24,10 @@ struct MethodCall {
 struct CullingMethod {
     std::string name;
     std::vector<std::string> configs;
-    std::size_t defaultConfig = 0;     // the one the pictures show
-    std::vector<std::string> exact;    // configurations meant never to cull a visible occludee
+    std::size_t defaultConfig = 0;        // the one the pictures show
+    std::vector<std::string> exact;       // configurations meant never to cull a visible occludee
     std::vector<std::string> coarseExact; // ... never to cull one that shows at the map's 64 x 64
-    bool mapCounters = false;          // fills passedHom and passedDeb
+    bool mapCounters = false;             // fills passedHom and passedDeb
     std::function<CullOutcome(const MethodCall& call, std::size_t config)> run;
     // Optional, called right after a run: the share of the method's texels whose coverage equals
     // the viewer's map level 0 in the same view; negative where the configuration has none.
@@ -36,6 +36,10 @@ struct CullingMethod {
 
 // Every method, in the order the outputs list them.
 const std::vector<CullingMethod>& cullingMethods();
+
+// The methods that can run on the installed scene: a lean install (Scenes::installsLean) keeps no
+// faces of the tested objects, which occlusion queries draw, one query each.
+std::vector<CullingMethod> cullingMethodsFor(bool lean);
 
 // The baselines, drawn at no culling cost.
 constexpr const char* drawAllName = "draw-all";

@@ -74,10 +74,18 @@ template <typename Work> auto guarded(Work&& work) {
     return result;
 }
 
+} // namespace
+
+CullOutcome runKeepingState(const CullingMethod& method, const MethodCall& call, std::size_t config) {
+    return guarded([&] { return method.run(call, config); });
+}
+
+namespace {
+
 // The method's pass, then the objects outside the view marked culled when the plan leaves them out.
 CullOutcome runGuarded(const CullingMethod& method, const MethodCall& call, std::size_t config,
                        const std::vector<bool>& outside) {
-    CullOutcome outcome = guarded([&] { return method.run(call, config); });
+    CullOutcome outcome = runKeepingState(method, call, config);
     for (std::size_t i = 0; i < outside.size() && i < outcome.culled.size(); ++i)
         if (outside[i]) outcome.culled[i] = true;
     return outcome;

@@ -87,3 +87,7 @@ std::vector<MethodRow> methodMajor(std::vector<MethodRow> rows, const std::vecto
 // angle on `progress`. Leaves the cameras, the lock and the threshold changed.
 SweepResult runSweep(const SweepPlan& plan, const std::vector<CullingMethod>& methods,
                      const std::string& folder, std::ostream& progress);
+
+// GL: one call of the method's pass with the GL attributes and both matrices saved around it, so
+// that it leaves no setting to what runs after it. The saving is outside the pass's own timing.
+CullOutcome runKeepingState(const CullingMethod& method, const MethodCall& call, std::size_t config);

@@ -32,17 +32,6 @@ constexpr int windowSide = 640;
 
 bool sceneLoaded() { return !sceneObjects.empty() && !occludeeIndices.empty(); }
 
-// Methods that need more of an object than its box: occlusion queries draw every tested object's
-// faces, one query each, which a lean install does not keep.
-std::vector<CullingMethod> methodsFor(bool lean) {
-    std::vector<CullingMethod> methods = cullingMethods();
-    if (lean)
-        methods.erase(std::remove_if(methods.begin(), methods.end(),
-                                     [](const CullingMethod& m) { return m.name == "occlusion-query"; }),
-                      methods.end());
-    return methods;
-}
-
 // A lean scene's truths and frames from its GL buffers.
 ModelGpu modelGpu;
 
@@ -152,7 +141,7 @@ int main(int argc, char** argv) {
     glMatrixMode(GL_MODELVIEW);
     const std::string loadBefore = loadAverage();
     const auto start = std::chrono::steady_clock::now();
-    const std::vector<CullingMethod> methods = methodsFor(lean);
+    const std::vector<CullingMethod> methods = cullingMethodsFor(lean);
     SweepResult sweep = runSweep(plan, methods, folder, std::cerr);
     info.sweepSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (!loadBefore.empty())

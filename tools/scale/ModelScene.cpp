@@ -20,7 +20,14 @@ bool scaleAndOffsetOnly(const Scenes::Transform& t) {
 bool buildCityModel(const std::string& argument, Scenes::SceneModel& scene, std::string& error) {
     const std::optional<std::uint32_t> count = parseCityRef("city:" + argument, error);
     if (!count) return false;
-    City city = generateCity(*count);
+    std::string source = std::move(scene.source); // the caller names the scene before building it
+    scene = cityModel(generateCity(*count));
+    scene.source = std::move(source);
+    return true;
+}
+
+Scenes::SceneModel cityModel(const City& city) {
+    Scenes::SceneModel scene;
     for (std::size_t m = 0; m < city.scene.meshes.size(); ++m) {
         const SharedMesh& shared = city.scene.meshes[m];
         Scenes::Mesh mesh;
@@ -48,7 +55,7 @@ bool buildCityModel(const std::string& argument, Scenes::SceneModel& scene, std:
     for (const Scenes::Viewpoint& view : cityRoofViews(city))
         scene.views.push_back({view.eye, view.direction});
     scene.nearPlane = 0.25;
-    return true;
+    return scene;
 }
 
 void registerCitySource() {

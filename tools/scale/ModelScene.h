@@ -20,6 +20,10 @@
 // False with a one-line reason for an argument parseCityRef refuses.
 bool buildCityModel(const std::string& argument, Scenes::SceneModel& scene, std::string& error);
 
+// The same from a city already generated: its objects in the city's order.
+struct City;
+Scenes::SceneModel cityModel(const City& city);
+
 // Adds "city" to the scene sources (once; later calls do nothing).
 void registerCitySource();
 

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <ostream>
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -22,13 +23,20 @@ const char* const timedSeries[] = {"cpu-depth rasterize",
                                    "draw all",
                                    "draw after cpu-depth"};
 
+// Every method, in the order of the methods' plot and table. The last three are the lab's, run
+// object by object; the first two have their stages in the first plot.
+const char* const methodNames[] = {"cpu-depth", "gpu-hiz", "hom", "hom-conservative", "occlusion-query"};
+constexpr std::size_t firstLabMethod = 2;
+
+bool startsWith(const std::string& text, const std::string& prefix) { return text.rfind(prefix, 0) == 0; }
+
 std::string fixed(double value, int digits) {
     std::ostringstream out;
     out << std::fixed << std::setprecision(digits) << value;
     return out.str();
 }
 
-std::string msSpread(const Spread& s) {
+std::string msSpread(const TailSpread& s) {
     return fixed(s.median * 1e3, 3) + " [" + fixed(s.low * 1e3, 3) + ", " + fixed(s.high * 1e3, 3) + "]";
 }
 
@@ -40,8 +48,8 @@ double sumOf(const SizeResult& size, const std::vector<std::string>& series) {
 
 } // namespace
 
-Spread spreadOf(std::vector<double> values) {
-    Spread s;
+TailSpread tailSpreadOf(std::vector<double> values) {
+    TailSpread s;
     if (values.empty()) return s;
     std::sort(values.begin(), values.end());
     const auto at = [&](double q) {
@@ -56,12 +64,19 @@ Spread spreadOf(std::vector<double> values) {
     return s;
 }
 
-Spread seriesSpread(const SizeResult& size, const std::string& series, bool seconds) {
+TailSpread seriesSpread(const SizeResult& size, const std::string& series, bool seconds) {
     std::vector<double> values;
     for (const ViewResult& view : size.views)
         for (const Sample& sample : seconds ? view.seconds : view.counts)
             if (sample.series == series) values.push_back(sample.value);
-    return spreadOf(values);
+    return tailSpreadOf(values);
+}
+
+bool hasSeries(const SizeResult& size, const std::string& series) {
+    for (const ViewResult& view : size.views)
+        for (const Sample& sample : view.seconds)
+            if (sample.series == series) return true;
+    return false;
 }
 
 void writeSamplesCsv(std::ostream& out, const std::vector<SizeResult>& sizes) {
@@ -77,23 +92,56 @@ void writeSamplesCsv(std::ostream& out, const std::vector<SizeResult>& sizes) {
         }
 }
 
+std::vector<std::string> timedSeriesOf(const std::vector<SizeResult>& sizes) {
+    std::vector<std::string> out;
+    for (const SizeResult& size : sizes)
+        for (const ViewResult& view : size.views)
+            for (const Sample& sample : view.seconds)
+                if (std::find(out.begin(), out.end(), sample.series) == out.end())
+                    out.push_back(sample.series);
+    return out;
+}
+
+std::vector<PlotSeries> methodPlotSeries(const std::vector<SizeResult>& sizes) {
+    const std::vector<std::string> timed = timedSeriesOf(sizes);
+    std::vector<PlotSeries> out;
+    for (std::size_t m = 0; m < std::size(methodNames); ++m) {
+        const std::string pass = std::string(methodNames[m]) + " pass";
+        if (std::find(timed.begin(), timed.end(), pass) == timed.end()) continue;
+        out.push_back({pass, m, true});
+        if (m < firstLabMethod) continue;
+        for (const std::string& series : timed)
+            if (startsWith(series, methodNames[m] + std::string(" ")) && series != pass)
+                out.push_back({series, m, false});
+    }
+    if (std::find(timed.begin(), timed.end(), "truth") != timed.end())
+        out.push_back({"truth", std::size(methodNames), true});
+    return out;
+}
+
 void writeSummaryCsv(std::ostream& out, const std::vector<SizeResult>& sizes) {
     out << "n,objects,series,median,p10,p90\n";
+    const std::vector<std::string> timed = timedSeriesOf(sizes);
     for (const SizeResult& size : sizes) {
-        for (const char* series : timedSeries) {
-            const Spread s = seriesSpread(size, series);
+        for (const std::string& series : timed) {
+            // A method that did not run at this size has no row: not a zero that log scales refuse.
+            if (!hasSeries(size, series)) continue;
+            const TailSpread s = seriesSpread(size, series);
             out << size.smallObjects << "," << size.objects << "," << series << "," << s.median * 1e3 << ","
                 << s.low * 1e3 << "," << s.high * 1e3 << "\n";
         }
         const double build = size.generateSeconds + size.hierarchySeconds + size.uploadSeconds;
         out << size.smallObjects << "," << size.objects << ",build seconds," << build << "," << build << ","
             << build << "\n";
-        out << size.smallObjects << "," << size.objects << ",resident MB," << size.residentMegabytes << ","
-            << size.residentMegabytes << "," << size.residentMegabytes << "\n";
+        for (const auto& [name, megabytes] :
+             {std::pair<const char*, double>{"resident MB", size.residentMegabytes},
+              {"scene lists MB", size.sceneListMegabytes}})
+            out << size.smallObjects << "," << size.objects << "," << name << "," << megabytes << ","
+                << megabytes << "," << megabytes << "\n";
     }
 }
 
-void writePlotScript(std::ostream& out) {
+void writePlotScript(std::ostream& out, const std::vector<SizeResult>& sizes) {
     out << "# Reads summary.csv: n,objects,series,median,p10,p90 (milliseconds; memory rows in MB).\n"
            "set datafile separator ','\n"
            "set terminal pngcairo size 1100,680 font 'sans,10'\n"
@@ -119,10 +167,28 @@ void writePlotScript(std::ostream& out) {
             << " lw " << (wide ? 2.5 : 1.5) << " title '" << series << "'";
     }
     out << "\n"
+           "set output 'methods.png'\n"
+           "set title \"Every method's pass (thick) and the lab methods' stages against the city size\"\n";
+    // One colour per method; its stages thin, in dash patterns of their own.
+    const char* const methodColours[] = {"#1b9e77", "#7570b3", "#d95f02", "#e7298a", "#66a61e", "#000000"};
+    const std::vector<PlotSeries> series = methodPlotSeries(sizes);
+    int dash = 2;
+    for (std::size_t i = 0; i < series.size(); ++i) {
+        const PlotSeries& p = series[i];
+        dash = p.pass ? 2 : dash + 1;
+        out << (i == 0 ? "plot " : ", \\\n     ") << "s('" << p.name
+            << "') using 2:4:5:6 with yerrorlines lc rgb '"
+            << methodColours[std::min(p.method, std::size(methodColours) - 1)] << "' dt "
+            << (p.pass ? 1 : dash) << " lw " << (p.pass ? 2.5 : 1.2) << " title '" << p.name << "'";
+    }
+    if (series.empty()) out << "set output\n"; // nothing to plot: no empty plot command
+    out << "\n"
            "set output 'memory.png'\n"
            "set title 'Resident memory and build time against the city size'\n"
            "set ylabel 'resident MB / build s'\n"
            "plot s('resident MB') using 2:4 with linespoints lw 2 title 'resident MB after the walk', \\\n"
+           "     s('scene lists MB') using 2:4 with linespoints lw 2 title 'of that, the viewer''s scene "
+           "lists (MB)', \\\n"
            "     s('build seconds') using 2:4 with linespoints lw 2 title 'build seconds (city, hierarchy, "
            "upload)'\n";
 }
@@ -136,7 +202,9 @@ std::vector<std::string> scaleProblems(const std::vector<SizeResult>& sizes) {
             if (!view.sameDecisions)
                 problems.push_back(where + ": the hierarchy decided otherwise than box by box");
             for (const Sample& s : view.counts)
-                if ((s.series == "gpu-hiz false culls" || s.series == "unknown pixels") && s.value > 0)
+                if ((s.series == "gpu-hiz false culls" || s.series == "occlusion-query false culls" ||
+                     s.series == "unknown pixels") &&
+                    s.value > 0)
                     problems.push_back(where + ": " + s.series + " " + fixed(s.value, 0));
         }
     return problems;
@@ -152,21 +220,22 @@ void writeScaleIndex(std::ostream& out, const std::vector<SizeResult>& sizes, co
         << "![pass stages and the truth against N](scaling.png)\n\n"
         << "![memory and build time against N](memory.png)\n\n";
 
-    out << "| objects (buildings) | build s | resident MB | cpu-depth pass | its tests (each object) | its "
+    out << "| objects (buildings) | build s | resident MB (scene lists) | cpu-depth pass | its tests (each "
+           "object) | its "
            "tests ("
            "hierarchy) | hierarchy / each | gpu-hiz pass (hierarchy) | truth | draw all | draw after "
            "cpu-depth |\n"
            "|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n";
     for (const SizeResult& size : sizes) {
-        const Spread each = seriesSpread(size, "cpu-depth tests (each object)");
-        const Spread through = seriesSpread(size, "cpu-depth tests (hierarchy)");
+        const TailSpread each = seriesSpread(size, "cpu-depth tests (each object)");
+        const TailSpread through = seriesSpread(size, "cpu-depth tests (hierarchy)");
         const double cpuPass = sumOf(size, {"cpu-depth rasterize", "cpu-depth tests (hierarchy)"});
         const double hizPass = sumOf(
             size, {"gpu-hiz render", "gpu-hiz read-back", "gpu-hiz pyramid", "gpu-hiz tests (hierarchy)"});
         out << "| " << size.objects << " (" << size.buildings << ") | "
             << fixed(size.generateSeconds + size.hierarchySeconds + size.uploadSeconds, 2) << " | "
-            << fixed(size.residentMegabytes, 0) << " | " << fixed(cpuPass * 1e3, 3) << " | " << msSpread(each)
-            << " | " << msSpread(through) << " | "
+            << fixed(size.residentMegabytes, 0) << " (" << fixed(size.sceneListMegabytes, 0) << ") | "
+            << fixed(cpuPass * 1e3, 3) << " | " << msSpread(each) << " | " << msSpread(through) << " | "
             << fixed(each.median > 0 ? through.median / each.median : 0, 3) << " | "
             << fixed(hizPass * 1e3, 3) << " | " << msSpread(seriesSpread(size, "truth")) << " | "
             << msSpread(seriesSpread(size, "draw all")) << " | "
@@ -185,6 +254,36 @@ void writeScaleIndex(std::ostream& out, const std::vector<SizeResult>& sizes, co
             << count("gpu-hiz culled") << " | " << count("gpu-hiz false culls") << " | "
             << count("cpu-depth boxes tested") << " |\n";
     }
+    out << "\nEvery method's pass at its default configuration (cpu-depth at "
+        << "256 x 256, gpu-hiz at 640 x 640, "
+           "hom and hom-conservative at threshold 255, occlusion-query stop-and-wait at 640 x 640), ms, and "
+           "what it decides (medians over the walk; culled, culled though visible, culled and hideable). "
+           "cpu-depth and gpu-hiz test through the hierarchy; hom and hom-conservative test object by object "
+           "with their own tests, as the lab runs them; occlusion-query issues a query per object and runs "
+           "only below the lab's limit of 50,000 objects, where the viewer's scene keeps every object's "
+           "faces:\n\n"
+           "| objects | method | pass | its stages | culled | false culls | hideable culled |\n"
+           "|---|---|---:|---|---:|---:|---:|\n";
+    for (const SizeResult& size : sizes)
+        for (const char* method : methodNames) {
+            const std::string name = method;
+            if (!hasSeries(size, name + " pass")) continue;
+            std::string stages;
+            // The stages the pass sums: not the object-by-object tests the hierarchy replaces.
+            for (const Sample& sample :
+                 size.views.empty() ? std::vector<Sample>{} : size.views.front().seconds)
+                if (startsWith(sample.series, name + " ") && sample.series != name + " pass" &&
+                    sample.series.find("(each object)") == std::string::npos)
+                    stages += (stages.empty() ? "" : ", ") + sample.series.substr(name.size() + 1) + " " +
+                              fixed(seriesSpread(size, sample.series).median * 1e3, 2);
+            const auto count = [&](const char* what) {
+                return fixed(seriesSpread(size, name + " " + what, false).median, 0);
+            };
+            out << "| " << size.objects << " | " << name << " | "
+                << msSpread(seriesSpread(size, name + " pass")) << " | " << stages << " | " << count("culled")
+                << " | " << count("false culls") << " | " << count("hideable culled") << " |\n";
+        }
+    out << "\n![every method's pass and the lab methods' stages against N](methods.png)\n";
     out << "\nThe truth's stages (ms): the objects that may reach into the view (found through the "
            "hierarchy), "
            "the occluders' depth, one draw of those objects with their flags, the ID picture and the "

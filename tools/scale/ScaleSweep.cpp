@@ -2,16 +2,22 @@
 
 #include "City.h"
 #include "ExactTruth.h"
+#include "LabSweep.h"
+#include "ModelScene.h"
+#include "SceneInstall.h"
 #include "methods/ClipTransform.h"
 #include "methods/GlDepthPass.h"
+#include "scene/Scene.h"
 
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <chrono>
 #include <fstream>
+#include <initializer_list>
 #include <ostream>
 
 namespace {
@@ -104,6 +110,81 @@ void countOutcome(const std::string& method, const std::vector<bool>& culled, co
     result.counts.push_back({method + " hideable culled", hideableCulled});
 }
 
+// The lab's own methods at the lab's default configurations. They test object by object as the lab
+// runs them: hom's tests are not a plain rectangle-depth test, so the hierarchy does not apply.
+struct LabRun {
+    const char* method;
+    const char* config;
+};
+constexpr LabRun labRuns[] = {
+    {"hom", "255"}, {"hom-conservative", "255"}, {"occlusion-query", "stop-and-wait"}};
+
+struct LabPass {
+    CullingMethod method;
+    std::size_t config = 0;
+    std::vector<bool> culled; // per object
+};
+
+// Those of labRuns the lab would run on this install, as it chooses them.
+std::vector<LabPass> labPasses(bool lean) {
+    std::vector<LabPass> out;
+    for (const CullingMethod& m : cullingMethodsFor(lean))
+        for (const LabRun& run : labRuns) {
+            const auto config = std::find(m.configs.begin(), m.configs.end(), run.config);
+            if (m.name == run.method && config != m.configs.end())
+                out.push_back({m, static_cast<std::size_t>(config - m.configs.begin()), {}});
+        }
+    return out;
+}
+
+// The city as the viewer's own scene lists, which hom's pass reads; lean above the lab's limit.
+bool installCity(const City& city) {
+    const Scenes::SceneModel model = cityModel(city);
+    Scenes::installScene(model);
+    return Scenes::installsLean(model);
+}
+
+// What the lists hold on the heap, counted from their capacities: the resident size's growth
+// hides the memory the allocator hands out again.
+double sceneListMegabytes() {
+    std::size_t bytes = sceneObjects.capacity() * sizeof(SceneObject);
+    for (const SceneObject& o : sceneObjects)
+        bytes += o.vertices.capacity() * sizeof(Geometry::Vector) + o.faces.capacity() * sizeof(Face) +
+                 (o.name.capacity() > 15 ? o.name.capacity() + 1 : 0); // short names live inside the string
+    for (const std::vector<std::uint32_t>* list : {&occluderIndices, &occludeeIndices, &visibleIndices})
+        bytes += list->capacity() * sizeof(std::uint32_t);
+    return static_cast<double>(bytes) / (1024.0 * 1024.0);
+}
+
+void releaseInstalledScene() {
+    std::vector<SceneObject>().swap(sceneObjects);
+    std::vector<std::uint32_t>().swap(occluderIndices);
+    std::vector<std::uint32_t>().swap(occludeeIndices);
+    std::vector<std::uint32_t>().swap(visibleIndices);
+}
+
+// One lab pass: its stages as the lab reports them and its whole pass as a sample, and its
+// decisions per object.
+void runLabPass(LabPass& pass, const CullScene& scene, const CullView& view, ViewResult& result) {
+    const MethodCall call{&scene, view, view, 0, false};
+    const CullOutcome outcome = runKeepingState(pass.method, call, pass.config);
+    for (const StageCost& stage : outcome.stages)
+        result.seconds.push_back({pass.method.name + " " + stage.name, stage.seconds});
+    result.seconds.push_back({pass.method.name + " pass", passSeconds(outcome)});
+    assert(outcome.culled.size() == scene.occludees->size());
+    pass.culled.assign(scene.objects->size(), false);
+    for (std::size_t i = 0; i < outcome.culled.size() && i < scene.occludees->size(); ++i)
+        pass.culled[(*scene.occludees)[i]] = outcome.culled[i];
+}
+
+// The sum of the view's named stages: a pass as it runs, through the hierarchy.
+double stageSum(const ViewResult& result, std::initializer_list<const char*> stages) {
+    double total = 0.0;
+    for (const Sample& s : result.seconds)
+        for (const char* name : stages) total += s.series == name ? s.value : 0.0;
+    return total;
+}
+
 // Draws the listed objects (or all), shaded, into the window's back buffer from the view.
 double timedDraw(GpuScene& gpu, const CullView& view, const std::vector<std::uint32_t>* list) {
     pushCullView(view);
@@ -142,6 +223,11 @@ SizeResult runScaleSize(std::uint32_t smallObjects, const ScalePlan& plan, std::
     start = Clock::now();
     const BoxHierarchy hierarchy = buildHierarchy(city.boxes);
     size.hierarchySeconds = since(start);
+    // Not counted in the build time: the lab's copy, not the sweep's own.
+    const bool lean = installCity(city);
+    size.sceneListMegabytes = sceneListMegabytes();
+    std::vector<LabPass> passes = labPasses(lean);
+    const CullScene scene{&sceneObjects, &occluderIndices, &occludeeIndices, newSceneGeneration()};
     const OccluderMeshes occluders = occluderMeshes(city);
     GpuScene gpu;
     start = Clock::now();
@@ -179,6 +265,8 @@ SizeResult runScaleSize(std::uint32_t smallObjects, const ScalePlan& plan, std::
         culler.renderOccluders(inViewOccluders.data(), inViewOccluders.size(), clipColumns.data());
         result.seconds.push_back({"cpu-depth rasterize", since(start)});
         testBoxes(city, hierarchy, tileRectTest(culler), clip, "cpu-depth", result, cpu);
+        result.seconds.push_back(
+            {"cpu-depth pass", stageSum(result, {"cpu-depth rasterize", "cpu-depth tests (hierarchy)"})});
 
         // gpu-hiz: the buildings' depth rendered from the buffers and read back.
         ensureDepthTarget(depthTarget, plan.gpuSide);
@@ -200,6 +288,25 @@ SizeResult runScaleSize(std::uint32_t smallObjects, const ScalePlan& plan, std::
         buildMaxPyramid(readBack.data(), plan.gpuSide, gpuPyramid);
         result.seconds.push_back({"gpu-hiz pyramid", since(start)});
         testBoxes(city, hierarchy, pyramidRectTest(gpuPyramid), clip, "gpu-hiz", result, hiz);
+        result.seconds.push_back(
+            {"gpu-hiz pass", stageSum(result, {"gpu-hiz render", "gpu-hiz read-back", "gpu-hiz pyramid",
+                                               "gpu-hiz tests (hierarchy)"})});
+
+        // The lab's passes in the viewer's steady state: its projection, which the viewer's pass
+        // reads from GL, and face culling on, as from its second frame on. Restored for the rest.
+        glPushAttrib(GL_ENABLE_BIT);
+        glEnable(GL_CULL_FACE);
+        glMatrixMode(GL_PROJECTION);
+        glPushMatrix();
+        glLoadIdentity();
+        glFrustum(view.frustum.left, view.frustum.right, view.frustum.bottom, view.frustum.top,
+                  view.frustum.nearPlane, view.frustum.farPlane);
+        glMatrixMode(GL_MODELVIEW);
+        for (LabPass& pass : passes) runLabPass(pass, scene, view, result);
+        glMatrixMode(GL_PROJECTION);
+        glPopMatrix();
+        glMatrixMode(GL_MODELVIEW);
+        glPopAttrib();
 
         // The truth, and what each method got right.
         start = Clock::now();
@@ -224,6 +331,7 @@ SizeResult runScaleSize(std::uint32_t smallObjects, const ScalePlan& plan, std::
         result.counts.push_back({"unknown pixels", static_cast<double>(truth.coverage.unknownPixels)});
         countOutcome("cpu-depth", cpu.through, truth, result);
         countOutcome("gpu-hiz", hiz.through, truth, result);
+        for (const LabPass& pass : passes) countOutcome(pass.method.name, pass.culled, truth, result);
 
         // The frame: everything, then what cpu-depth leaves.
         result.seconds.push_back({"draw all", timedDraw(gpu, view, nullptr)});
@@ -237,6 +345,7 @@ SizeResult runScaleSize(std::uint32_t smallObjects, const ScalePlan& plan, std::
     releaseTruthTarget(truthTarget);
     releaseDepthTarget(depthTarget);
     releaseGpuScene(gpu);
+    releaseInstalledScene();
     progress << "culling-scale: city:" << smallObjects << " (" << size.objects << " objects, "
              << size.buildings << " buildings) built in "
              << size.generateSeconds + size.hierarchySeconds + size.uploadSeconds << " s, walked in "

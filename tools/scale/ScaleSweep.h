@@ -1,7 +1,8 @@
 #pragma once
 // The scaling sweep: generated cities of growing size, each seen from its street walk, with every
-// box-testing pass timed object by object and through the hierarchy, the exact truth, the frame's
-// drawing, build time and memory. Seconds are wall-clock, with glFinish around GL work.
+// box-testing pass timed (cpu-depth and gpu-hiz object by object and through the hierarchy, the
+// lab's other methods as the lab runs them), the exact truth, the frame's drawing, build time and
+// memory. Seconds are wall-clock, with glFinish around GL work.
 
 #include <cstdint>
 #include <iosfwd>
@@ -33,12 +34,14 @@ struct SizeResult {
     std::uint32_t objects = 0;
     std::uint32_t buildings = 0;
     double generateSeconds = 0.0, hierarchySeconds = 0.0, uploadSeconds = 0.0;
-    double residentMegabytes = 0.0; // after the walk, with everything still held
+    double residentMegabytes = 0.0;  // after the walk, with everything still held
+    double sceneListMegabytes = 0.0; // of that, the viewer's scene lists the lab's methods read
     std::vector<ViewResult> views;
 };
 
-// GL: needs a current context with OpenGL 4.3 and the lab's 640 x 640 window. One progress line
-// per size on `progress`.
+// GL: needs a current context with OpenGL 4.3, the lab's 640 x 640 window recorded by reshape()
+// and the allocated occlusion map. Installs each city as the viewer's scene lists for the lab's
+// methods and clears them again. One progress line per size on `progress`.
 SizeResult runScaleSize(std::uint32_t smallObjects, const ScalePlan& plan, std::ostream& progress);
 
 // The process's resident and peak resident memory in megabytes (0 where /proc does not tell).

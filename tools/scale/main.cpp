@@ -6,6 +6,9 @@
 #include "RunStamp.h"
 #include "ScaleReport.h"
 #include "ScaleSweep.h"
+#include "app/Cameras.h"
+#include "app/Viewer.h"
+#include "culling/OcclusionMap.h"
 
 #include <GL/gl.h>
 #include <chrono>
@@ -14,15 +17,18 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <malloc.h>
 #include <thread>
 
 namespace {
 
 std::string usage() {
     return "usage: culling-scale [--help] [--scene city:N]... [--no-plots] [OUTPUT-FOLDER]\n"
-           "Generates cities, walks their streets and times every box-testing pass object by object and\n"
-           "through the hierarchy, the exact truth and the frame's drawing; writes samples.csv,\n"
-           "summary.csv, plots and index.md into OUTPUT-FOLDER (default scale-results/<date>-<time>).\n"
+           "Generates cities, walks their streets and times every box-testing pass (cpu-depth and\n"
+           "gpu-hiz object by object and through the hierarchy; hom, hom-conservative and, below 50,000\n"
+           "objects, occlusion-query as the lab runs them), the exact truth and the frame's drawing;\n"
+           "writes samples.csv, summary.csv, plots and index.md into OUTPUT-FOLDER (default\n"
+           "scale-results/<date>-<time>).\n"
            "  --scene city:N  a city of N small objects (1 to " +
            std::to_string(maxCityObjects) +
            "); repeat for several sizes\n"
@@ -62,7 +68,13 @@ int main(int argc, char** argv) {
     }
     if (!sizes.empty()) plan.sizes = sizes;
 
+    // Big buffers straight from and back to the system, as in the lab: what one size frees does not
+    // stay resident while the next one runs.
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
+    resetCameras();
+    allocateOcclusionMap();
     if (!openLabWindow(640)) return 2;
+    reshape(640, 640); // the viewer's pass reads the window size it records
     std::string error;
     if (!buildGpuPrograms(error)) {
         std::cerr << "culling-scale: " << error << "\n";
@@ -99,7 +111,7 @@ int main(int argc, char** argv) {
     std::ofstream samples(out + "/samples.csv"), summary(out + "/summary.csv"), script(out + "/plots.gp");
     writeSamplesCsv(samples, results);
     writeSummaryCsv(summary, results);
-    writePlotScript(script);
+    writePlotScript(script, results);
     samples.close(), summary.close(), script.close();
     bool complete = samples && summary && script;
     if (plots) {
@@ -117,5 +129,6 @@ int main(int argc, char** argv) {
     std::cout << "culling-scale: results in " << out << " (peak " << static_cast<int>(info.peakMegabytes)
               << " MB)" << std::endl;
     releaseGpuPrograms();
+    releaseOcclusionMap();
     return info.problems.empty() && complete ? 0 : 1;
 }

@@ -18,7 +18,7 @@ TEST(ScaleReport, SpreadInterpolatesBetweenSortedValues) {
                           {{4, 1, 3, 2}, 2.5, 1.3, 3.7},
                           {{10, 0, 5, 1, 2, 3, 4, 6, 7, 8, 9}, 5, 1, 9}};
     for (const Case& c : cases) {
-        const Spread s = spreadOf(c.values);
+        const TailSpread s = tailSpreadOf(c.values);
         EXPECT_DOUBLE_EQ(s.median, c.median);
         EXPECT_NEAR(s.low, c.low, 1e-12);
         EXPECT_NEAR(s.high, c.high, 1e-12);
@@ -50,7 +50,62 @@ TEST(ScaleReport, EverySummaryRowHasSixFields) {
         ++rows;
     }
     EXPECT_TRUE(truthSeen) << out.str();
-    EXPECT_EQ(rows, 1 + 11 + 2); // header, the timed series, build time and memory
+    EXPECT_EQ(rows, 1 + 3 + 3); // header, the timed series, build time and two of memory
+}
+
+SizeResult sizeWith(std::uint32_t n, const std::vector<std::string>& series) {
+    SizeResult size;
+    size.smallObjects = n;
+    size.objects = n + 50;
+    for (int v = 0; v < 2; ++v) {
+        ViewResult view;
+        view.view = v;
+        for (const std::string& name : series) view.seconds.push_back({name, 0.002});
+        size.views.push_back(view);
+    }
+    return size;
+}
+
+// A method that runs only at the small sizes (occlusion queries) and series that first appear at
+// a later size. Catches a missing method written as a zero row (which the log scale refuses), a
+// series seen only at a later size left out, a lab method's stages out of its colour, put before
+// its pass or taken for those of another whose name begins the same, cpu-depth's stages repeated
+// in the methods' plot, and the truth dropped.
+TEST(ScaleReport, MethodsMissingAtSomeSizesHaveNoRowsThere) {
+    const std::vector<SizeResult> sizes = {
+        sizeWith(1000, {"cpu-depth rasterize", "cpu-depth pass", "occlusion-query occluders",
+                        "occlusion-query pass", "truth"}),
+        sizeWith(100000, {"cpu-depth rasterize", "cpu-depth pass", "hom map", "hom tests", "hom pass",
+                          "hom-conservative map", "hom-conservative pass", "truth"})};
+    std::ostringstream out;
+    writeSummaryCsv(out, sizes);
+    const std::string csv = out.str();
+    EXPECT_NE(csv.find("1000,1050,occlusion-query pass,"), std::string::npos) << csv;
+    EXPECT_EQ(csv.find("100000,100050,occlusion-query"), std::string::npos) << csv;
+    EXPECT_EQ(csv.find("1000,1050,hom"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("100000,100050,hom tests,2,2,2"), std::string::npos) << csv;
+
+    struct Expected {
+        const char* name;
+        std::size_t method;
+        bool pass;
+    };
+    const Expected expected[] = {{"cpu-depth pass", 0, true},
+                                 {"hom pass", 2, true},
+                                 {"hom map", 2, false},
+                                 {"hom tests", 2, false},
+                                 {"hom-conservative pass", 3, true},
+                                 {"hom-conservative map", 3, false},
+                                 {"occlusion-query pass", 4, true},
+                                 {"occlusion-query occluders", 4, false},
+                                 {"truth", 5, true}};
+    const std::vector<PlotSeries> plotted = methodPlotSeries(sizes);
+    ASSERT_EQ(plotted.size(), std::size(expected));
+    for (std::size_t i = 0; i < plotted.size(); ++i) {
+        EXPECT_EQ(plotted[i].name, expected[i].name) << i;
+        EXPECT_EQ(plotted[i].method, expected[i].method) << i;
+        EXPECT_EQ(plotted[i].pass, expected[i].pass) << i;
+    }
 }
 
 } // namespace
