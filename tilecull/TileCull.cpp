@@ -847,7 +847,8 @@ Visibility Culler::testBox(const float* boxMin, const float* boxMax, const float
 
 Visibility Culler::testTriangles(const Mesh& mesh, const float* worldToClip) const {
     const Impl& d = *impl;
-    if (d.depth.empty() || !worldToClip) return Visibility::visible;
+    // No triangles say nothing of where the occludee could show (a box-only stand-in, say).
+    if (d.depth.empty() || !worldToClip || mesh.triangleCount == 0) return Visibility::visible;
     double m[16];
     toDouble(worldToClip, m);
     Scratch& s = d.testScratch;

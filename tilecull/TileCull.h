@@ -118,7 +118,7 @@ class Culler {
     // the eye or in front of the near plane.
     Visibility testBox(const float* boxMin, const float* boxMax, const float* worldToClip) const;
     // An occludee by its own front faces against the per-pixel depths: sharper than its box.
-    // Visible when a front face crosses the near plane or has bad input.
+    // Visible when the mesh has no triangles, or a front face crosses the near plane or has bad input.
     Visibility testTriangles(const Mesh& mesh, const float* worldToClip) const;
 
     // The depth buffer, width * height values, row-major, bottom row first.

@@ -606,6 +606,10 @@ TEST(TileCull, BadInputGivesDefinedAnswers) {
     EXPECT_EQ(culler.testBox(badMin, boxMax, m.data()), Visibility::visible);
     culler.renderTriangles(Mesh{}, m.data());
     culler.renderOccluders(nullptr, 3, m.data());
+    // An occludee known only by its box corners, without triangles, is not thereby hidden.
+    const float corners[6] = {10, 10, 0.2f, 20, 20, 0.3f};
+    const std::uint32_t noIndex[1] = {0};
+    EXPECT_EQ(culler.testTriangles(Mesh{corners, 2, noIndex, 0}, m.data()), Visibility::visible);
 }
 
 } // namespace
