@@ -454,6 +454,11 @@ struct Culler::Impl {
         std::size_t first, count;
     };
     std::vector<SharedRange> sharedRanges;
+    // With two bands, the first tile row of band 1, and per tile row the tiles the setups drawn in
+    // the pass span, plus two for the walk (rows are only counted by the band drawing them).
+    int split = 0;
+    bool countRows = false;
+    std::vector<std::uint32_t> rowWork;
 
     Target target() { return {depth.data(), tileMax.data(), fresh.data(), vp.tilesX}; }
     Target target() const {
@@ -466,6 +471,10 @@ struct Culler::Impl {
     }
 
     void draw(const TriangleSetup& t) {
+        if (countRows) {
+            const auto tiles = static_cast<std::uint32_t>(t.tileX1 - t.tileX0 + 3);
+            for (int ty = t.tileY0; ty <= t.tileY1; ++ty) rowWork[static_cast<std::size_t>(ty)] += tiles;
+        }
 #ifdef TILECULL_HAS_AVX2_PATH
         if (path == Path::avx2) return drawAvx2(t, target());
 #endif
@@ -733,11 +742,15 @@ struct Culler::Impl {
         return r;
     }
 
+    // Draws band 0 (the tile rows below `split`) or band 1 (the others) of `bands`.
     void drawBand(const Occluder* occluders, const double* m, int band, int bands) {
-        const int rows = (vp.tilesY + bands - 1) / bands;
         PixelBox box = bufferPixels();
-        box.y0 = band * rows * tileHeight;
-        box.y1 = std::min(box.y1, (band + 1) * rows * tileHeight - 1);
+        if (bands == 2) {
+            if (band == 0)
+                box.y1 = split * tileHeight - 1;
+            else
+                box.y0 = split * tileHeight;
+        }
         Scratch& s = scratch[band];
         for (const std::uint64_t entry : order) {
             const auto index = static_cast<std::uint32_t>(entry);
@@ -758,6 +771,20 @@ struct Culler::Impl {
             else
                 drawShared(index, occluders[index].mesh, m, box, band);
         }
+    }
+
+    // Puts the split where the last pass's tiles fall half below, half above: frames follow each
+    // other closely. Setting up is shared out as the bands go, drawing tiles is not. The buffer does
+    // not depend on where the split lies.
+    void rebalance() {
+        std::uint64_t total = 0;
+        for (const std::uint32_t w : rowWork) total += w;
+        if (total == 0) return;
+        std::uint64_t below = 0;
+        int row = 0;
+        while (row < vp.tilesY && 2 * (below + rowWork[static_cast<std::size_t>(row)]) <= total)
+            below += rowWork[static_cast<std::size_t>(row++)];
+        split = std::clamp(row, 1, vp.tilesY - 1);
     }
 
     // Before a pass of `count` occluders with two bands: no setups kept yet, and room for those of
@@ -817,6 +844,7 @@ bool Culler::resize(int width, int height) {
     Impl& d = *impl;
     const bool ok = width >= 1 && height >= 1 && width <= maxSide && height <= maxSide;
     d.vp = Viewport{};
+    d.split = 0; // the halves again: the last split was for other rows
     if (ok) {
         d.vp.width = width;
         d.vp.height = height;
@@ -911,6 +939,9 @@ void Culler::renderOccluders(const Occluder* occluders, std::size_t count, const
         for (const std::uint64_t entry : d.order)
             triangles += occluders[static_cast<std::uint32_t>(entry)].mesh.triangleCount;
         d.prepareShared(count, std::min(triangles, maxSharedSetups));
+        if (d.split < 1 || d.split >= d.vp.tilesY) d.split = (d.vp.tilesY + 1) / 2;
+        d.rowWork.assign(static_cast<std::size_t>(d.vp.tilesY), 0);
+        d.countRows = true;
         struct Band {
             Impl& d;
             const Occluder* occluders;
@@ -924,6 +955,8 @@ void Culler::renderOccluders(const Occluder* occluders, std::size_t count, const
             &second);
         d.drawBand(occluders, m, 0, 2);
         d.worker->finish();
+        d.countRows = false;
+        d.rebalance();
     } else {
         d.drawBand(occluders, m, 0, 1);
     }
