@@ -163,6 +163,14 @@ struct PixelBox {
     int x0, y0, x1, y1;
 };
 
+// Narrows a setup to the tile rows [tileY0, tileY1]; false when none of its rows are left. The
+// origin stays, so a setup made for the whole buffer and narrowed draws what one made for the band does.
+bool keepRows(TriangleSetup& t, int tileY0, int tileY1) {
+    t.tileY0 = std::max(t.tileY0, tileY0);
+    t.tileY1 = std::min(t.tileY1, tileY1);
+    return t.tileY0 <= t.tileY1;
+}
+
 // Outcome of setting up a polygon.
 enum class SetUp { drawn, nothing, notConvex };
 
@@ -283,9 +291,7 @@ SetUp setUpCorners(const WindowVertex* v, const Viewport& vp, const PixelBox& bo
     // depend on how it is split.
     t.originTileX = t.tileX0;
     t.originTileY = t.tileY0;
-    t.tileY0 = std::max(t.tileY0, bandTileY0);
-    t.tileY1 = std::min(t.tileY1, bandTileY1);
-    return t.tileY0 <= t.tileY1 ? SetUp::drawn : SetUp::nothing;
+    return keepRows(t, bandTileY0, bandTileY1) ? SetUp::drawn : SetUp::nothing;
 }
 
 SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& box, Rounding rounding,
@@ -394,6 +400,20 @@ struct Scratch {
     Counters counters;
 };
 
+// Where a band keeps the whole-buffer setups of the occluders it set up first in a pass.
+struct Kept {
+    TriangleSetup* setups = nullptr;
+    std::size_t capacity = 0;
+    std::size_t count = 0;
+    bool overflow = false; // some did not fit
+};
+
+// Setups kept per band and pass at most (about 5 MB): huge meshes are not worth the memory.
+constexpr std::size_t maxSharedSetups = std::size_t{1} << 15;
+
+// What a pass with two bands knows of each occluder's setups.
+enum class Shared : std::uint8_t { none, filling, ready, unusable };
+
 // An occluder's box in the buffer: the pixels its rectangle meets and its nearest depth.
 struct BoxRect {
     PixelBox pixels{0, 0, -1, -1};
@@ -419,6 +439,26 @@ struct Culler::Impl {
     // depth (0 for a box crossing the near plane) above the occluder's index.
     std::vector<std::uint64_t> order;
     std::unique_ptr<Worker> worker;
+    // Two bands walk the same occluders in the same order, usually one ahead of the other: the first
+    // to reach an occluder sets up its triangles over the whole buffer and keeps them, the other
+    // narrows those to its rows instead of transforming and setting up the mesh again. A band that
+    // finds an occluder still being set up does its own rather than wait. Per band a store sized
+    // before the pass (never grown during it, as the other band reads it), and per occluder its state
+    // and where its setups are.
+    std::vector<TriangleSetup> sharedSetups[2];
+    std::size_t sharedUsed[2] = {0, 0};
+    std::unique_ptr<std::atomic<Shared>[]> sharedState;
+    std::size_t sharedStateSize = 0;
+    struct SharedRange {
+        std::uint8_t band;
+        std::size_t first, count;
+    };
+    std::vector<SharedRange> sharedRanges;
+    // With two bands, the first tile row of band 1, and per tile row the tiles the setups drawn in
+    // the pass span, plus two for the walk (rows are only counted by the band drawing them).
+    int split = 0;
+    bool countRows = false;
+    std::vector<std::uint32_t> rowWork;
 
     Target target() { return {depth.data(), tileMax.data(), fresh.data(), vp.tilesX}; }
     Target target() const {
@@ -431,6 +471,10 @@ struct Culler::Impl {
     }
 
     void draw(const TriangleSetup& t) {
+        if (countRows) {
+            const auto tiles = static_cast<std::uint32_t>(t.tileX1 - t.tileX0 + 3);
+            for (int ty = t.tileY0; ty <= t.tileY1; ++ty) rowWork[static_cast<std::size_t>(ty)] += tiles;
+        }
 #ifdef TILECULL_HAS_AVX2_PATH
         if (path == Path::avx2) return drawAvx2(t, target());
 #endif
@@ -577,15 +621,32 @@ struct Culler::Impl {
         }
     }
 
-    void drawMesh(const Mesh& mesh, const double* m, const PixelBox& box, Scratch& s) {
+    // Draws a mesh's triangles within the rows of `box`. With `keep`, each is set up over the whole
+    // buffer and kept there, while room lasts, before it is narrowed to the rows.
+    void drawMesh(const Mesh& mesh, const double* m, const PixelBox& box, Scratch& s, Kept* keep = nullptr) {
         if (!transformMesh(mesh, m, s)) return;
         TriangleSetup& t = s.setup;
         const PixelBox all = bufferPixels();
         const int bandTileY0 = box.y0 / tileHeight, bandTileY1 = box.y1 / tileHeight;
         const auto drawPolygon = [&](const WindowVertex* corners, int n, double room) {
-            const SetUp result = setUp(corners, n, vp, all, Rounding::farther, t, bandTileY0, bandTileY1,
-                                       room, coverage == Coverage::wholePixels);
-            if (result == SetUp::drawn) {
+            const bool whole = coverage == Coverage::wholePixels;
+            if (!keep) {
+                const SetUp result =
+                    setUp(corners, n, vp, all, Rounding::farther, t, bandTileY0, bandTileY1, room, whole);
+                if (result == SetUp::drawn) {
+                    ++s.counters.trianglesDrawn;
+                    draw(t);
+                }
+                return result;
+            }
+            const SetUp result = setUp(corners, n, vp, all, Rounding::farther, t, 0,
+                                       std::numeric_limits<int>::max(), room, whole);
+            if (result != SetUp::drawn) return result;
+            if (keep->count < keep->capacity)
+                keep->setups[keep->count++] = t;
+            else
+                keep->overflow = true;
+            if (keepRows(t, bandTileY0, bandTileY1)) {
                 ++s.counters.trianglesDrawn;
                 draw(t);
             }
@@ -681,11 +742,15 @@ struct Culler::Impl {
         return r;
     }
 
+    // Draws band 0 (the tile rows below `split`) or band 1 (the others) of `bands`.
     void drawBand(const Occluder* occluders, const double* m, int band, int bands) {
-        const int rows = (vp.tilesY + bands - 1) / bands;
         PixelBox box = bufferPixels();
-        box.y0 = band * rows * tileHeight;
-        box.y1 = std::min(box.y1, (band + 1) * rows * tileHeight - 1);
+        if (bands == 2) {
+            if (band == 0)
+                box.y1 = split * tileHeight - 1;
+            else
+                box.y0 = split * tileHeight;
+        }
         Scratch& s = scratch[band];
         for (const std::uint64_t entry : order) {
             const auto index = static_cast<std::uint32_t>(entry);
@@ -701,8 +766,71 @@ struct Culler::Impl {
                 }
             }
             ++s.counters.occludersDrawn;
-            drawMesh(occluders[index].mesh, m, box, s);
+            if (bands == 1)
+                drawMesh(occluders[index].mesh, m, box, s);
+            else
+                drawShared(index, occluders[index].mesh, m, box, band);
         }
+    }
+
+    // Puts the split where the last pass's tiles fall half below, half above: frames follow each
+    // other closely. Setting up is shared out as the bands go, drawing tiles is not. The buffer does
+    // not depend on where the split lies.
+    void rebalance() {
+        std::uint64_t total = 0;
+        for (const std::uint32_t w : rowWork) total += w;
+        if (total == 0) return;
+        std::uint64_t below = 0;
+        int row = 0;
+        while (row < vp.tilesY && 2 * (below + rowWork[static_cast<std::size_t>(row)]) <= total)
+            below += rowWork[static_cast<std::size_t>(row++)];
+        split = std::clamp(row, 1, vp.tilesY - 1);
+    }
+
+    // Before a pass of `count` occluders with two bands: no setups kept yet, and room for those of
+    // `triangles` triangles per band (a clipped one may need more; what does not fit is not shared).
+    void prepareShared(std::size_t count, std::size_t triangles) {
+        if (sharedStateSize < count) {
+            sharedState = std::make_unique<std::atomic<Shared>[]>(count);
+            sharedStateSize = count;
+        }
+        for (std::size_t i = 0; i < count; ++i) sharedState[i].store(Shared::none, std::memory_order_relaxed);
+        sharedRanges.resize(count);
+        for (int band = 0; band < 2; ++band) {
+            if (sharedSetups[band].size() < triangles) sharedSetups[band].resize(triangles);
+            sharedUsed[band] = 0;
+        }
+    }
+
+    void drawShared(std::uint32_t index, const Mesh& mesh, const double* m, const PixelBox& box, int band) {
+        Scratch& s = scratch[band];
+        std::atomic<Shared>& state = sharedState[index];
+        Shared seen = state.load(std::memory_order_acquire);
+        if (seen == Shared::ready) {
+            const SharedRange& range = sharedRanges[index];
+            const TriangleSetup* kept = sharedSetups[range.band].data() + range.first;
+            const int bandTileY0 = box.y0 / tileHeight, bandTileY1 = box.y1 / tileHeight;
+            for (std::size_t i = 0; i < range.count; ++i) {
+                s.setup = kept[i];
+                if (!keepRows(s.setup, bandTileY0, bandTileY1)) continue;
+                ++s.counters.trianglesDrawn;
+                draw(s.setup);
+            }
+            return;
+        }
+        if (seen != Shared::none ||
+            !state.compare_exchange_strong(seen, Shared::filling, std::memory_order_acq_rel))
+            return drawMesh(mesh, m, box, s); // the other band is at it, or gave up on it
+        std::vector<TriangleSetup>& store = sharedSetups[band];
+        Kept keep{store.data() + sharedUsed[band], store.size() - sharedUsed[band], 0, false};
+        drawMesh(mesh, m, box, s, &keep);
+        if (keep.overflow) {
+            state.store(Shared::unusable, std::memory_order_release);
+            return;
+        }
+        sharedRanges[index] = {static_cast<std::uint8_t>(band), sharedUsed[band], keep.count};
+        sharedUsed[band] += keep.count;
+        state.store(Shared::ready, std::memory_order_release);
     }
 };
 
@@ -716,6 +844,7 @@ bool Culler::resize(int width, int height) {
     Impl& d = *impl;
     const bool ok = width >= 1 && height >= 1 && width <= maxSide && height <= maxSide;
     d.vp = Viewport{};
+    d.split = 0; // the halves again: the last split was for other rows
     if (ok) {
         d.vp.width = width;
         d.vp.height = height;
@@ -806,6 +935,13 @@ void Culler::renderOccluders(const Occluder* occluders, std::size_t count, const
     }
     std::sort(d.order.begin(), d.order.end());
     if (d.threads == 2 && d.vp.tilesY >= 2) {
+        std::size_t triangles = 0;
+        for (const std::uint64_t entry : d.order)
+            triangles += occluders[static_cast<std::uint32_t>(entry)].mesh.triangleCount;
+        d.prepareShared(count, std::min(triangles, maxSharedSetups));
+        if (d.split < 1 || d.split >= d.vp.tilesY) d.split = (d.vp.tilesY + 1) / 2;
+        d.rowWork.assign(static_cast<std::size_t>(d.vp.tilesY), 0);
+        d.countRows = true;
         struct Band {
             Impl& d;
             const Occluder* occluders;
@@ -819,6 +955,8 @@ void Culler::renderOccluders(const Occluder* occluders, std::size_t count, const
             &second);
         d.drawBand(occluders, m, 0, 2);
         d.worker->finish();
+        d.countRows = false;
+        d.rebalance();
     } else {
         d.drawBand(occluders, m, 0, 1);
     }

@@ -14,8 +14,10 @@
 namespace {
 
 using Matrix = std::array<float, 16>; // column-major
+using tilecull::Coverage;
 using tilecull::Culler;
 using tilecull::Mesh;
+using tilecull::Occluder;
 using tilecull::Visibility;
 
 Matrix multiply(const Matrix& a, const Matrix& b) {
@@ -544,6 +546,59 @@ TEST(TileCull, OccludersNearestFirstSkipHiddenOnesOnEitherThreadCount) {
         }
         EXPECT_GT(culler.counters().occludersHidden, 20u) << threads << " threads";
     }
+}
+
+// Catches setups shared between the two bands going wrong: kept narrowed to one band, taken from
+// another occluder or an earlier view, or reused when they did not all fit. Boxes (drawn as quads)
+// and big triangles that cross the near plane (clipped into several) under a new view every pass,
+// with either coverage, must give the buffer one thread gives.
+TEST(TileCull, BandsSharingSetupsDrawWhatOneThreadDraws) {
+    std::mt19937 random(11);
+    std::uniform_real_distribution<float> place(-12.0f, 12.0f), half(0.5f, 4.0f);
+    std::vector<Box> boxes;
+    for (int i = 0; i < 120; ++i)
+        boxes.emplace_back(std::array<float, 3>{place(random), place(random), place(random)}, half(random));
+    std::vector<Triangles> walls(4);
+    for (int i = 0; i < 4; ++i) {
+        const float x = static_cast<float>(i) * 6.0f - 9.0f;
+        walls[i].add({x, -30, -40}, {x + 3, -30, 40}, {x, 30, 0});
+        walls[i].add({x - 3, 30, 40}, {x + 2, -30, 40}, {x, 20, -40});
+    }
+    std::vector<Occluder> occluders;
+    for (const Box& b : boxes) {
+        Occluder o{b.mesh(), {}, {}};
+        for (int k = 0; k < 3; ++k) o.boxMin[k] = o.boxMax[k] = b.positions[static_cast<std::size_t>(k)];
+        for (std::size_t v = 0; v < b.positions.size(); ++v) {
+            o.boxMin[v % 3] = std::min(o.boxMin[v % 3], b.positions[v]);
+            o.boxMax[v % 3] = std::max(o.boxMax[v % 3], b.positions[v]);
+        }
+        occluders.push_back(o);
+    }
+    for (const Triangles& w : walls) {
+        Occluder o{w.mesh(), {}, {}};
+        for (int k = 0; k < 3; ++k) o.boxMin[k] = -40.0f, o.boxMax[k] = 40.0f;
+        occluders.push_back(o);
+    }
+    // The walls alone: clipped, they make more setups than a band has room for.
+    const std::vector<Occluder> wallsAlone(occluders.end() - 4, occluders.end()), &all = occluders;
+    for (const auto* list : {&all, &wallsAlone})
+        for (const Coverage coverage : {Coverage::centres, Coverage::wholePixels}) {
+            Culler one, two;
+            for (Culler* c : {&one, &two}) {
+                c->resize(96, 100);
+                c->setCoverage(coverage);
+            }
+            two.setThreads(2);
+            for (int pass = 0; pass < 60; ++pass) {
+                const Matrix m = multiply(frustum(-0.5, 0.5, -0.5, 0.5, 1.0, 500.0),
+                                          view(0.1 * pass, 0.3 * std::sin(pass), 20.0 + pass % 7));
+                for (Culler* c : {&one, &two}) {
+                    c->clear();
+                    c->renderOccluders(list->data(), list->size(), m.data());
+                }
+                ASSERT_EQ(depthOf(two), depthOf(one)) << list->size() << " occluders, pass " << pass;
+            }
+        }
 }
 
 // Catches crashes, and wrong answers, on bad input: every case has a defined result.
