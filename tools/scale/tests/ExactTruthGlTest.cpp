@@ -43,6 +43,28 @@ OrbitCamera orbitAt(int angle) {
     return camera;
 }
 
+// A box's twelve triangles over corners numbered by bits (x, y, z), counter-clockwise from outside.
+const std::uint32_t cubeFaces[12][3] = {{0, 2, 3}, {0, 3, 1}, {4, 5, 7}, {4, 7, 6}, {0, 1, 5}, {0, 5, 4},
+                                        {2, 6, 7}, {2, 7, 3}, {0, 4, 6}, {0, 6, 2}, {1, 3, 7}, {1, 7, 5}};
+
+// A cube of half-side `half` centred at (0, y, z).
+SceneObject cubeAt(double y, double z, double half) {
+    SceneObject object;
+    for (int i = 0; i < 8; ++i)
+        object.vertices.push_back(
+            {(i & 1) ? half : -half, y + ((i & 2) ? half : -half), z + ((i & 4) ? half : -half)});
+    for (const auto& f : cubeFaces) object.faces.push_back({{f[0], f[1], f[2]}, {}, {}});
+    return object;
+}
+
+// At the origin, looking down -z.
+OrbitCamera lookingDownZ() {
+    OrbitCamera camera;
+    camera.eye = {0, 0, 0};
+    camera.target = {0, 0, -1};
+    return camera;
+}
+
 // Catches any pixel or flag that differs from the slow truths: a vertex transform that rounds
 // differently from fixed function, an ID colour off by one, objects drawn out of order (ties
 // between equal depths), a flag bit in the wrong word, a depth test that is not early, a cube
@@ -158,16 +180,7 @@ TEST_F(ExactTruthGl, RoomEqualsTheOneByOneTruthsObjectForObject) {
 // pass or in the box tests before it, and a flag pass that leaves depth writes on (an object would
 // then hide the ones drawn after it).
 TEST_F(ExactTruthGl, EqualDepthPassesAndObjectsDoNotHideEachOther) {
-    auto box = [](double z, double half) {
-        SceneObject object;
-        for (int i = 0; i < 8; ++i)
-            object.vertices.push_back(
-                {(i & 1) ? half : -half, 10 + ((i & 2) ? half : -half), z + ((i & 4) ? half : -half)});
-        const std::uint32_t faces[12][3] = {{0, 2, 3}, {0, 3, 1}, {4, 5, 7}, {4, 7, 6}, {0, 1, 5}, {0, 5, 4},
-                                            {2, 6, 7}, {2, 7, 3}, {0, 4, 6}, {0, 6, 2}, {1, 3, 7}, {1, 7, 5}};
-        for (const auto& f : faces) object.faces.push_back({{f[0], f[1], f[2]}, {}, {}});
-        return object;
-    };
+    const auto box = [](double z, double half) { return cubeAt(10, z, half); };
     // 0: wall; 1: a box in front that fills the view; 2: behind the wall; 3: the wall's twin, drawn
     // after box 1, which would hide it with depth writes on; 4: inside the wall, its front face two
     // steps of the 24-bit depth buffer behind the wall's, which counts as equal.
@@ -176,9 +189,7 @@ TEST_F(ExactTruthGl, EqualDepthPassesAndObjectsDoNotHideEachOther) {
     std::vector<SceneObject> objects = {box(-50, 5), box(-30, 10), box(-80, 2), box(-50, 5),
                                         box(-47 - 2 * step, 2)};
     uploadGpuScene(instancedFromObjects(objects, {0}), gpu);
-    OrbitCamera camera;
-    camera.eye = {0, 0, 0};
-    camera.target = {0, 0, -1};
+    const OrbitCamera camera = lookingDownZ();
     const std::vector<Box> boxes = cornerBoxes(objects);
     const BoxHierarchy hierarchy = buildHierarchy(boxes, 1);
     const TruthBoxes settle{&hierarchy, &boxes};
@@ -196,23 +207,12 @@ TEST_F(ExactTruthGl, EqualDepthPassesAndObjectsDoNotHideEachOther) {
 // equal) and one well behind it. Catches box tests that settle a box as hidden without the flag
 // pass's four-step margin, and box tests that never settle anything.
 TEST_F(ExactTruthGl, BoxTestsKeepTheFlagPassMargin) {
-    auto box = [](double z, double half) {
-        SceneObject object;
-        for (int i = 0; i < 8; ++i)
-            object.vertices.push_back(
-                {(i & 1) ? half : -half, (i & 2) ? half : -half, z + ((i & 4) ? half : -half)});
-        const std::uint32_t faces[12][3] = {{0, 2, 3}, {0, 3, 1}, {4, 5, 7}, {4, 7, 6}, {0, 1, 5}, {0, 5, 4},
-                                            {2, 6, 7}, {2, 7, 3}, {0, 4, 6}, {0, 6, 2}, {1, 3, 7}, {1, 7, 5}};
-        for (const auto& f : faces) object.faces.push_back({{f[0], f[1], f[2]}, {}, {}});
-        return object;
-    };
+    const auto box = [](double z, double half) { return cubeAt(0, z, half); };
     const Frustum frustum{-1.0, 1.0, -1.0, 1.0, 1.0, 2000.0}; // 90 degrees, centred
     const double step = 1.0 / (1 << 24) * 30.0 * 30.0 * (1.0 / frustum.nearPlane - 1.0 / frustum.farPlane);
     std::vector<SceneObject> objects = {box(-60, 30), box(-31 - 2 * step, 1), box(-70, 1)};
     uploadGpuScene(instancedFromObjects(objects, {0}), gpu);
-    OrbitCamera camera;
-    camera.eye = {0, 0, 0};
-    camera.target = {0, 0, -1};
+    const OrbitCamera camera = lookingDownZ();
     const std::vector<Box> boxes = cornerBoxes(objects);
     const BoxHierarchy hierarchy = buildHierarchy(boxes, 1);
     const TruthBoxes settle{&hierarchy, &boxes};
@@ -281,9 +281,7 @@ TEST_F(ExactTruthGl, BackFacesStayWhereTheyShow) {
         {flat(cut, cube)}, {flat(quad, {{0, 3, 1}, {0, 2, 3}})}, // clockwise from the eye
     };
     const Frustum frustum{-1.0, 1.0, -1.0, 1.0, 1.0, 2000.0};
-    OrbitCamera camera;
-    camera.eye = {0, 0, 0};
-    camera.target = {0, 0, -1};
+    const OrbitCamera camera = lookingDownZ();
     for (const std::vector<SceneObject>& objects : scenes) {
         releaseGpuScene(gpu);
         uploadGpuScene(instancedFromObjects(objects, {0}), gpu);
