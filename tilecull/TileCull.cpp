@@ -3,6 +3,7 @@
 #include "TileKernels.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cassert>
 #include <chrono>
@@ -171,6 +172,9 @@ bool keepRows(TriangleSetup& t, int tileY0, int tileY1) {
     return t.tileY0 <= t.tileY1;
 }
 
+// Every edge of a polygon: bit i for the edge from corner i to the next.
+constexpr unsigned allEdges = 15u;
+
 // Outcome of setting up a polygon.
 enum class SetUp { drawn, nothing, notConvex };
 
@@ -180,10 +184,10 @@ enum class SetUp { drawn, nothing, notConvex };
 // `room` widens the depth's rounding (a quad's fourth corner off the plane). With `whole`, a pixel
 // is covered only when the unsnapped polygon holds all of it, and the depth holds for all of it.
 // A template on the corner count, so that the loops over corners and edges unroll, and on the
-// coverage.
+// coverage; `wholeEdges` (bit i: the edge from corner i) says which edges hold whole pixels.
 template <int n, bool whole>
 SetUp setUpCorners(const WindowVertex* v, const Viewport& vp, const PixelBox& box, Rounding rounding,
-                   TriangleSetup& t, int bandTileY0, int bandTileY1, double extraRoom) {
+                   TriangleSetup& t, int bandTileY0, int bandTileY1, double extraRoom, unsigned wholeEdges) {
     static_assert(n == 3 || n == 4);
     std::int64_t sx[4], sy[4];
     for (int i = 0; i < n; ++i) {
@@ -240,7 +244,8 @@ SetUp setUpCorners(const WindowVertex* v, const Viewport& vp, const PixelBox& bo
         const bool owns = dy < 0 || (dy == 0 && dx < 0);
         // A whole pixel: the edge must hold at the centre moved half a pixel and one subpixel (for
         // the snapping) toward it in x and in y.
-        const std::int64_t wholeBias = whole ? (half + 1) * ((dx < 0 ? -dx : dx) + (dy < 0 ? -dy : dy)) : 0;
+        const std::int64_t wholeBias =
+            whole && (wholeEdges >> i & 1u) ? (half + 1) * ((dx < 0 ? -dx : dx) + (dy < 0 ? -dy : dy)) : 0;
         t.edge[i] = dx * (cy - sy[i]) - dy * (cx - sx[i]) - (owns ? 0 : 1) - wholeBias;
         t.stepX[i] = static_cast<std::int32_t>(-dy * subpixel);
         t.stepY[i] = static_cast<std::int32_t>(dx * subpixel);
@@ -296,13 +301,17 @@ SetUp setUpCorners(const WindowVertex* v, const Viewport& vp, const PixelBox& bo
 
 SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& box, Rounding rounding,
             TriangleSetup& t, int bandTileY0 = 0, int bandTileY1 = std::numeric_limits<int>::max(),
-            double extraRoom = 0.0, bool whole = false) {
+            double extraRoom = 0.0, bool whole = false, unsigned wholeEdges = allEdges) {
     assert(n == 3 || n == 4);
     if (whole)
-        return n == 3 ? setUpCorners<3, true>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom)
-                      : setUpCorners<4, true>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom);
-    return n == 3 ? setUpCorners<3, false>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom)
-                  : setUpCorners<4, false>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom);
+        return n == 3 ? setUpCorners<3, true>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom,
+                                              wholeEdges)
+                      : setUpCorners<4, true>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom,
+                                              wholeEdges);
+    return n == 3 ? setUpCorners<3, false>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom,
+                                           wholeEdges)
+                  : setUpCorners<4, false>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom,
+                                           wholeEdges);
 }
 
 // Runs one band of renderOccluders at a time on its own thread. Whoever comes first, this thread or
@@ -392,11 +401,20 @@ class Worker {
     std::thread thread;
 };
 
+// A directed edge of a triangle, by the bits of its corners' positions.
+struct EdgeKey {
+    std::array<std::uint32_t, 6> corners;
+    std::uint32_t triangle;
+    std::uint8_t edge;
+};
+
 struct Scratch {
     std::vector<ClipVertex> clip;
     std::vector<unsigned> codes;
     std::vector<WindowVertex> window;
-    TriangleSetup setup; // kept here: clearing a fresh one for every mesh shows in the profile
+    std::vector<EdgeKey> edges;        // outline coverage: the front faces' edges
+    std::vector<std::uint8_t> outline; // per triangle, its edges on the outline (empty: all are)
+    TriangleSetup setup;               // kept here: clearing a fresh one for every mesh shows in the profile
     Counters counters;
 };
 
@@ -519,24 +537,63 @@ struct Culler::Impl {
         return true;
     }
 
-    // Calls each(corners) for every piece of every triangle that survives clipping; each returns
-    // true to stop. A triangle with a bad index or corner calls bad(), which may stop too.
-    // True when a triangle inside the guard band is clockwise by more than snapping its corners to
-    // the subpixel grid could undo: a back face, skipped before it is set up.
-    static bool facesAway(const WindowVertex& a, const WindowVertex& b, const WindowVertex& c) {
+    // -1 when a triangle inside the guard band is clockwise by more than snapping its corners to the
+    // subpixel grid could undo (a back face, skipped before it is set up), 1 when it is as clearly
+    // counter-clockwise, 0 otherwise.
+    static int facing(const WindowVertex& a, const WindowVertex& b, const WindowVertex& c) {
         const double ux = b.x - a.x, uy = b.y - a.y, wx = c.x - a.x, wy = c.y - a.y;
         const double area = ux * wy - uy * wx;
         // Each corner moves by at most half a subpixel in x and in y.
         const double slack =
             (std::fabs(ux) + std::fabs(uy) + std::fabs(wx) + std::fabs(wy) + 4.0) * (2.0 / subpixel);
-        return area < -slack;
+        return area < -slack ? -1 : area > slack ? 1 : 0;
+    }
+
+    // For outline coverage: per triangle, which of its edges (bit i: from corner i) lie on the outline
+    // of the mesh's front faces, i.e. no other clearly front-facing triangle inside the guard band runs
+    // back along it. Edges are matched by their corners' positions, so meshes that repeat a corner
+    // per face match too. Unsure cases count as outline, which only leaves more pixels uncovered.
+    void markOutlines(const Mesh& mesh, Scratch& s) const {
+        s.outline.assign(mesh.triangleCount, 7);
+        s.edges.clear();
+        for (std::uint32_t f = 0; f < mesh.triangleCount; ++f) {
+            const std::uint32_t* index = mesh.indices + 3 * static_cast<std::size_t>(f);
+            if (index[0] >= mesh.vertexCount || index[1] >= mesh.vertexCount ||
+                index[2] >= mesh.vertexCount ||
+                (s.codes[index[0]] | s.codes[index[1]] | s.codes[index[2]]) != 0 ||
+                facing(s.window[index[0]], s.window[index[1]], s.window[index[2]]) <= 0)
+                continue;
+            for (int i = 0; i < 3; ++i) {
+                EdgeKey key{{}, f, static_cast<std::uint8_t>(i)};
+                std::memcpy(key.corners.data(), mesh.positions + 3 * std::size_t{index[i]},
+                            3 * sizeof(float));
+                std::memcpy(key.corners.data() + 3, mesh.positions + 3 * std::size_t{index[(i + 1) % 3]},
+                            3 * sizeof(float));
+                s.edges.push_back(key);
+            }
+        }
+        const auto before = [](const EdgeKey& a, const EdgeKey& b) { return a.corners < b.corners; };
+        std::sort(s.edges.begin(), s.edges.end(), before);
+        for (const EdgeKey& key : s.edges) {
+            EdgeKey back = key;
+            std::copy(key.corners.begin() + 3, key.corners.end(), back.corners.begin());
+            std::copy(key.corners.begin(), key.corners.begin() + 3, back.corners.begin() + 3);
+            if (std::binary_search(s.edges.begin(), s.edges.end(), back, before))
+                s.outline[key.triangle] &= static_cast<std::uint8_t>(~(1u << key.edge));
+        }
+    }
+
+    // The outline bits of triangle f's edge `edge`, moved to bit `to`; every edge without outlines.
+    static unsigned outlineBit(const Scratch& s, std::uint32_t f, int edge, int to) {
+        return s.outline.empty() ? 1u << to : (s.outline[f] >> edge & 1u) << to;
     }
 
     // The convex quad that triangle f and the next one make when they share an edge, lie inside
     // the guard band and are coplanar within `planeRoom` in window depth; its corners counter-
-    // clockwise, the first three triangle f's. False when they do not.
-    bool quadAt(const Mesh& mesh, const Scratch& s, std::uint32_t f, WindowVertex (&quad)[4],
-                double& off) const {
+    // clockwise, the first three triangle f's, and which of its edges lie on the outline. False when
+    // they do not.
+    bool quadAt(const Mesh& mesh, const Scratch& s, std::uint32_t f, WindowVertex (&quad)[4], double& off,
+                unsigned& edges) const {
         if (f + 1 >= mesh.triangleCount) return false;
         const std::uint32_t* first = mesh.indices + 3 * static_cast<std::size_t>(f);
         const std::uint32_t* second = first + 3;
@@ -557,6 +614,8 @@ struct Culler::Impl {
                 const double k = ((d.x - a.x) * wy - (d.y - a.y) * wx) * inverse,
                              l = (ux * (d.y - a.y) - uy * (d.x - a.x)) * inverse;
                 off = std::fabs(a.z + k * (b.z - a.z) + l * (c.z - a.z) - d.z);
+                edges = outlineBit(s, f, next[i], 0) | outlineBit(s, f, next[i + 1], 1) |
+                        outlineBit(s, f + 1, next[j], 2) | outlineBit(s, f + 1, next[j + 1], 3);
                 return off <= planeRoom;
             }
         }
@@ -566,12 +625,13 @@ struct Culler::Impl {
     template <typename Each, typename Bad>
     void forEachTriangle(const Mesh& mesh, Scratch& s, Each each, Bad bad) const {
         forEachPolygon(
-            mesh, s, false, [&](const WindowVertex* corners, int, double) { return each(corners); }, bad);
+            mesh, s, false, [&](const WindowVertex* corners, int, double, unsigned) { return each(corners); },
+            bad);
     }
 
-    // Calls each(corners, n, room) for every triangle, or (with `merge`) quad of two, that survives
-    // clipping; each returns true to stop, or, for a quad it cannot take, the quad's triangles are
-    // handed over one by one.
+    // Calls each(corners, n, room, outline edges) for every triangle, or (with `merge`) quad of two,
+    // that survives clipping; each returns true to stop. A triangle with a bad index or corner calls
+    // bad(), which may stop too. The pieces of a clipped triangle have their outer edges on the outline.
     template <typename Each, typename Bad>
     void forEachPolygon(const Mesh& mesh, Scratch& s, bool merge, Each each, Bad bad) const {
         for (std::uint32_t f = 0; f < mesh.triangleCount; ++f) {
@@ -592,17 +652,19 @@ struct Culler::Impl {
             if (a & b & c) continue; // wholly outside one plane
             if ((a | b | c) == 0) {
                 // The other half of its side, if any, is checked on its own: cheaper than matching it.
-                if (facesAway(s.window[index[0]], s.window[index[1]], s.window[index[2]])) continue;
+                if (facing(s.window[index[0]], s.window[index[1]], s.window[index[2]]) < 0) continue;
                 WindowVertex quad[4];
                 double off = 0.0;
-                if (merge && quadAt(mesh, s, f, quad, off)) {
+                unsigned edges = allEdges;
+                if (merge && quadAt(mesh, s, f, quad, off, edges)) {
                     ++f;
-                    if (each(static_cast<const WindowVertex*>(quad), 4, off)) return;
+                    if (each(static_cast<const WindowVertex*>(quad), 4, off, edges)) return;
                     continue;
                 }
                 const WindowVertex corners[4] = {
                     s.window[index[0]], s.window[index[1]], s.window[index[2]], {}};
-                if (each(static_cast<const WindowVertex*>(corners), 3, 0.0)) return;
+                edges = outlineBit(s, f, 0, 0) | outlineBit(s, f, 1, 1) | outlineBit(s, f, 2, 2);
+                if (each(static_cast<const WindowVertex*>(corners), 3, 0.0, edges)) return;
                 continue;
             }
             ClipVertex polygon[8] = {s.clip[index[0]], s.clip[index[1]], s.clip[index[2]]};
@@ -616,7 +678,8 @@ struct Culler::Impl {
             }
             for (int i = 1; i + 1 < n; ++i) {
                 const WindowVertex corners[4] = {projected[0], projected[i], projected[i + 1], {}};
-                if (each(static_cast<const WindowVertex*>(corners), 3, 0.0)) return;
+                const unsigned edges = (i == 1 ? 1u : 0u) | 2u | (i + 2 == n ? 4u : 0u);
+                if (each(static_cast<const WindowVertex*>(corners), 3, 0.0, edges)) return;
             }
         }
     }
@@ -625,14 +688,20 @@ struct Culler::Impl {
     // buffer and kept there, while room lasts, before it is narrowed to the rows.
     void drawMesh(const Mesh& mesh, const double* m, const PixelBox& box, Scratch& s, Kept* keep = nullptr) {
         if (!transformMesh(mesh, m, s)) return;
+        if (coverage == Coverage::outlines)
+            markOutlines(mesh, s);
+        else
+            s.outline.clear();
         TriangleSetup& t = s.setup;
         const PixelBox all = bufferPixels();
         const int bandTileY0 = box.y0 / tileHeight, bandTileY1 = box.y1 / tileHeight;
-        const auto drawPolygon = [&](const WindowVertex* corners, int n, double room) {
-            const bool whole = coverage == Coverage::wholePixels;
+        const bool whole = coverage != Coverage::centres;
+        const auto drawPolygon = [&](const WindowVertex* corners, int n, double room, unsigned outlineEdges) {
+            // Whole pixels hold along every edge, also the diagonals and fan edges inside a face.
+            const unsigned edges = coverage == Coverage::outlines ? outlineEdges : allEdges;
             if (!keep) {
-                const SetUp result =
-                    setUp(corners, n, vp, all, Rounding::farther, t, bandTileY0, bandTileY1, room, whole);
+                const SetUp result = setUp(corners, n, vp, all, Rounding::farther, t, bandTileY0, bandTileY1,
+                                           room, whole, edges);
                 if (result == SetUp::drawn) {
                     ++s.counters.trianglesDrawn;
                     draw(t);
@@ -640,7 +709,7 @@ struct Culler::Impl {
                 return result;
             }
             const SetUp result = setUp(corners, n, vp, all, Rounding::farther, t, 0,
-                                       std::numeric_limits<int>::max(), room, whole);
+                                       std::numeric_limits<int>::max(), room, whole, edges);
             if (result != SetUp::drawn) return result;
             if (keep->count < keep->capacity)
                 keep->setups[keep->count++] = t;
@@ -654,11 +723,12 @@ struct Culler::Impl {
         };
         forEachPolygon(
             mesh, s, true,
-            [&](const WindowVertex* corners, int n, double room) {
-                if (drawPolygon(corners, n, room) == SetUp::notConvex) { // only quads are
+            [&](const WindowVertex* corners, int n, double room, unsigned edges) {
+                if (drawPolygon(corners, n, room, edges) == SetUp::notConvex) { // only quads are
+                    // Split on the diagonal from corner 0, which lies inside the quad's outline.
                     const WindowVertex second[3] = {corners[0], corners[2], corners[3]};
-                    drawPolygon(corners, 3, 0.0);
-                    drawPolygon(second, 3, 0.0);
+                    drawPolygon(corners, 3, 0.0, edges & 3u);
+                    drawPolygon(second, 3, 0.0, edges >> 1 & 6u);
                 }
                 return false;
             },
