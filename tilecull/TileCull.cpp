@@ -13,6 +13,7 @@
 #include <limits>
 #include <mutex>
 #include <thread>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -401,20 +402,40 @@ class Worker {
     std::thread thread;
 };
 
-// A directed edge of a triangle, by the bits of its corners' positions.
-struct EdgeKey {
-    std::array<std::uint32_t, 6> corners;
-    std::uint32_t triangle;
-    std::uint8_t edge;
+// A directed edge of triangle at / 4, from its corner at % 4: by its corners' indices, or by the
+// bits of their positions.
+struct IndexEdge {
+    std::uint64_t key;
+    std::uint32_t at;
+};
+struct PositionEdge {
+    std::array<std::uint32_t, 6> key;
+    std::uint32_t at;
+};
+
+constexpr std::uint32_t noTwin = ~std::uint32_t{0};
+// Meshes whose twins a scratch keeps before it starts afresh (each a few hundred bytes).
+constexpr std::size_t maxKeptTwins = std::size_t{1} << 16;
+
+struct Twins {
+    const float* positions = nullptr; // what they were found for
+    std::uint32_t vertexCount = 0, triangleCount = 0;
+    std::vector<std::uint32_t> of;
 };
 
 struct Scratch {
     std::vector<ClipVertex> clip;
     std::vector<unsigned> codes;
     std::vector<WindowVertex> window;
-    std::vector<EdgeKey> edges;        // outline coverage: the front faces' edges
-    std::vector<std::uint8_t> outline; // per triangle, its edges on the outline (empty: all are)
-    TriangleSetup setup;               // kept here: clearing a fresh one for every mesh shows in the profile
+    // Outline coverage: per mesh (by its index array) the twins of its edges, what finding them
+    // sorts, and per triangle whether it is a clear front face and which of its edges lie on the
+    // outline (empty: all do).
+    std::unordered_map<const std::uint32_t*, Twins> twins;
+    std::vector<IndexEdge> byIndex;
+    std::vector<PositionEdge> byPosition;
+    std::vector<std::uint8_t> front;
+    std::vector<std::uint8_t> outline;
+    TriangleSetup setup; // kept here: clearing a fresh one for every mesh shows in the profile
     Counters counters;
 };
 
@@ -549,37 +570,100 @@ struct Culler::Impl {
         return area < -slack ? -1 : area > slack ? 1 : 0;
     }
 
-    // For outline coverage: per triangle, which of its edges (bit i: from corner i) lie on the outline
-    // of the mesh's front faces, i.e. no other clearly front-facing triangle inside the guard band runs
-    // back along it. Edges are matched by their corners' positions, so meshes that repeat a corner
-    // per face match too. Unsure cases count as outline, which only leaves more pixels uncovered.
-    void markOutlines(const Mesh& mesh, Scratch& s) const {
-        s.outline.assign(mesh.triangleCount, 7);
-        s.edges.clear();
+    // For each edge of a mesh's triangles (3 f + i: from corner i of triangle f), an edge of
+    // another triangle running back along it (4 g + j), or noTwin: matched by index first, cheaply,
+    // then the rest by the bits of the corners' positions, so that meshes repeating a corner per face
+    // match too.
+    static void findTwins(const Mesh& mesh, Scratch& s, Twins& twins) {
+        twins.positions = mesh.positions;
+        twins.vertexCount = mesh.vertexCount;
+        twins.triangleCount = mesh.triangleCount;
+        twins.of.assign(3 * std::size_t{mesh.triangleCount}, noTwin);
+        s.byIndex.clear();
         for (std::uint32_t f = 0; f < mesh.triangleCount; ++f) {
             const std::uint32_t* index = mesh.indices + 3 * static_cast<std::size_t>(f);
-            if (index[0] >= mesh.vertexCount || index[1] >= mesh.vertexCount ||
-                index[2] >= mesh.vertexCount ||
-                (s.codes[index[0]] | s.codes[index[1]] | s.codes[index[2]]) != 0 ||
-                facing(s.window[index[0]], s.window[index[1]], s.window[index[2]]) <= 0)
+            if (index[0] >= mesh.vertexCount || index[1] >= mesh.vertexCount || index[2] >= mesh.vertexCount)
                 continue;
-            for (int i = 0; i < 3; ++i) {
-                EdgeKey key{{}, f, static_cast<std::uint8_t>(i)};
-                std::memcpy(key.corners.data(), mesh.positions + 3 * std::size_t{index[i]},
-                            3 * sizeof(float));
-                std::memcpy(key.corners.data() + 3, mesh.positions + 3 * std::size_t{index[(i + 1) % 3]},
-                            3 * sizeof(float));
-                s.edges.push_back(key);
-            }
+            for (std::uint32_t i = 0; i < 3; ++i)
+                s.byIndex.push_back({std::uint64_t{index[i]} << 32 | index[i == 2 ? 0 : i + 1], 4 * f + i});
         }
-        const auto before = [](const EdgeKey& a, const EdgeKey& b) { return a.corners < b.corners; };
-        std::sort(s.edges.begin(), s.edges.end(), before);
-        for (const EdgeKey& key : s.edges) {
-            EdgeKey back = key;
-            std::copy(key.corners.begin() + 3, key.corners.end(), back.corners.begin());
-            std::copy(key.corners.begin(), key.corners.begin() + 3, back.corners.begin() + 3);
-            if (std::binary_search(s.edges.begin(), s.edges.end(), back, before))
-                s.outline[key.triangle] &= static_cast<std::uint8_t>(~(1u << key.edge));
+        const auto before = [](const auto& a, const auto& b) { return a.key < b.key; };
+        std::sort(s.byIndex.begin(), s.byIndex.end(), before);
+        s.byPosition.clear();
+        for (const IndexEdge& e : s.byIndex) {
+            const std::uint64_t reverse = e.key << 32 | e.key >> 32;
+            const auto back =
+                std::lower_bound(s.byIndex.begin(), s.byIndex.end(), IndexEdge{reverse, 0}, before);
+            if (back != s.byIndex.end() && back->key == reverse) {
+                twins.of[e.at / 4 * 3 + e.at % 4] = back->at;
+                continue;
+            }
+            PositionEdge p{{}, e.at};
+            std::memcpy(p.key.data(), mesh.positions + 3 * (e.key >> 32), 3 * sizeof(float));
+            std::memcpy(p.key.data() + 3, mesh.positions + 3 * (e.key & 0xffffffffu), 3 * sizeof(float));
+            s.byPosition.push_back(p);
+        }
+        std::sort(s.byPosition.begin(), s.byPosition.end(), before);
+        for (const PositionEdge& e : s.byPosition) {
+            PositionEdge back{{}, 0};
+            std::copy(e.key.begin() + 3, e.key.end(), back.key.begin());
+            std::copy(e.key.begin(), e.key.begin() + 3, back.key.begin() + 3);
+            const auto found = std::lower_bound(s.byPosition.begin(), s.byPosition.end(), back, before);
+            if (found != s.byPosition.end() && found->key == back.key)
+                twins.of[e.at / 4 * 3 + e.at % 4] = found->at;
+        }
+    }
+
+    // For outline coverage: per triangle, which of its edges (bit i: from corner i) lie on the outline
+    // of the mesh's front faces, i.e. no other clearly front-facing triangle inside the guard band runs
+    // back along it. The twins found for a mesh are kept (for a bounded number of meshes) and checked
+    // against the corners on every use. Unsure cases count as outline, which only leaves more pixels
+    // uncovered.
+    void markOutlines(const Mesh& mesh, Scratch& s) const {
+        const std::uint32_t triangles = mesh.triangleCount;
+        s.outline.assign(triangles, 7);
+        s.front.assign(triangles, 0);
+        for (std::uint32_t f = 0; f < triangles; ++f) {
+            const std::uint32_t* index = mesh.indices + 3 * static_cast<std::size_t>(f);
+            s.front[f] = index[0] < mesh.vertexCount && index[1] < mesh.vertexCount &&
+                         index[2] < mesh.vertexCount &&
+                         (s.codes[index[0]] | s.codes[index[1]] | s.codes[index[2]]) == 0 &&
+                         facing(s.window[index[0]], s.window[index[1]], s.window[index[2]]) > 0;
+        }
+        if (s.twins.size() >= maxKeptTwins) s.twins.clear();
+        Twins& twins = s.twins[mesh.indices];
+        bool found = false;
+        if (twins.positions != mesh.positions || twins.vertexCount != mesh.vertexCount ||
+            twins.triangleCount != triangles) {
+            findTwins(mesh, s, twins);
+            found = true;
+        }
+        const auto samePlace = [&](std::uint32_t a, std::uint32_t b) {
+            return a == b || std::memcmp(mesh.positions + 3 * std::size_t{a},
+                                         mesh.positions + 3 * std::size_t{b}, 3 * sizeof(float)) == 0;
+        };
+        for (;;) {
+            bool moved = false;
+            for (std::uint32_t f = 0; f < triangles; ++f) {
+                if (!s.front[f]) continue;
+                const std::uint32_t* index = mesh.indices + 3 * static_cast<std::size_t>(f);
+                for (std::uint32_t i = 0; i < 3; ++i) {
+                    const std::uint32_t twin = twins.of[3 * std::size_t{f} + i];
+                    if (twin == noTwin || !s.front[twin / 4]) continue;
+                    const std::uint32_t* other = mesh.indices + 3 * std::size_t{twin / 4};
+                    const std::uint32_t j = twin % 4;
+                    if (samePlace(index[i], other[j == 2 ? 0 : j + 1]) &&
+                        samePlace(index[i == 2 ? 0 : i + 1], other[j]))
+                        s.outline[f] &= static_cast<std::uint8_t>(~(1u << i));
+                    else
+                        moved = true;
+                }
+            }
+            if (!moved || found) return;
+            // The corners changed since the twins were found: find them again.
+            s.outline.assign(triangles, 7);
+            findTwins(mesh, s, twins);
+            found = true;
         }
     }
 

@@ -305,6 +305,28 @@ TEST(TileCull, WholePixelCoverageKeepsGapsNarrowerThanAPixelOpen) {
     }
 }
 
+// Catches outline coverage that keeps what it found of a mesh's seams after the mesh's corners
+// moved in place: two triangles with corners of their own meet along a diagonal, then one moves
+// away. The pixel whose centre lies just inside the other, by the diagonal, is covered only while
+// they meet.
+TEST(TileCull, OutlineCoverageNoticesCornersMovedInPlace) {
+    const Matrix w = windowMatrix(64, 64);
+    std::vector<float> positions = {-2, -2, 0, 10.6f, -2, 0, 10.6f, 70, 0,
+                                    -2, -2, 0, 10.6f, 70, 0, -2,    70, 0.2f};
+    const std::vector<std::uint32_t> indices = {0, 1, 2, 3, 4, 5};
+    const Mesh mesh{positions.data(), 6, indices.data(), 2};
+    Culler culler;
+    ASSERT_TRUE(culler.resize(64, 64));
+    culler.setCoverage(Coverage::outlines);
+    culler.renderTriangles(mesh, w.data());
+    // The diagonal passes x = 4.39 at y = 34.5; pixel (4, 34) has its centre to the right.
+    EXPECT_EQ(culler.testRect(4.6f, 34.2f, 4.9f, 34.8f, 0.9f), Visibility::occluded);
+    for (std::size_t i = 9; i < positions.size(); i += 3) positions[i] += 200.0f;
+    culler.clear();
+    culler.renderTriangles(mesh, w.data());
+    EXPECT_EQ(culler.testRect(4.6f, 34.2f, 4.9f, 34.8f, 0.9f), Visibility::visible);
+}
+
 double distanceToSegment(double x, double y, const std::array<double, 4>& s) {
     const double dx = s[2] - s[0], dy = s[3] - s[1];
     const double t = std::clamp(((x - s[0]) * dx + (y - s[1]) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
