@@ -196,6 +196,16 @@ void BM_PassAngles(benchmark::State& state) {
     });
 }
 
+// The pass with occluders covering whole pixels along their outlines.
+void BM_OutlinePassAngles(benchmark::State& state) {
+    tilecull::Culler culler = makeCuller(state);
+    culler.setCoverage(tilecull::Coverage::outlines);
+    overAngles(state, [&](std::size_t a) {
+        render(culler, scene(), a);
+        return rectTests(culler, scene(), a);
+    });
+}
+
 void BM_TrianglePassAngles(benchmark::State& state) {
     tilecull::Culler culler = makeCuller(state);
     overAngles(state, [&](std::size_t a) {
@@ -232,6 +242,7 @@ void sides(benchmark::internal::Benchmark* b) {
 
 BENCHMARK(BM_RenderAngles)->Apply(sidesAndThreads)->Iterations(30)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PassAngles)->Apply(sidesAndThreads)->Iterations(30)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OutlinePassAngles)->Args({256, 1, 1})->Iterations(30)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TrianglePassAngles)->Apply(sides)->Iterations(30)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RectTests225)->Apply(sides)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TriangleTests225)->Apply(sides)->Unit(benchmark::kMicrosecond);

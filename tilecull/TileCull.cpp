@@ -3,6 +3,7 @@
 #include "TileKernels.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cassert>
 #include <chrono>
@@ -12,6 +13,7 @@
 #include <limits>
 #include <mutex>
 #include <thread>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -171,6 +173,9 @@ bool keepRows(TriangleSetup& t, int tileY0, int tileY1) {
     return t.tileY0 <= t.tileY1;
 }
 
+// Every edge of a polygon: bit i for the edge from corner i to the next.
+constexpr unsigned allEdges = 15u;
+
 // Outcome of setting up a polygon.
 enum class SetUp { drawn, nothing, notConvex };
 
@@ -180,10 +185,10 @@ enum class SetUp { drawn, nothing, notConvex };
 // `room` widens the depth's rounding (a quad's fourth corner off the plane). With `whole`, a pixel
 // is covered only when the unsnapped polygon holds all of it, and the depth holds for all of it.
 // A template on the corner count, so that the loops over corners and edges unroll, and on the
-// coverage.
+// coverage; `wholeEdges` (bit i: the edge from corner i) says which edges hold whole pixels.
 template <int n, bool whole>
 SetUp setUpCorners(const WindowVertex* v, const Viewport& vp, const PixelBox& box, Rounding rounding,
-                   TriangleSetup& t, int bandTileY0, int bandTileY1, double extraRoom) {
+                   TriangleSetup& t, int bandTileY0, int bandTileY1, double extraRoom, unsigned wholeEdges) {
     static_assert(n == 3 || n == 4);
     std::int64_t sx[4], sy[4];
     for (int i = 0; i < n; ++i) {
@@ -240,7 +245,8 @@ SetUp setUpCorners(const WindowVertex* v, const Viewport& vp, const PixelBox& bo
         const bool owns = dy < 0 || (dy == 0 && dx < 0);
         // A whole pixel: the edge must hold at the centre moved half a pixel and one subpixel (for
         // the snapping) toward it in x and in y.
-        const std::int64_t wholeBias = whole ? (half + 1) * ((dx < 0 ? -dx : dx) + (dy < 0 ? -dy : dy)) : 0;
+        const std::int64_t wholeBias =
+            whole && (wholeEdges >> i & 1u) ? (half + 1) * ((dx < 0 ? -dx : dx) + (dy < 0 ? -dy : dy)) : 0;
         t.edge[i] = dx * (cy - sy[i]) - dy * (cx - sx[i]) - (owns ? 0 : 1) - wholeBias;
         t.stepX[i] = static_cast<std::int32_t>(-dy * subpixel);
         t.stepY[i] = static_cast<std::int32_t>(dx * subpixel);
@@ -296,13 +302,17 @@ SetUp setUpCorners(const WindowVertex* v, const Viewport& vp, const PixelBox& bo
 
 SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& box, Rounding rounding,
             TriangleSetup& t, int bandTileY0 = 0, int bandTileY1 = std::numeric_limits<int>::max(),
-            double extraRoom = 0.0, bool whole = false) {
+            double extraRoom = 0.0, bool whole = false, unsigned wholeEdges = allEdges) {
     assert(n == 3 || n == 4);
     if (whole)
-        return n == 3 ? setUpCorners<3, true>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom)
-                      : setUpCorners<4, true>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom);
-    return n == 3 ? setUpCorners<3, false>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom)
-                  : setUpCorners<4, false>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom);
+        return n == 3 ? setUpCorners<3, true>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom,
+                                              wholeEdges)
+                      : setUpCorners<4, true>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom,
+                                              wholeEdges);
+    return n == 3 ? setUpCorners<3, false>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom,
+                                           wholeEdges)
+                  : setUpCorners<4, false>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom,
+                                           wholeEdges);
 }
 
 // Runs one band of renderOccluders at a time on its own thread. Whoever comes first, this thread or
@@ -392,10 +402,39 @@ class Worker {
     std::thread thread;
 };
 
+// A directed edge of triangle at / 4, from its corner at % 4: by its corners' indices, or by the
+// bits of their positions.
+struct IndexEdge {
+    std::uint64_t key;
+    std::uint32_t at;
+};
+struct PositionEdge {
+    std::array<std::uint32_t, 6> key;
+    std::uint32_t at;
+};
+
+constexpr std::uint32_t noTwin = ~std::uint32_t{0};
+// Meshes whose twins a scratch keeps before it starts afresh (each a few hundred bytes).
+constexpr std::size_t maxKeptTwins = std::size_t{1} << 16;
+
+struct Twins {
+    const float* positions = nullptr; // what they were found for
+    std::uint32_t vertexCount = 0, triangleCount = 0;
+    std::vector<std::uint32_t> of;
+};
+
 struct Scratch {
     std::vector<ClipVertex> clip;
     std::vector<unsigned> codes;
     std::vector<WindowVertex> window;
+    // Outline coverage: per mesh (by its index array) the twins of its edges, what finding them
+    // sorts, and per triangle whether it is a clear front face and which of its edges lie on the
+    // outline (empty: all do).
+    std::unordered_map<const std::uint32_t*, Twins> twins;
+    std::vector<IndexEdge> byIndex;
+    std::vector<PositionEdge> byPosition;
+    std::vector<std::uint8_t> front;
+    std::vector<std::uint8_t> outline;
     TriangleSetup setup; // kept here: clearing a fresh one for every mesh shows in the profile
     Counters counters;
 };
@@ -519,24 +558,126 @@ struct Culler::Impl {
         return true;
     }
 
-    // Calls each(corners) for every piece of every triangle that survives clipping; each returns
-    // true to stop. A triangle with a bad index or corner calls bad(), which may stop too.
-    // True when a triangle inside the guard band is clockwise by more than snapping its corners to
-    // the subpixel grid could undo: a back face, skipped before it is set up.
-    static bool facesAway(const WindowVertex& a, const WindowVertex& b, const WindowVertex& c) {
+    // -1 when a triangle inside the guard band is clockwise by more than snapping its corners to the
+    // subpixel grid could undo (a back face, skipped before it is set up), 1 when it is as clearly
+    // counter-clockwise, 0 otherwise.
+    static int facing(const WindowVertex& a, const WindowVertex& b, const WindowVertex& c) {
         const double ux = b.x - a.x, uy = b.y - a.y, wx = c.x - a.x, wy = c.y - a.y;
         const double area = ux * wy - uy * wx;
         // Each corner moves by at most half a subpixel in x and in y.
         const double slack =
             (std::fabs(ux) + std::fabs(uy) + std::fabs(wx) + std::fabs(wy) + 4.0) * (2.0 / subpixel);
-        return area < -slack;
+        return area < -slack ? -1 : area > slack ? 1 : 0;
+    }
+
+    // For each edge of a mesh's triangles (3 f + i: from corner i of triangle f), an edge of
+    // another triangle running back along it (4 g + j), or noTwin: matched by index first, cheaply,
+    // then the rest by the bits of the corners' positions, so that meshes repeating a corner per face
+    // match too.
+    static void findTwins(const Mesh& mesh, Scratch& s, Twins& twins) {
+        twins.positions = mesh.positions;
+        twins.vertexCount = mesh.vertexCount;
+        twins.triangleCount = mesh.triangleCount;
+        twins.of.assign(3 * std::size_t{mesh.triangleCount}, noTwin);
+        s.byIndex.clear();
+        for (std::uint32_t f = 0; f < mesh.triangleCount; ++f) {
+            const std::uint32_t* index = mesh.indices + 3 * static_cast<std::size_t>(f);
+            if (index[0] >= mesh.vertexCount || index[1] >= mesh.vertexCount || index[2] >= mesh.vertexCount)
+                continue;
+            for (std::uint32_t i = 0; i < 3; ++i)
+                s.byIndex.push_back({std::uint64_t{index[i]} << 32 | index[i == 2 ? 0 : i + 1], 4 * f + i});
+        }
+        const auto before = [](const auto& a, const auto& b) { return a.key < b.key; };
+        std::sort(s.byIndex.begin(), s.byIndex.end(), before);
+        s.byPosition.clear();
+        for (const IndexEdge& e : s.byIndex) {
+            const std::uint64_t reverse = e.key << 32 | e.key >> 32;
+            const auto back =
+                std::lower_bound(s.byIndex.begin(), s.byIndex.end(), IndexEdge{reverse, 0}, before);
+            if (back != s.byIndex.end() && back->key == reverse) {
+                twins.of[e.at / 4 * 3 + e.at % 4] = back->at;
+                continue;
+            }
+            PositionEdge p{{}, e.at};
+            std::memcpy(p.key.data(), mesh.positions + 3 * (e.key >> 32), 3 * sizeof(float));
+            std::memcpy(p.key.data() + 3, mesh.positions + 3 * (e.key & 0xffffffffu), 3 * sizeof(float));
+            s.byPosition.push_back(p);
+        }
+        std::sort(s.byPosition.begin(), s.byPosition.end(), before);
+        for (const PositionEdge& e : s.byPosition) {
+            PositionEdge back{{}, 0};
+            std::copy(e.key.begin() + 3, e.key.end(), back.key.begin());
+            std::copy(e.key.begin(), e.key.begin() + 3, back.key.begin() + 3);
+            const auto found = std::lower_bound(s.byPosition.begin(), s.byPosition.end(), back, before);
+            if (found != s.byPosition.end() && found->key == back.key)
+                twins.of[e.at / 4 * 3 + e.at % 4] = found->at;
+        }
+    }
+
+    // For outline coverage: per triangle, which of its edges (bit i: from corner i) lie on the outline
+    // of the mesh's front faces, i.e. no other clearly front-facing triangle inside the guard band runs
+    // back along it. The twins found for a mesh are kept (for a bounded number of meshes) and checked
+    // against the corners on every use. Unsure cases count as outline, which only leaves more pixels
+    // uncovered.
+    void markOutlines(const Mesh& mesh, Scratch& s) const {
+        const std::uint32_t triangles = mesh.triangleCount;
+        s.outline.assign(triangles, 7);
+        s.front.assign(triangles, 0);
+        for (std::uint32_t f = 0; f < triangles; ++f) {
+            const std::uint32_t* index = mesh.indices + 3 * static_cast<std::size_t>(f);
+            s.front[f] = index[0] < mesh.vertexCount && index[1] < mesh.vertexCount &&
+                         index[2] < mesh.vertexCount &&
+                         (s.codes[index[0]] | s.codes[index[1]] | s.codes[index[2]]) == 0 &&
+                         facing(s.window[index[0]], s.window[index[1]], s.window[index[2]]) > 0;
+        }
+        if (s.twins.size() >= maxKeptTwins) s.twins.clear();
+        Twins& twins = s.twins[mesh.indices];
+        bool found = false;
+        if (twins.positions != mesh.positions || twins.vertexCount != mesh.vertexCount ||
+            twins.triangleCount != triangles) {
+            findTwins(mesh, s, twins);
+            found = true;
+        }
+        const auto samePlace = [&](std::uint32_t a, std::uint32_t b) {
+            return a == b || std::memcmp(mesh.positions + 3 * std::size_t{a},
+                                         mesh.positions + 3 * std::size_t{b}, 3 * sizeof(float)) == 0;
+        };
+        for (;;) {
+            bool moved = false;
+            for (std::uint32_t f = 0; f < triangles; ++f) {
+                if (!s.front[f]) continue;
+                const std::uint32_t* index = mesh.indices + 3 * static_cast<std::size_t>(f);
+                for (std::uint32_t i = 0; i < 3; ++i) {
+                    const std::uint32_t twin = twins.of[3 * std::size_t{f} + i];
+                    if (twin == noTwin || !s.front[twin / 4]) continue;
+                    const std::uint32_t* other = mesh.indices + 3 * std::size_t{twin / 4};
+                    const std::uint32_t j = twin % 4;
+                    if (samePlace(index[i], other[j == 2 ? 0 : j + 1]) &&
+                        samePlace(index[i == 2 ? 0 : i + 1], other[j]))
+                        s.outline[f] &= static_cast<std::uint8_t>(~(1u << i));
+                    else
+                        moved = true;
+                }
+            }
+            if (!moved || found) return;
+            // The corners changed since the twins were found: find them again.
+            s.outline.assign(triangles, 7);
+            findTwins(mesh, s, twins);
+            found = true;
+        }
+    }
+
+    // The outline bits of triangle f's edge `edge`, moved to bit `to`; every edge without outlines.
+    static unsigned outlineBit(const Scratch& s, std::uint32_t f, int edge, int to) {
+        return s.outline.empty() ? 1u << to : (s.outline[f] >> edge & 1u) << to;
     }
 
     // The convex quad that triangle f and the next one make when they share an edge, lie inside
     // the guard band and are coplanar within `planeRoom` in window depth; its corners counter-
-    // clockwise, the first three triangle f's. False when they do not.
-    bool quadAt(const Mesh& mesh, const Scratch& s, std::uint32_t f, WindowVertex (&quad)[4],
-                double& off) const {
+    // clockwise, the first three triangle f's, and which of its edges lie on the outline. False when
+    // they do not.
+    bool quadAt(const Mesh& mesh, const Scratch& s, std::uint32_t f, WindowVertex (&quad)[4], double& off,
+                unsigned& edges) const {
         if (f + 1 >= mesh.triangleCount) return false;
         const std::uint32_t* first = mesh.indices + 3 * static_cast<std::size_t>(f);
         const std::uint32_t* second = first + 3;
@@ -557,6 +698,8 @@ struct Culler::Impl {
                 const double k = ((d.x - a.x) * wy - (d.y - a.y) * wx) * inverse,
                              l = (ux * (d.y - a.y) - uy * (d.x - a.x)) * inverse;
                 off = std::fabs(a.z + k * (b.z - a.z) + l * (c.z - a.z) - d.z);
+                edges = outlineBit(s, f, next[i], 0) | outlineBit(s, f, next[i + 1], 1) |
+                        outlineBit(s, f + 1, next[j], 2) | outlineBit(s, f + 1, next[j + 1], 3);
                 return off <= planeRoom;
             }
         }
@@ -566,12 +709,13 @@ struct Culler::Impl {
     template <typename Each, typename Bad>
     void forEachTriangle(const Mesh& mesh, Scratch& s, Each each, Bad bad) const {
         forEachPolygon(
-            mesh, s, false, [&](const WindowVertex* corners, int, double) { return each(corners); }, bad);
+            mesh, s, false, [&](const WindowVertex* corners, int, double, unsigned) { return each(corners); },
+            bad);
     }
 
-    // Calls each(corners, n, room) for every triangle, or (with `merge`) quad of two, that survives
-    // clipping; each returns true to stop, or, for a quad it cannot take, the quad's triangles are
-    // handed over one by one.
+    // Calls each(corners, n, room, outline edges) for every triangle, or (with `merge`) quad of two,
+    // that survives clipping; each returns true to stop. A triangle with a bad index or corner calls
+    // bad(), which may stop too. The pieces of a clipped triangle have their outer edges on the outline.
     template <typename Each, typename Bad>
     void forEachPolygon(const Mesh& mesh, Scratch& s, bool merge, Each each, Bad bad) const {
         for (std::uint32_t f = 0; f < mesh.triangleCount; ++f) {
@@ -592,17 +736,19 @@ struct Culler::Impl {
             if (a & b & c) continue; // wholly outside one plane
             if ((a | b | c) == 0) {
                 // The other half of its side, if any, is checked on its own: cheaper than matching it.
-                if (facesAway(s.window[index[0]], s.window[index[1]], s.window[index[2]])) continue;
+                if (facing(s.window[index[0]], s.window[index[1]], s.window[index[2]]) < 0) continue;
                 WindowVertex quad[4];
                 double off = 0.0;
-                if (merge && quadAt(mesh, s, f, quad, off)) {
+                unsigned edges = allEdges;
+                if (merge && quadAt(mesh, s, f, quad, off, edges)) {
                     ++f;
-                    if (each(static_cast<const WindowVertex*>(quad), 4, off)) return;
+                    if (each(static_cast<const WindowVertex*>(quad), 4, off, edges)) return;
                     continue;
                 }
                 const WindowVertex corners[4] = {
                     s.window[index[0]], s.window[index[1]], s.window[index[2]], {}};
-                if (each(static_cast<const WindowVertex*>(corners), 3, 0.0)) return;
+                edges = outlineBit(s, f, 0, 0) | outlineBit(s, f, 1, 1) | outlineBit(s, f, 2, 2);
+                if (each(static_cast<const WindowVertex*>(corners), 3, 0.0, edges)) return;
                 continue;
             }
             ClipVertex polygon[8] = {s.clip[index[0]], s.clip[index[1]], s.clip[index[2]]};
@@ -616,7 +762,8 @@ struct Culler::Impl {
             }
             for (int i = 1; i + 1 < n; ++i) {
                 const WindowVertex corners[4] = {projected[0], projected[i], projected[i + 1], {}};
-                if (each(static_cast<const WindowVertex*>(corners), 3, 0.0)) return;
+                const unsigned edges = (i == 1 ? 1u : 0u) | 2u | (i + 2 == n ? 4u : 0u);
+                if (each(static_cast<const WindowVertex*>(corners), 3, 0.0, edges)) return;
             }
         }
     }
@@ -625,14 +772,20 @@ struct Culler::Impl {
     // buffer and kept there, while room lasts, before it is narrowed to the rows.
     void drawMesh(const Mesh& mesh, const double* m, const PixelBox& box, Scratch& s, Kept* keep = nullptr) {
         if (!transformMesh(mesh, m, s)) return;
+        if (coverage == Coverage::outlines)
+            markOutlines(mesh, s);
+        else
+            s.outline.clear();
         TriangleSetup& t = s.setup;
         const PixelBox all = bufferPixels();
         const int bandTileY0 = box.y0 / tileHeight, bandTileY1 = box.y1 / tileHeight;
-        const auto drawPolygon = [&](const WindowVertex* corners, int n, double room) {
-            const bool whole = coverage == Coverage::wholePixels;
+        const bool whole = coverage != Coverage::centres;
+        const auto drawPolygon = [&](const WindowVertex* corners, int n, double room, unsigned outlineEdges) {
+            // Whole pixels hold along every edge, also the diagonals and fan edges inside a face.
+            const unsigned edges = coverage == Coverage::outlines ? outlineEdges : allEdges;
             if (!keep) {
-                const SetUp result =
-                    setUp(corners, n, vp, all, Rounding::farther, t, bandTileY0, bandTileY1, room, whole);
+                const SetUp result = setUp(corners, n, vp, all, Rounding::farther, t, bandTileY0, bandTileY1,
+                                           room, whole, edges);
                 if (result == SetUp::drawn) {
                     ++s.counters.trianglesDrawn;
                     draw(t);
@@ -640,7 +793,7 @@ struct Culler::Impl {
                 return result;
             }
             const SetUp result = setUp(corners, n, vp, all, Rounding::farther, t, 0,
-                                       std::numeric_limits<int>::max(), room, whole);
+                                       std::numeric_limits<int>::max(), room, whole, edges);
             if (result != SetUp::drawn) return result;
             if (keep->count < keep->capacity)
                 keep->setups[keep->count++] = t;
@@ -654,11 +807,12 @@ struct Culler::Impl {
         };
         forEachPolygon(
             mesh, s, true,
-            [&](const WindowVertex* corners, int n, double room) {
-                if (drawPolygon(corners, n, room) == SetUp::notConvex) { // only quads are
+            [&](const WindowVertex* corners, int n, double room, unsigned edges) {
+                if (drawPolygon(corners, n, room, edges) == SetUp::notConvex) { // only quads are
+                    // Split on the diagonal from corner 0, which lies inside the quad's outline.
                     const WindowVertex second[3] = {corners[0], corners[2], corners[3]};
-                    drawPolygon(corners, 3, 0.0);
-                    drawPolygon(second, 3, 0.0);
+                    drawPolygon(corners, 3, 0.0, edges & 3u);
+                    drawPolygon(second, 3, 0.0, edges >> 1 & 6u);
                 }
                 return false;
             },

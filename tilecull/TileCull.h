@@ -56,8 +56,10 @@ enum class Visibility {
 // buffer's resolution. wholePixels: only those it holds wholly, each at the triangle's farthest
 // depth within it; then no occludee is hidden that a depth test at any finer resolution would show
 // (one seen through a gap narrower than a pixel, say), at the price of the pixels along every
-// triangle's edges.
-enum class Coverage { centres, wholePixels };
+// triangle's edges. outlines: whole pixels along the outline of each mesh's front faces (edges that
+// no other front face of the mesh shares, matched by corner position), centres elsewhere; gaps
+// between meshes narrower than a pixel stay open, at a far smaller price than wholePixels.
+enum class Coverage { centres, wholePixels, outlines };
 
 // The code that rasterizes and tests tiles. Both make exactly the same decisions.
 enum class Path { portable, avx2 };

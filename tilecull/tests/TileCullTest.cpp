@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -268,25 +269,30 @@ TEST(TileCull, StoredDepthsAreNeverNearerThanTheTrueDepth) {
     }
 }
 
-// Catches whole-pixel coverage that still hides what shows through a gap narrower than a pixel,
-// and centre coverage that loses the gap's pixel: two walls leave the gap x in [10.6, 10.8] open
-// inside pixel 10, whose centre the left wall covers.
+// Catches whole-pixel or outline coverage that still hides what shows through a gap narrower than
+// a pixel, centre coverage that loses the gap's pixel, and outline coverage that opens the seam
+// between two faces of one mesh: two walls leave the gap x in [10.6, 10.8] open inside pixel 10,
+// whose centre the left wall covers; the left wall is folded along its diagonal, so that its two
+// triangles are not drawn as one quad.
 TEST(TileCull, WholePixelCoverageKeepsGapsNarrowerThanAPixelOpen) {
     const Matrix w = windowMatrix(64, 64);
-    // Each wall a quad of two triangles sharing their diagonal's corners.
+    // Each wall two triangles sharing their diagonal's corners; the left one's last corner raised.
     std::vector<float> positions;
     std::vector<std::uint32_t> indices;
-    for (const auto& span : {std::array<float, 2>{-2.0f, 10.6f}, std::array<float, 2>{10.8f, 70.0f}}) {
+    for (const auto& span :
+         {std::array<float, 3>{-2.0f, 10.6f, 0.2f}, std::array<float, 3>{10.8f, 70.0f, 0}}) {
         const auto first = static_cast<std::uint32_t>(positions.size() / 3);
-        positions.insert(positions.end(), {span[0], -2, 0, span[1], -2, 0, span[1], 70, 0, span[0], 70, 0});
+        positions.insert(positions.end(),
+                         {span[0], -2, 0, span[1], -2, 0, span[1], 70, 0, span[0], 70, span[2]});
         indices.insert(indices.end(), {first, first + 1, first + 2, first, first + 2, first + 3});
     }
     const Mesh walls{positions.data(), 8, indices.data(), 4};
     const struct {
         tilecull::Coverage coverage;
-        Visibility gap, wall; // behind the gap; behind the middle of the right wall
-    } cases[] = {{tilecull::Coverage::centres, Visibility::occluded, Visibility::occluded},
-                 {tilecull::Coverage::wholePixels, Visibility::visible, Visibility::occluded}};
+        Visibility gap, wall, fold; // behind the gap; the right wall's middle; the left wall's fold
+    } cases[] = {{Coverage::centres, Visibility::occluded, Visibility::occluded, Visibility::occluded},
+                 {Coverage::wholePixels, Visibility::visible, Visibility::occluded, Visibility::visible},
+                 {Coverage::outlines, Visibility::visible, Visibility::occluded, Visibility::occluded}};
     for (const auto& c : cases) {
         Culler culler;
         ASSERT_TRUE(culler.resize(64, 64));
@@ -294,7 +300,145 @@ TEST(TileCull, WholePixelCoverageKeepsGapsNarrowerThanAPixelOpen) {
         culler.renderTriangles(walls, w.data());
         EXPECT_EQ(culler.testRect(10.62f, 20.0f, 10.78f, 30.0f, 0.9f), c.gap);
         EXPECT_EQ(culler.testRect(30.0f, 20.0f, 40.0f, 30.0f, 0.9f), c.wall);
+        // The fold runs from (-2, -2) to (10.6, 70): through x = 4.3 at y = 34.
+        EXPECT_EQ(culler.testRect(4.0f, 33.5f, 4.6f, 34.5f, 0.9f), c.fold);
     }
+}
+
+// Catches outline coverage that keeps what it found of a mesh's seams after the mesh's corners
+// moved in place: two triangles with corners of their own meet along a diagonal, then one moves
+// away. The pixel whose centre lies just inside the other, by the diagonal, is covered only while
+// they meet.
+TEST(TileCull, OutlineCoverageNoticesCornersMovedInPlace) {
+    const Matrix w = windowMatrix(64, 64);
+    std::vector<float> positions = {-2, -2, 0, 10.6f, -2, 0, 10.6f, 70, 0,
+                                    -2, -2, 0, 10.6f, 70, 0, -2,    70, 0.2f};
+    const std::vector<std::uint32_t> indices = {0, 1, 2, 3, 4, 5};
+    const Mesh mesh{positions.data(), 6, indices.data(), 2};
+    Culler culler;
+    ASSERT_TRUE(culler.resize(64, 64));
+    culler.setCoverage(Coverage::outlines);
+    culler.renderTriangles(mesh, w.data());
+    // The diagonal passes x = 4.39 at y = 34.5; pixel (4, 34) has its centre to the right.
+    EXPECT_EQ(culler.testRect(4.6f, 34.2f, 4.9f, 34.8f, 0.9f), Visibility::occluded);
+    for (std::size_t i = 9; i < positions.size(); i += 3) positions[i] += 200.0f;
+    culler.clear();
+    culler.renderTriangles(mesh, w.data());
+    EXPECT_EQ(culler.testRect(4.6f, 34.2f, 4.9f, 34.8f, 0.9f), Visibility::visible);
+}
+
+double distanceToSegment(double x, double y, const std::array<double, 4>& s) {
+    const double dx = s[2] - s[0], dy = s[3] - s[1];
+    const double t = std::clamp(((x - s[0]) * dx + (y - s[1]) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+    return std::hypot(x - s[0] - t * dx, y - s[1] - t * dy);
+}
+
+// Catches outline coverage that takes a seam between two of a mesh's front faces for its outline
+// (pixels inside the box left open) or its outline for a seam (pixels reaching past it covered),
+// also when each face repeats its corners: a box covers exactly the pixels its projection holds
+// wholly, give or take the snapping near the outline.
+TEST(TileCull, OutlineCoverageTakesWholePixelsAlongTheOutlineOnly) {
+    std::mt19937 random(17);
+    std::uniform_real_distribution<float> place(-6.0f, 6.0f);
+    for (const bool repeated : {false, true})
+        for (int round = 0; round < 12; ++round) {
+            const int side = round % 2 ? 256 : 64;
+            const Matrix m = randomCamera(random, side, side);
+            const Box box({place(random), place(random), place(random) - 25.0f}, 3.0f);
+            std::vector<float> positions = box.positions;
+            std::vector<std::uint32_t> indices = box.indices;
+            if (repeated) { // three corners of its own per triangle
+                positions.clear();
+                for (std::size_t i = 0; i < indices.size(); ++i) {
+                    const std::uint32_t corner = indices[i];
+                    positions.insert(positions.end(), box.positions.begin() + 3 * corner,
+                                     box.positions.begin() + 3 * corner + 3);
+                    indices[i] = static_cast<std::uint32_t>(i);
+                }
+            }
+            const Mesh mesh{positions.data(), static_cast<std::uint32_t>(positions.size() / 3),
+                            indices.data(), 12};
+            // The projection's outline: the convex hull of the corners in the window.
+            std::vector<std::array<double, 2>> points;
+            for (int i = 0; i < 8; ++i) {
+                const auto p =
+                    windowOf(m, {box.positions[3 * i], box.positions[3 * i + 1], box.positions[3 * i + 2]},
+                             side, side);
+                points.push_back({p[0], p[1]});
+            }
+            std::sort(points.begin(), points.end());
+            std::vector<std::array<double, 2>> hull;
+            const auto cross = [](const auto& o, const auto& a, const auto& b) {
+                return (a[0] - o[0]) * (b[1] - o[1]) - (a[1] - o[1]) * (b[0] - o[0]);
+            };
+            for (int pass = 0; pass < 2; ++pass) { // lower, then upper chain: counter-clockwise
+                const std::size_t start = hull.size();
+                for (const auto& p : points) {
+                    while (hull.size() >= start + 2 && cross(hull[hull.size() - 2], hull.back(), p) <= 0)
+                        hull.pop_back();
+                    hull.push_back(p);
+                }
+                hull.pop_back();
+                std::reverse(points.begin(), points.end());
+            }
+            // Seams: edges between two front faces (a side's diagonal among them).
+            std::vector<std::array<double, 4>> seams;
+            const auto at = [&](std::uint32_t corner) {
+                return windowOf(
+                    m,
+                    {box.positions[3 * corner], box.positions[3 * corner + 1], box.positions[3 * corner + 2]},
+                    side, side);
+            };
+            const auto front = [&](int f) {
+                const auto a = at(box.indices[3 * f]), b = at(box.indices[3 * f + 1]),
+                           c = at(box.indices[3 * f + 2]);
+                return (b[0] - a[0]) * (c[1] - a[1]) - (b[1] - a[1]) * (c[0] - a[0]) > 0.0;
+            };
+            for (int f = 0; f < 12; ++f)
+                for (int g = 0; g < 12; ++g)
+                    for (int i = 0; i < 3 && front(f) && front(g); ++i)
+                        for (int j = 0; j < 3; ++j) {
+                            const std::uint32_t p = box.indices[3 * f + i],
+                                                q = box.indices[3 * f + (i + 1) % 3];
+                            if (box.indices[3 * g + j] == q && box.indices[3 * g + (j + 1) % 3] == p)
+                                seams.push_back({at(p)[0], at(p)[1], at(q)[0], at(q)[1]});
+                        }
+            // The least distance of a point inside the hull to its outline (negative outside).
+            const auto inside = [&](double x, double y) {
+                double least = 1e9;
+                for (std::size_t i = 0; i < hull.size(); ++i) {
+                    const auto &p = hull[i], &q = hull[(i + 1) % hull.size()];
+                    least = std::min(least, cross(p, q, std::array<double, 2>{x, y}) /
+                                                std::hypot(q[0] - p[0], q[1] - p[1]));
+                }
+                return least;
+            };
+            Culler culler;
+            ASSERT_TRUE(culler.resize(side, side));
+            culler.setCoverage(Coverage::outlines);
+            culler.renderTriangles(mesh, m.data());
+            const std::vector<float> depth = depthOf(culler);
+            int covered = 0;
+            for (int y = 0; y < side; ++y)
+                for (int x = 0; x < side; ++x) {
+                    double least = 1e9;
+                    for (const double cx : {0.0, 1.0})
+                        for (const double cy : {0.0, 1.0}) least = std::min(least, inside(x + cx, y + cy));
+                    const bool drawn = depth[static_cast<std::size_t>(y * side + x)] < 1.0f;
+                    covered += drawn;
+                    if (least > 0.02) {
+                        ASSERT_TRUE(drawn) << repeated << " round " << round << ": " << x << ", " << y;
+                    }
+                    // A pixel across a seam, whose centre one face holds, may reach past the other's
+                    // edge where the seam meets the outline.
+                    double seam = 1e9;
+                    for (const auto& e : seams) seam = std::min(seam, distanceToSegment(x + 0.5, y + 0.5, e));
+                    if (least < 0.0 && seam > 0.75) {
+                        ASSERT_FALSE(drawn) << repeated << " round " << round << ": " << x << ", " << y;
+                    }
+                }
+            EXPECT_GT(covered, 20) << repeated << " round " << round;
+        }
 }
 
 // Catches face pairs drawn as a wrong quad (corners out of order, a pair across a corner of the box,

@@ -15,17 +15,21 @@ namespace {
 const std::vector<int> homThresholds = {255, 240, 200, 150, 100, 50, 0};
 const std::vector<int> gpuHizSides = {640, 160};
 // Sides with rectangle tests on one thread, then the triangle test and two threads where the
-// buffer is large enough for them to matter.
-const std::vector<CpuDepthConfig> cpuDepthConfigs = {{64, false, 1},  {128, false, 1}, {256, false, 1},
-                                                     {640, false, 1}, {256, true, 1},  {640, true, 1},
-                                                     {256, false, 2}, {640, false, 2}};
+// buffer is large enough for them to matter, and 256 with outline coverage, which keeps the gaps
+// between occluders that are narrower than its pixels open.
+const std::vector<CpuDepthConfig> cpuDepthConfigs = {
+    {64, false, 1},  {128, false, 1}, {256, false, 1},
+    {640, false, 1}, {256, true, 1},  {640, true, 1},
+    {256, false, 2}, {640, false, 2}, {256, false, 1, tilecull::Coverage::outlines}};
 
 std::vector<std::string> names(const std::vector<CpuDepthConfig>& configs) {
     std::vector<std::string> out;
     for (const CpuDepthConfig& c : configs)
         out.push_back(std::to_string(c.side) + (c.triangles ? "-triangles" : "") +
                       (c.threads > 1 ? "-" + std::to_string(c.threads) + "-threads" : "") +
-                      (c.wholePixels ? "-whole-pixels" : ""));
+                      (c.coverage == tilecull::Coverage::wholePixels ? "-whole-pixels"
+                       : c.coverage == tilecull::Coverage::outlines  ? "-outlines"
+                                                                     : ""));
     return out;
 }
 

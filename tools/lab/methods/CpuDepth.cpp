@@ -140,7 +140,7 @@ CullOutcome runCpuDepth(const CullScene& scene, const CullView& view, const CpuD
         culler.resize(config.side, config.side);
     culler.clear();
     culler.setThreads(config.threads);
-    culler.setCoverage(config.wholePixels ? tilecull::Coverage::wholePixels : tilecull::Coverage::centres);
+    culler.setCoverage(config.coverage);
     culler.renderOccluders(state.occluders.data(), state.occluders.size(), clip.data());
     const Clock::time_point rendered = Clock::now();
     for (std::size_t i = 0; i < state.occludees.size(); ++i) {

@@ -16,10 +16,11 @@
 
 struct CpuDepthConfig {
     int side = 256;
-    bool triangles = false;   // occludees by their front faces where the rectangle shows
-    int threads = 1;          // 2: the buffer drawn in two bands at once
-    bool wholePixels = false; // occluders cover only the pixels they hold wholly: no false culls
-                              // through gaps narrower than a pixel
+    bool triangles = false; // occludees by their front faces where the rectangle shows
+    int threads = 1;        // 2: the buffer drawn in two bands at once
+    // Which pixels an occluder covers: outlines (or wholePixels) keeps gaps between occluders
+    // narrower than a pixel open, where an occludee behind may show at a finer resolution.
+    tilecull::Coverage coverage = tilecull::Coverage::centres;
 };
 
 // The buffers a pass reuses: after the first pass, later ones allocate only the outcome.
