@@ -201,27 +201,28 @@ std::uint32_t transformAvx2(const double* m, const float* positions, std::uint32
         const __m256i packed = _mm256_permutevar8x32_epi32(code, _mm256_setr_epi32(0, 2, 4, 6, 0, 2, 4, 6));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(codes + done), _mm256_castsi256_si128(packed));
 
-        // Four x, y, z, w registers turned into four vertices; the window positions likewise, each
-        // written (as all the vertices' are, whatever their outcode) in two parts so as not to
-        // write past its own.
-        const __m256d xy0 = _mm256_unpacklo_pd(c[0], c[1]), xy1 = _mm256_unpackhi_pd(c[0], c[1]);
-        const __m256d zw0 = _mm256_unpacklo_pd(c[2], c[3]), zw1 = _mm256_unpackhi_pd(c[2], c[3]);
-        double* clipOut = &clip[done].x;
-        _mm256_storeu_pd(clipOut, _mm256_permute2f128_pd(xy0, zw0, 0x20));
-        _mm256_storeu_pd(clipOut + 4, _mm256_permute2f128_pd(xy1, zw1, 0x20));
-        _mm256_storeu_pd(clipOut + 8, _mm256_permute2f128_pd(xy0, zw0, 0x31));
-        _mm256_storeu_pd(clipOut + 12, _mm256_permute2f128_pd(xy1, zw1, 0x31));
-        const __m256d wxy0 = _mm256_unpacklo_pd(wx, wy), wxy1 = _mm256_unpackhi_pd(wx, wy);
-        const __m128d wz0 = _mm256_castpd256_pd128(wz), wz1 = _mm256_extractf128_pd(wz, 1);
-        double* windowOut = &window[done].x;
-        _mm_storeu_pd(windowOut, _mm256_castpd256_pd128(wxy0));
-        _mm_storel_pd(windowOut + 2, wz0);
-        _mm_storeu_pd(windowOut + 3, _mm256_castpd256_pd128(wxy1));
-        _mm_storeh_pd(windowOut + 5, wz0);
-        _mm_storeu_pd(windowOut + 6, _mm256_extractf128_pd(wxy0, 1));
-        _mm_storel_pd(windowOut + 8, wz1);
-        _mm_storeu_pd(windowOut + 9, _mm256_extractf128_pd(wxy1, 1));
-        _mm_storeh_pd(windowOut + 11, wz1);
+        // x and y snapped as the portable code does: floor(v * subpixel + 0.5), exact in an int32
+        // for any vertex that projects; garbage, never read, for the others.
+        const __m256d scale = _mm256_set1_pd(subpixel);
+        const __m128i sx =
+            _mm256_cvttpd_epi32(_mm256_floor_pd(_mm256_add_pd(_mm256_mul_pd(wx, scale), halfOne)));
+        const __m128i sy =
+            _mm256_cvttpd_epi32(_mm256_floor_pd(_mm256_add_pd(_mm256_mul_pd(wy, scale), halfOne)));
+        const __m256d snapped =
+            _mm256_castsi256_pd(_mm256_setr_m128i(_mm_unpacklo_epi32(sx, sy), _mm_unpackhi_epi32(sx, sy)));
+
+        // Four x, y, z, w registers turned into four vertices; the window positions (x, y, z and the
+        // snapped pair) likewise.
+        const auto store = [](double* out, __m256d a, __m256d b, __m256d e, __m256d f) {
+            const __m256d ab0 = _mm256_unpacklo_pd(a, b), ab1 = _mm256_unpackhi_pd(a, b);
+            const __m256d cd0 = _mm256_unpacklo_pd(e, f), cd1 = _mm256_unpackhi_pd(e, f);
+            _mm256_storeu_pd(out, _mm256_permute2f128_pd(ab0, cd0, 0x20));
+            _mm256_storeu_pd(out + 4, _mm256_permute2f128_pd(ab1, cd1, 0x20));
+            _mm256_storeu_pd(out + 8, _mm256_permute2f128_pd(ab0, cd0, 0x31));
+            _mm256_storeu_pd(out + 12, _mm256_permute2f128_pd(ab1, cd1, 0x31));
+        };
+        store(&clip[done].x, c[0], c[1], c[2], c[3]);
+        store(&window[done].x, wx, wy, wz, snapped);
     }
     return done;
 }

@@ -28,7 +28,7 @@ namespace {
 // Window positions snap to 1/256 pixel, as fine as common GPUs. Triangles are clipped to a guard
 // band reaching 1500 pixels from the viewport's centre, which keeps every edge's change across a
 // tile within an int32; a tile's own edge values are int64.
-constexpr int subpixel = 256;
+static_assert(subpixel == 256);
 constexpr int half = subpixel / 2;
 constexpr double guardPixels = 1500.0;
 // Clipping leaves corners on the guard band up to rounding; anything farther is a broken matrix.
@@ -99,15 +99,6 @@ int clipPolygon(ClipVertex (&polygon)[8], unsigned planes, const Viewport& vp) {
     return n;
 }
 
-bool project(const ClipVertex& c, const Viewport& vp, WindowVertex& out) {
-    if (!(c.w > 0.0)) return false;
-    const double inverse = 1.0 / c.w;
-    out.x = (c.x * inverse + 1.0) * 0.5 * vp.width - vp.originX;
-    out.y = (c.y * inverse + 1.0) * 0.5 * vp.height - vp.originY;
-    out.z = c.z * inverse * 0.5 + 0.5;
-    return std::fabs(out.x) <= projectLimit && std::fabs(out.y) <= projectLimit && std::isfinite(out.z);
-}
-
 // Bit x set when pixel x of a tile row is not below `limit` (NaN included).
 unsigned rowNotBelow(const float* row, float limit) {
 #ifdef __SSE2__
@@ -149,6 +140,19 @@ std::int64_t nearestInteger(double v) {
     return truncated - (static_cast<double>(truncated) > shifted ? 1 : 0);
 }
 
+bool project(const ClipVertex& c, const Viewport& vp, WindowVertex& out) {
+    if (!(c.w > 0.0)) return false;
+    const double inverse = 1.0 / c.w;
+    out.x = (c.x * inverse + 1.0) * 0.5 * vp.width - vp.originX;
+    out.y = (c.y * inverse + 1.0) * 0.5 * vp.height - vp.originY;
+    out.z = c.z * inverse * 0.5 + 0.5;
+    if (!(std::fabs(out.x) <= projectLimit && std::fabs(out.y) <= projectLimit && std::isfinite(out.z)))
+        return false;
+    out.sx = static_cast<std::int32_t>(nearestInteger(out.x * subpixel));
+    out.sy = static_cast<std::int32_t>(nearestInteger(out.y * subpixel));
+    return true;
+}
+
 // The floor of a / subpixel without a branch on the sign, which the snapped corners take at random:
 // an arithmetic shift (what every C++17 compiler does to a negative int64; C++20 requires it).
 std::int64_t floorSubpixels(std::int64_t a) {
@@ -174,22 +178,29 @@ bool keepRows(TriangleSetup& t, int tileY0, int tileY1) {
 // Outcome of setting up a polygon.
 enum class SetUp { drawn, nothing, notConvex };
 
+// A triangle or convex quad to set up, its corners counter-clockwise where it faces front.
+struct Polygon {
+    const WindowVertex* corner[4];
+    int n;          // 3 or 4
+    double room;    // widens the depth's rounding: a quad's fourth corner off the plane
+    double inverse; // 1 / the first three corners' determinant where known to exceed 1/64, else 0
+};
+
 // The pixels a triangle, or a convex quad, can cover within `box`, as a setup for the tile walkers;
 // the depth plane is the first three corners'. `nothing` for back faces, polygons without area and
 // ones outside the box; `notConvex` for a quad that is not strictly convex and counter-clockwise.
-// `room` widens the depth's rounding (a quad's fourth corner off the plane). With `whole`, a pixel
+// With `whole`, a pixel
 // is covered only when the unsnapped polygon holds all of it, and the depth holds for all of it.
 // A template on the corner count, so that the loops over corners and edges unroll, and on the
 // coverage.
 template <int n, bool whole>
-SetUp setUpCorners(const WindowVertex* v, const Viewport& vp, const PixelBox& box, Rounding rounding,
-                   TriangleSetup& t, int bandTileY0, int bandTileY1, double extraRoom) {
+SetUp setUpCorners(const Polygon& polygon, const Viewport& vp, const PixelBox& box, Rounding rounding,
+                   TriangleSetup& t, int bandTileY0, int bandTileY1) {
     static_assert(n == 3 || n == 4);
+    assert(box.x0 >= 0 && box.y0 >= 0);
+    const WindowVertex* const* v = polygon.corner;
     std::int64_t sx[4], sy[4];
-    for (int i = 0; i < n; ++i) {
-        sx[i] = nearestInteger(v[i].x * subpixel);
-        sy[i] = nearestInteger(v[i].y * subpixel);
-    }
+    for (int i = 0; i < n; ++i) sx[i] = v[i]->sx, sy[i] = v[i]->sy;
     // Edge i runs from corner i to the next; the turn at a corner is the cross product of the edges
     // leaving it and the next, and a triangle turns the same way at every corner.
     std::int64_t ex[4], ey[4];
@@ -218,10 +229,12 @@ SetUp setUpCorners(const WindowVertex* v, const Viewport& vp, const PixelBox& bo
     const std::int64_t py0 = std::max<std::int64_t>(box.y0, vp.originY + floorSubpixels(minY + half - 1));
     const std::int64_t py1 = std::min<std::int64_t>(box.y1, vp.originY + floorSubpixels(maxY - half));
     if (px0 > px1 || py0 > py1) return SetUp::nothing;
-    t.tileX0 = static_cast<int>(px0) / tileWidth;
-    t.tileX1 = static_cast<int>(px1) / tileWidth;
-    t.tileY0 = static_cast<int>(py0) / tileHeight;
-    t.tileY1 = static_cast<int>(py1) / tileHeight;
+    // All four lie in the box, which starts at pixel 0: shifts divide.
+    static_assert(tileWidth == 8 && tileHeight == 4);
+    t.tileX0 = static_cast<int>(px0) >> 3;
+    t.tileX1 = static_cast<int>(px1) >> 3;
+    t.tileY0 = static_cast<int>(py0) >> 2;
+    t.tileY1 = static_cast<int>(py1) >> 2;
     // Another band's triangle: nothing to set up here.
     if (std::max(t.tileY0, bandTileY0) > std::min(t.tileY1, bandTileY1)) return SetUp::nothing;
 
@@ -256,24 +269,27 @@ SetUp setUpCorners(const WindowVertex* v, const Viewport& vp, const PixelBox& bo
     // The depth plane through the unsnapped corners. A sliver whose plane is ill-conditioned, or
     // that snapping turned around, gets a flat one at its farthest (drawing) or nearest (testing)
     // corner instead, which stays on the safe side of every point of it.
-    const double ux = v[1].x - v[0].x, uy = v[1].y - v[0].y, uz = v[1].z - v[0].z;
-    const double wx = v[2].x - v[0].x, wy = v[2].y - v[0].y, wz = v[2].z - v[0].z;
+    const WindowVertex &a = *v[0], &b = *v[1], &c = *v[2];
+    const double ux = b.x - a.x, uy = b.y - a.y, uz = b.z - a.z;
+    const double wx = c.x - a.x, wy = c.y - a.y, wz = c.z - a.z;
     const double det = ux * wy - uy * wx;
-    double zMin = v[0].z, zMax = v[0].z;
-    for (int i = 1; i < n; ++i) zMin = std::min(zMin, v[i].z), zMax = std::max(zMax, v[i].z);
+    double zMin = a.z, zMax = a.z;
+    for (int i = 1; i < n; ++i) zMin = std::min(zMin, v[i]->z), zMax = std::max(zMax, v[i]->z);
     const double centreX = t.tileX0 * tileWidth - vp.originX + 0.5;
     const double centreY = t.tileY0 * tileHeight - vp.originY + 0.5;
     double gx = 0.0, gy = 0.0, z = rounding == Rounding::farther ? zMax : zMin;
     if (det > 1.0 / 64.0) {
-        const double inverse = 1.0 / det;
+        // The same quotient whoever formed it: the quad pairing divides by this determinant too.
+        const double inverse = polygon.inverse != 0.0 ? polygon.inverse : 1.0 / det;
         gx = (uz * wy - wz * uy) * inverse;
         gy = (wz * ux - uz * wx) * inverse;
-        z = v[0].z + gx * (centreX - v[0].x) + gy * (centreY - v[0].y);
+        z = a.z + gx * (centreX - a.x) + gy * (centreY - a.y);
     }
     const double spanX = (t.tileX1 - t.tileX0 + 1) * tileWidth,
                  spanY = (t.tileY1 - t.tileY0 + 1) * tileHeight;
     const double room = (std::fabs(z) + std::fabs(gx) * spanX + std::fabs(gy) * spanY) * depthRoom +
-                        extraRoom + (whole ? (std::fabs(gx) + std::fabs(gy)) * (0.5 + 1.0 / subpixel) : 0.0);
+                        polygon.room +
+                        (whole ? (std::fabs(gx) + std::fabs(gy)) * (0.5 + 1.0 / subpixel) : 0.0);
     t.depthStepX = static_cast<float>(gx);
     t.depthStepY = static_cast<float>(gy);
     t.depthTileX = t.depthStepX * tileWidth;
@@ -294,15 +310,14 @@ SetUp setUpCorners(const WindowVertex* v, const Viewport& vp, const PixelBox& bo
     return keepRows(t, bandTileY0, bandTileY1) ? SetUp::drawn : SetUp::nothing;
 }
 
-SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& box, Rounding rounding,
-            TriangleSetup& t, int bandTileY0 = 0, int bandTileY1 = std::numeric_limits<int>::max(),
-            double extraRoom = 0.0, bool whole = false) {
-    assert(n == 3 || n == 4);
+SetUp setUp(const Polygon& p, const Viewport& vp, const PixelBox& box, Rounding rounding, TriangleSetup& t,
+            int bandTileY0 = 0, int bandTileY1 = std::numeric_limits<int>::max(), bool whole = false) {
+    assert(p.n == 3 || p.n == 4);
     if (whole)
-        return n == 3 ? setUpCorners<3, true>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom)
-                      : setUpCorners<4, true>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom);
-    return n == 3 ? setUpCorners<3, false>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom)
-                  : setUpCorners<4, false>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom);
+        return p.n == 3 ? setUpCorners<3, true>(p, vp, box, rounding, t, bandTileY0, bandTileY1)
+                        : setUpCorners<4, true>(p, vp, box, rounding, t, bandTileY0, bandTileY1);
+    return p.n == 3 ? setUpCorners<3, false>(p, vp, box, rounding, t, bandTileY0, bandTileY1)
+                    : setUpCorners<4, false>(p, vp, box, rounding, t, bandTileY0, bandTileY1);
 }
 
 // Runs one band of renderOccluders at a time on its own thread. Whoever comes first, this thread or
@@ -519,24 +534,17 @@ struct Culler::Impl {
         return true;
     }
 
-    // Calls each(corners) for every piece of every triangle that survives clipping; each returns
-    // true to stop. A triangle with a bad index or corner calls bad(), which may stop too.
-    // True when a triangle inside the guard band is clockwise by more than snapping its corners to
-    // the subpixel grid could undo: a back face, skipped before it is set up.
+    // True when the triangle's snapped corners turn clockwise or not at all: it would set up as
+    // nothing, so it is skipped before being paired or set up.
     static bool facesAway(const WindowVertex& a, const WindowVertex& b, const WindowVertex& c) {
-        const double ux = b.x - a.x, uy = b.y - a.y, wx = c.x - a.x, wy = c.y - a.y;
-        const double area = ux * wy - uy * wx;
-        // Each corner moves by at most half a subpixel in x and in y.
-        const double slack =
-            (std::fabs(ux) + std::fabs(uy) + std::fabs(wx) + std::fabs(wy) + 4.0) * (2.0 / subpixel);
-        return area < -slack;
+        const std::int64_t ux = b.sx - a.sx, uy = b.sy - a.sy, wx = c.sx - a.sx, wy = c.sy - a.sy;
+        return ux * wy - uy * wx <= 0;
     }
 
     // The convex quad that triangle f and the next one make when they share an edge, lie inside
     // the guard band and are coplanar within `planeRoom` in window depth; its corners counter-
     // clockwise, the first three triangle f's. False when they do not.
-    bool quadAt(const Mesh& mesh, const Scratch& s, std::uint32_t f, WindowVertex (&quad)[4],
-                double& off) const {
+    bool quadAt(const Mesh& mesh, const Scratch& s, std::uint32_t f, Polygon& quad) const {
         if (f + 1 >= mesh.triangleCount) return false;
         const std::uint32_t* first = mesh.indices + 3 * static_cast<std::size_t>(f);
         const std::uint32_t* second = first + 3;
@@ -547,31 +555,33 @@ struct Culler::Impl {
                 if (second[j] != p1 || second[next[j]] != p0) continue;
                 const std::uint32_t q = second[next[j + 1]];
                 if (q >= mesh.vertexCount || s.codes[q] != 0) return false;
-                quad[0] = s.window[p1], quad[1] = s.window[p2], quad[2] = s.window[p0], quad[3] = s.window[q];
+                const WindowVertex &a = s.window[p1], &b = s.window[p2], &c = s.window[p0], &d = s.window[q];
                 // The first triangle's plane at q, against q's own depth.
-                const WindowVertex &a = quad[0], &b = quad[1], &c = quad[2], &d = quad[3];
                 const double ux = b.x - a.x, uy = b.y - a.y, wx = c.x - a.x, wy = c.y - a.y;
                 const double det = ux * wy - uy * wx;
                 if (!(det > 1.0 / 64.0)) return false;
                 const double inverse = 1.0 / det;
                 const double k = ((d.x - a.x) * wy - (d.y - a.y) * wx) * inverse,
                              l = (ux * (d.y - a.y) - uy * (d.x - a.x)) * inverse;
-                off = std::fabs(a.z + k * (b.z - a.z) + l * (c.z - a.z) - d.z);
-                return off <= planeRoom;
+                const double off = std::fabs(a.z + k * (b.z - a.z) + l * (c.z - a.z) - d.z);
+                if (!(off <= planeRoom)) return false;
+                quad = {{&a, &b, &c, &d}, 4, off, inverse};
+                return true;
             }
         }
         return false;
     }
 
+    // Calls each(corners) for every piece of every triangle that survives clipping; each returns
+    // true to stop. A triangle with a bad index or corner calls bad(), which may stop too.
     template <typename Each, typename Bad>
     void forEachTriangle(const Mesh& mesh, Scratch& s, Each each, Bad bad) const {
-        forEachPolygon(
-            mesh, s, false, [&](const WindowVertex* corners, int, double) { return each(corners); }, bad);
+        forEachPolygon(mesh, s, false, each, bad);
     }
 
-    // Calls each(corners, n, room) for every triangle, or (with `merge`) quad of two, that survives
-    // clipping; each returns true to stop, or, for a quad it cannot take, the quad's triangles are
-    // handed over one by one.
+    // Calls each(polygon) for every triangle, or (with `merge`) quad of two, that survives clipping
+    // and does not face away; each returns true to stop, or, for a quad it cannot take, the quad's
+    // triangles are handed over one by one.
     template <typename Each, typename Bad>
     void forEachPolygon(const Mesh& mesh, Scratch& s, bool merge, Each each, Bad bad) const {
         for (std::uint32_t f = 0; f < mesh.triangleCount; ++f) {
@@ -591,18 +601,16 @@ struct Culler::Impl {
             }
             if (a & b & c) continue; // wholly outside one plane
             if ((a | b | c) == 0) {
+                const WindowVertex &p = s.window[index[0]], &q = s.window[index[1]], &r = s.window[index[2]];
                 // The other half of its side, if any, is checked on its own: cheaper than matching it.
-                if (facesAway(s.window[index[0]], s.window[index[1]], s.window[index[2]])) continue;
-                WindowVertex quad[4];
-                double off = 0.0;
-                if (merge && quadAt(mesh, s, f, quad, off)) {
+                if (facesAway(p, q, r)) continue;
+                Polygon polygon;
+                if (merge && quadAt(mesh, s, f, polygon)) {
                     ++f;
-                    if (each(static_cast<const WindowVertex*>(quad), 4, off)) return;
+                    if (each(polygon)) return;
                     continue;
                 }
-                const WindowVertex corners[4] = {
-                    s.window[index[0]], s.window[index[1]], s.window[index[2]], {}};
-                if (each(static_cast<const WindowVertex*>(corners), 3, 0.0)) return;
+                if (each(Polygon{{&p, &q, &r, nullptr}, 3, 0.0, 0.0})) return;
                 continue;
             }
             ClipVertex polygon[8] = {s.clip[index[0]], s.clip[index[1]], s.clip[index[2]]};
@@ -614,10 +622,9 @@ struct Culler::Impl {
                 if (bad(false)) return;
                 continue;
             }
-            for (int i = 1; i + 1 < n; ++i) {
-                const WindowVertex corners[4] = {projected[0], projected[i], projected[i + 1], {}};
-                if (each(static_cast<const WindowVertex*>(corners), 3, 0.0)) return;
-            }
+            for (int i = 1; i + 1 < n; ++i)
+                if (each(Polygon{{&projected[0], &projected[i], &projected[i + 1], nullptr}, 3, 0.0, 0.0}))
+                    return;
         }
     }
 
@@ -628,19 +635,19 @@ struct Culler::Impl {
         TriangleSetup& t = s.setup;
         const PixelBox all = bufferPixels();
         const int bandTileY0 = box.y0 / tileHeight, bandTileY1 = box.y1 / tileHeight;
-        const auto drawPolygon = [&](const WindowVertex* corners, int n, double room) {
-            const bool whole = coverage == Coverage::wholePixels;
+        const bool whole = coverage == Coverage::wholePixels;
+        const auto drawPolygon = [&](const Polygon& polygon) {
             if (!keep) {
                 const SetUp result =
-                    setUp(corners, n, vp, all, Rounding::farther, t, bandTileY0, bandTileY1, room, whole);
+                    setUp(polygon, vp, all, Rounding::farther, t, bandTileY0, bandTileY1, whole);
                 if (result == SetUp::drawn) {
                     ++s.counters.trianglesDrawn;
                     draw(t);
                 }
                 return result;
             }
-            const SetUp result = setUp(corners, n, vp, all, Rounding::farther, t, 0,
-                                       std::numeric_limits<int>::max(), room, whole);
+            const SetUp result =
+                setUp(polygon, vp, all, Rounding::farther, t, 0, std::numeric_limits<int>::max(), whole);
             if (result != SetUp::drawn) return result;
             if (keep->count < keep->capacity)
                 keep->setups[keep->count++] = t;
@@ -654,11 +661,11 @@ struct Culler::Impl {
         };
         forEachPolygon(
             mesh, s, true,
-            [&](const WindowVertex* corners, int n, double room) {
-                if (drawPolygon(corners, n, room) == SetUp::notConvex) { // only quads are
-                    const WindowVertex second[3] = {corners[0], corners[2], corners[3]};
-                    drawPolygon(corners, 3, 0.0);
-                    drawPolygon(second, 3, 0.0);
+            [&](const Polygon& polygon) {
+                if (drawPolygon(polygon) == SetUp::notConvex) { // only quads are
+                    const WindowVertex* const* c = polygon.corner;
+                    drawPolygon(Polygon{{c[0], c[1], c[2], nullptr}, 3, 0.0, polygon.inverse});
+                    drawPolygon(Polygon{{c[0], c[2], c[3], nullptr}, 3, 0.0, 0.0});
                 }
                 return false;
             },
@@ -995,9 +1002,9 @@ Visibility Culler::testTriangles(const Mesh& mesh, const float* worldToClip) con
     TriangleSetup& t = s.setup;
     d.forEachTriangle(
         mesh, s,
-        [&](const WindowVertex* corners) {
-            shows = setUp(corners, 3, d.vp, d.viewportPixels(), Rounding::nearer, t) == SetUp::drawn &&
-                    d.shows(t);
+        [&](const Polygon& triangle) {
+            shows =
+                setUp(triangle, d.vp, d.viewportPixels(), Rounding::nearer, t) == SetUp::drawn && d.shows(t);
             return shows;
         },
         [&](bool) { return shows = true; });

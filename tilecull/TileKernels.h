@@ -50,16 +50,22 @@ void drawPortable(const TriangleSetup& triangle, const Target& target);
 // True when a covered pixel centre has the triangle at or in front of the stored depth.
 bool showsPortable(const TriangleSetup& triangle, const Target& target);
 
+// Window positions snap to 1/subpixel of a pixel.
+constexpr int subpixel = 256;
+
 struct ClipVertex {
     double x, y, z, w;
 };
 
 // Window position relative to the snapping origin's pixel corner, in pixels; z is window depth.
+// sx, sy: x and y snapped to the subpixel grid, the nearest integer to x * subpixel (halves up),
+// set where the vertex projects within the guard band (so they fit easily).
 struct WindowVertex {
     double x, y, z;
+    std::int32_t sx, sy;
 };
-// The vector transform writes both as runs of doubles.
-static_assert(sizeof(ClipVertex) == 4 * sizeof(double) && sizeof(WindowVertex) == 3 * sizeof(double));
+// The vector transform writes both whole, four doubles' worth each.
+static_assert(sizeof(ClipVertex) == 4 * sizeof(double) && sizeof(WindowVertex) == 4 * sizeof(double));
 
 // Outcode bits: the clip planes (the side ones at the guard band) a vertex lies outside of, or
 // broken: not finite, beyond clipLimit, or inside all of them but not projectable within the band.
