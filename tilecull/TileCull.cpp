@@ -552,42 +552,44 @@ struct Culler::Impl {
         return true;
     }
 
-    // True when the triangle's snapped corners turn clockwise or not at all: it would set up as
-    // nothing, so it is skipped before being paired or set up.
-    static bool facesAway(const WindowVertex& a, const WindowVertex& b, const WindowVertex& c) {
-        const std::int64_t ux = b.sx - a.sx, uy = b.sy - a.sy, wx = c.sx - a.sx, wy = c.sy - a.sy;
-        return ux * wy - uy * wx <= 0;
-    }
-
     // The convex quad that triangle f and the next one make when they share an edge, lie inside
     // the guard band and are coplanar within `planeRoom` in window depth; its corners counter-
-    // clockwise, the first three triangle f's. False when they do not.
-    bool quadAt(const Mesh& mesh, const Scratch& s, std::uint32_t f, Polygon& quad) const {
+    // clockwise, the first three triangle f's. False when they do not. `edges` holds which edges
+    // matched last time (first triangle's, second's), tried before the others: a mesh tends to
+    // split its quads alike.
+    bool quadAt(const Mesh& mesh, const Scratch& s, std::uint32_t f, Polygon& quad, int (&edges)[2]) const {
         if (f + 1 >= mesh.triangleCount) return false;
         const std::uint32_t* first = mesh.indices + 3 * static_cast<std::size_t>(f);
         const std::uint32_t* second = first + 3;
         static constexpr int next[5] = {1, 2, 0, 1, 2};
-        for (int i = 0; i < 3; ++i) {
-            const std::uint32_t p0 = first[i], p1 = first[next[i]], p2 = first[next[i + 1]];
-            for (int j = 0; j < 3; ++j) {
-                if (second[j] != p1 || second[next[j]] != p0) continue;
-                const std::uint32_t q = second[next[j + 1]];
-                if (q >= mesh.vertexCount || s.codes[q] != 0) return false;
-                const WindowVertex &a = s.window[p1], &b = s.window[p2], &c = s.window[p0], &d = s.window[q];
-                // The first triangle's plane at q, against q's own depth.
-                const double ux = b.x - a.x, uy = b.y - a.y, wx = c.x - a.x, wy = c.y - a.y;
-                const double det = ux * wy - uy * wx;
-                if (!(det > 1.0 / 64.0)) return false;
-                const double inverse = 1.0 / det;
-                const double k = ((d.x - a.x) * wy - (d.y - a.y) * wx) * inverse,
-                             l = (ux * (d.y - a.y) - uy * (d.x - a.x)) * inverse;
-                const double off = std::fabs(a.z + k * (b.z - a.z) + l * (c.z - a.z) - d.z);
-                if (!(off <= planeRoom)) return false;
-                quad = {{&a, &b, &c, &d}, 4, off, inverse};
-                return true;
-            }
+        const auto shares = [&](int i, int j) {
+            return second[j] == first[next[i]] && second[next[j]] == first[i];
+        };
+        if (!shares(edges[0], edges[1])) {
+            int i = 0, j = 0;
+            while (!shares(i, j))
+                if (++j == 3) {
+                    j = 0;
+                    if (++i == 3) return false;
+                }
+            edges[0] = i, edges[1] = j;
         }
-        return false;
+        const int i = edges[0], j = edges[1];
+        const std::uint32_t p0 = first[i], p1 = first[next[i]], p2 = first[next[i + 1]];
+        const std::uint32_t q = second[next[j + 1]];
+        if (q >= mesh.vertexCount || s.codes[q] != 0) return false;
+        const WindowVertex &a = s.window[p1], &b = s.window[p2], &c = s.window[p0], &d = s.window[q];
+        // The first triangle's plane at q, against q's own depth.
+        const double ux = b.x - a.x, uy = b.y - a.y, wx = c.x - a.x, wy = c.y - a.y;
+        const double det = ux * wy - uy * wx;
+        if (!(det > 1.0 / 64.0)) return false;
+        const double inverse = 1.0 / det;
+        const double k = ((d.x - a.x) * wy - (d.y - a.y) * wx) * inverse,
+                     l = (ux * (d.y - a.y) - uy * (d.x - a.x)) * inverse;
+        const double off = std::fabs(a.z + k * (b.z - a.z) + l * (c.z - a.z) - d.z);
+        if (!(off <= planeRoom)) return false;
+        quad = {{&a, &b, &c, &d}, 4, off, inverse};
+        return true;
     }
 
     // Calls each(corners) for every piece of every triangle that survives clipping; each returns
@@ -597,11 +599,19 @@ struct Culler::Impl {
         forEachPolygon(mesh, s, false, each, bad);
     }
 
+    // True when the triangle's snapped corners turn clockwise or not at all: it would set up as
+    // nothing, so it is skipped before being paired or set up.
+    static bool facesAway(const WindowVertex& a, const WindowVertex& b, const WindowVertex& c) {
+        const std::int64_t ux = b.sx - a.sx, uy = b.sy - a.sy, wx = c.sx - a.sx, wy = c.sy - a.sy;
+        return ux * wy - uy * wx <= 0;
+    }
+
     // Calls each(polygon) for every triangle, or (with `merge`) quad of two, that survives clipping
     // and does not face away; each returns true to stop, or, for a quad it cannot take, the quad's
     // triangles are handed over one by one.
     template <typename Each, typename Bad>
     void forEachPolygon(const Mesh& mesh, Scratch& s, bool merge, Each each, Bad bad) const {
+        int edges[2] = {0, 0};
         for (std::uint32_t f = 0; f < mesh.triangleCount; ++f) {
             const std::uint32_t* index = mesh.indices + 3 * static_cast<std::size_t>(f);
             if (index[0] >= mesh.vertexCount || index[1] >= mesh.vertexCount ||
@@ -623,7 +633,7 @@ struct Culler::Impl {
                 // The other half of its side, if any, is checked on its own: cheaper than matching it.
                 if (facesAway(p, q, r)) continue;
                 Polygon polygon;
-                if (merge && quadAt(mesh, s, f, polygon)) {
+                if (merge && quadAt(mesh, s, f, polygon, edges)) {
                     ++f;
                     if (each(polygon)) return;
                     continue;
