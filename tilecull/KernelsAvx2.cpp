@@ -85,6 +85,81 @@ bool showsAvx2(const TriangleSetup& triangle, const Target& target) {
     return showsInTiles<Avx2Ops>(triangle, target);
 }
 
+// Four corners (a triangle's fourth repeating its first) in the lanes of one register; edges,
+// turns and bounds in 32-bit lanes where they fit and in 64-bit ones, by 32 x 32-bit products,
+// where they do not. Integer arithmetic throughout, exact as the portable code's.
+Edges setUpEdgesAvx2(const WindowVertex* const* v, int n, bool whole, const EdgeFrame& frame,
+                     TriangleSetup& t) {
+    const __m128i x = _mm_setr_epi32(v[0]->sx, v[1]->sx, v[2]->sx, n == 4 ? v[3]->sx : v[0]->sx);
+    const __m128i y = _mm_setr_epi32(v[0]->sy, v[1]->sy, v[2]->sy, n == 4 ? v[3]->sy : v[0]->sy);
+    // Edge i runs from corner i to the next; a triangle's fourth is 0.
+    // Lane i gets lane i + 1, around the corners.
+    const auto next = [n](__m128i lanes) {
+        return n == 4 ? _mm_shuffle_epi32(lanes, _MM_SHUFFLE(0, 3, 2, 1))
+                      : _mm_shuffle_epi32(lanes, _MM_SHUFFLE(0, 0, 2, 1));
+    };
+    const __m128i ex = _mm_sub_epi32(next(x), x), ey = _mm_sub_epi32(next(y), y);
+    const __m256i dx = _mm256_cvtepi32_epi64(ex), dy = _mm256_cvtepi32_epi64(ey);
+    // The turn at each corner's successor: edge i crossed with edge i + 1.
+    const __m256i dxNext = _mm256_cvtepi32_epi64(next(ex)), dyNext = _mm256_cvtepi32_epi64(next(ey));
+    const __m256i turn = _mm256_sub_epi64(_mm256_mul_epi32(dx, dyNext), _mm256_mul_epi32(dxNext, dy));
+    const int left =
+        _mm256_movemask_pd(_mm256_castsi256_pd(_mm256_cmpgt_epi64(turn, _mm256_setzero_si256())));
+    if (n == 3 ? !(left & 1) : left != 0xf) return n == 3 || left == 0 ? Edges::nothing : Edges::notConvex;
+
+    // Bounds of x (low half) and y (high half).
+    const __m256i xy = _mm256_setr_m128i(x, y);
+    __m256i low = _mm256_min_epi32(xy, _mm256_shuffle_epi32(xy, _MM_SHUFFLE(1, 0, 3, 2)));
+    __m256i high = _mm256_max_epi32(xy, _mm256_shuffle_epi32(xy, _MM_SHUFFLE(1, 0, 3, 2)));
+    low = _mm256_min_epi32(low, _mm256_shuffle_epi32(low, _MM_SHUFFLE(2, 3, 0, 1)));
+    high = _mm256_max_epi32(high, _mm256_shuffle_epi32(high, _MM_SHUFFLE(2, 3, 0, 1)));
+    const std::int64_t minX = _mm256_extract_epi32(low, 0), minY = _mm256_extract_epi32(low, 4);
+    const std::int64_t maxX = _mm256_extract_epi32(high, 0), maxY = _mm256_extract_epi32(high, 4);
+    constexpr int half = subpixel / 2;
+    static_assert(subpixel == 256 && (std::int64_t{-1} >> 1) == -1);
+    // No library templates here (see TileLoops.h).
+    const std::int64_t x0 = frame.originX + ((minX + half - 1) >> 8),
+                       x1 = frame.originX + ((maxX - half) >> 8);
+    const std::int64_t y0 = frame.originY + ((minY + half - 1) >> 8),
+                       y1 = frame.originY + ((maxY - half) >> 8);
+    const std::int64_t px0 = x0 > frame.x0 ? x0 : frame.x0, px1 = x1 < frame.x1 ? x1 : frame.x1;
+    const std::int64_t py0 = y0 > frame.y0 ? y0 : frame.y0, py1 = y1 < frame.y1 ? y1 : frame.y1;
+    if (px0 > px1 || py0 > py1) return Edges::nothing;
+    static_assert(tileWidth == 8 && tileHeight == 4);
+    t.tileX0 = static_cast<int>(px0) >> 3;
+    t.tileX1 = static_cast<int>(px1) >> 3;
+    t.tileY0 = static_cast<int>(py0) >> 2;
+    t.tileY1 = static_cast<int>(py1) >> 2;
+    if (t.tileY1 < frame.bandTileY0 || t.tileY0 > frame.bandTileY1) return Edges::nothing;
+
+    const int cx = (t.tileX0 * tileWidth - frame.originX) * subpixel + half;
+    const int cy = (t.tileY0 * tileHeight - frame.originY) * subpixel + half;
+    const __m256i toX = _mm256_cvtepi32_epi64(_mm_sub_epi32(_mm_set1_epi32(cx), x));
+    const __m256i toY = _mm256_cvtepi32_epi64(_mm_sub_epi32(_mm_set1_epi32(cy), y));
+    // Edges that do not own a centre on them (not going down, nor left along the top) need 1 more.
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i owns = _mm_or_si128(_mm_cmplt_epi32(ey, zero),
+                                      _mm_and_si128(_mm_cmpeq_epi32(ey, zero), _mm_cmplt_epi32(ex, zero)));
+    __m128i bias = _mm_add_epi32(owns, _mm_set1_epi32(1));
+    if (whole)
+        bias = _mm_add_epi32(bias, _mm_mullo_epi32(_mm_add_epi32(_mm_abs_epi32(ex), _mm_abs_epi32(ey)),
+                                                   _mm_set1_epi32(half + 1)));
+    __m256i edge = _mm256_sub_epi64(_mm256_sub_epi64(_mm256_mul_epi32(dx, toY), _mm256_mul_epi32(dy, toX)),
+                                    _mm256_cvtepi32_epi64(bias));
+    if (n == 3) edge = _mm256_blend_epi32(edge, _mm256_setzero_si256(), 0xc0);
+    const __m128i stepX = _mm_slli_epi32(_mm_sub_epi32(zero, ey), 8), stepY = _mm_slli_epi32(ex, 8);
+    const __m128i alongX = _mm_sub_epi32(_mm_slli_epi32(stepX, 3), stepX); // 7 pixels
+    const __m128i alongY = _mm_add_epi32(_mm_slli_epi32(stepY, 1), stepY); // 3 pixels
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(t.edge), edge);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(t.stepX), stepX);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(t.stepY), stepY);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(t.tileMaxOffset),
+                     _mm_add_epi32(_mm_max_epi32(alongX, zero), _mm_max_epi32(alongY, zero)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(t.tileMinOffset),
+                     _mm_add_epi32(_mm_min_epi32(alongX, zero), _mm_min_epi32(alongY, zero)));
+    return Edges::set;
+}
+
 namespace {
 
 double smallest(__m256d v) {

@@ -186,19 +186,15 @@ struct Polygon {
     double inverse; // 1 / the first three corners' determinant where known to exceed 1/64, else 0
 };
 
-// The pixels a triangle, or a convex quad, can cover within `box`, as a setup for the tile walkers;
-// the depth plane is the first three corners'. `nothing` for back faces, polygons without area and
-// ones outside the box; `notConvex` for a quad that is not strictly convex and counter-clockwise.
-// With `whole`, a pixel
-// is covered only when the unsnapped polygon holds all of it, and the depth holds for all of it.
-// A template on the corner count, so that the loops over corners and edges unroll, and on the
-// coverage.
+// The tile range and edges of a triangle (n 3) or convex quad (n 4) of snapped corners, within
+// the frame, as a setup for the tile walkers; `nothing` for back faces, polygons without area and
+// ones outside the frame's pixels or rows; `notConvex` for a quad that is not strictly convex and
+// counter-clockwise. With `whole`, a pixel is covered only when the unsnapped polygon holds all of
+// it. A template on the corner count and coverage, so that the loops over corners and edges unroll.
 template <int n, bool whole>
-SetUp setUpCorners(const Polygon& polygon, const Viewport& vp, const PixelBox& box, Rounding rounding,
-                   TriangleSetup& t, int bandTileY0, int bandTileY1) {
+Edges setUpEdges(const WindowVertex* const* v, const EdgeFrame& frame, TriangleSetup& t) {
     static_assert(n == 3 || n == 4);
-    assert(box.x0 >= 0 && box.y0 >= 0);
-    const WindowVertex* const* v = polygon.corner;
+    assert(frame.x0 >= 0 && frame.y0 >= 0);
     std::int64_t sx[4], sy[4];
     for (int i = 0; i < n; ++i) sx[i] = v[i]->sx, sy[i] = v[i]->sy;
     // Edge i runs from corner i to the next; the turn at a corner is the cross product of the edges
@@ -216,7 +212,7 @@ SetUp setUpCorners(const Polygon& polygon, const Viewport& vp, const PixelBox& b
         anyRight = anyRight || turn <= 0;
     }
     // A quad turning only right is a back face, or has no area, as its two triangles are.
-    if (anyRight) return n == 3 || !anyLeft ? SetUp::nothing : SetUp::notConvex;
+    if (anyRight) return n == 3 || !anyLeft ? Edges::nothing : Edges::notConvex;
 
     // Buffer pixel (i, j) has its centre at s (i - originX) + s / 2, s (j - originY) + s / 2, s = subpixel.
     std::int64_t minX = sx[0], maxX = sx[0], minY = sy[0], maxY = sy[0];
@@ -224,26 +220,30 @@ SetUp setUpCorners(const Polygon& polygon, const Viewport& vp, const PixelBox& b
         minX = std::min(minX, sx[i]), maxX = std::max(maxX, sx[i]);
         minY = std::min(minY, sy[i]), maxY = std::max(maxY, sy[i]);
     }
-    const std::int64_t px0 = std::max<std::int64_t>(box.x0, vp.originX + floorSubpixels(minX + half - 1));
-    const std::int64_t px1 = std::min<std::int64_t>(box.x1, vp.originX + floorSubpixels(maxX - half));
-    const std::int64_t py0 = std::max<std::int64_t>(box.y0, vp.originY + floorSubpixels(minY + half - 1));
-    const std::int64_t py1 = std::min<std::int64_t>(box.y1, vp.originY + floorSubpixels(maxY - half));
-    if (px0 > px1 || py0 > py1) return SetUp::nothing;
-    // All four lie in the box, which starts at pixel 0: shifts divide.
+    const std::int64_t px0 =
+        std::max<std::int64_t>(frame.x0, frame.originX + floorSubpixels(minX + half - 1));
+    const std::int64_t px1 = std::min<std::int64_t>(frame.x1, frame.originX + floorSubpixels(maxX - half));
+    const std::int64_t py0 =
+        std::max<std::int64_t>(frame.y0, frame.originY + floorSubpixels(minY + half - 1));
+    const std::int64_t py1 = std::min<std::int64_t>(frame.y1, frame.originY + floorSubpixels(maxY - half));
+    if (px0 > px1 || py0 > py1) return Edges::nothing;
+    // All four lie in the frame, which starts at pixel 0: shifts divide.
     static_assert(tileWidth == 8 && tileHeight == 4);
     t.tileX0 = static_cast<int>(px0) >> 3;
     t.tileX1 = static_cast<int>(px1) >> 3;
     t.tileY0 = static_cast<int>(py0) >> 2;
     t.tileY1 = static_cast<int>(py1) >> 2;
     // Another band's triangle: nothing to set up here.
-    if (std::max(t.tileY0, bandTileY0) > std::min(t.tileY1, bandTileY1)) return SetUp::nothing;
+    if (std::max(t.tileY0, frame.bandTileY0) > std::min(t.tileY1, frame.bandTileY1)) return Edges::nothing;
 
     // Edges at the centre of the first tile's pixel (0, 0). Edge p -> q: dx (y - p.y) - dy (x - p.x),
     // positive inside a counter-clockwise polygon; a centre on it counts for left edges (going
     // down) and top edges (going left), the others need 1 more. A triangle's fourth edge holds
     // everywhere.
-    const std::int64_t cx = (static_cast<std::int64_t>(t.tileX0) * tileWidth - vp.originX) * subpixel + half;
-    const std::int64_t cy = (static_cast<std::int64_t>(t.tileY0) * tileHeight - vp.originY) * subpixel + half;
+    const std::int64_t cx =
+        (static_cast<std::int64_t>(t.tileX0) * tileWidth - frame.originX) * subpixel + half;
+    const std::int64_t cy =
+        (static_cast<std::int64_t>(t.tileY0) * tileHeight - frame.originY) * subpixel + half;
     for (int i = 0; i < 4; ++i) {
         if (i == n) {
             t.edge[i] = 0, t.stepX[i] = 0, t.stepY[i] = 0, t.tileMaxOffset[i] = 0, t.tileMinOffset[i] = 0;
@@ -265,6 +265,28 @@ SetUp setUpCorners(const Polygon& polygon, const Viewport& vp, const PixelBox& b
         t.tileMinOffset[i] =
             static_cast<std::int32_t>(std::min<std::int64_t>(alongX, 0) + std::min<std::int64_t>(alongY, 0));
     }
+
+    return Edges::set;
+}
+
+// The pixels a triangle, or a convex quad, can cover within `box`, as a setup for the tile walkers,
+// its edges set up by `path`; the depth plane is the first three corners'. `nothing` for back
+// faces, polygons without area and ones outside the box; `notConvex` for a quad that is not
+// strictly convex and counter-clockwise. With `whole`, a pixel is covered only when the unsnapped
+// polygon holds all of it, and the depth holds for all of it.
+template <int n, bool whole>
+SetUp setUpCorners(const Polygon& polygon, const Viewport& vp, const PixelBox& box, Rounding rounding,
+                   TriangleSetup& t, int bandTileY0, int bandTileY1, Path path) {
+    const WindowVertex* const* v = polygon.corner;
+    const EdgeFrame frame{vp.originX, vp.originY, box.x0, box.y0, box.x1, box.y1, bandTileY0, bandTileY1};
+#ifdef TILECULL_HAS_AVX2_PATH
+    const Edges edges =
+        path == Path::avx2 ? setUpEdgesAvx2(v, n, whole, frame, t) : setUpEdges<n, whole>(v, frame, t);
+#else
+    static_cast<void>(path);
+    const Edges edges = setUpEdges<n, whole>(v, frame, t);
+#endif
+    if (edges != Edges::set) return edges == Edges::nothing ? SetUp::nothing : SetUp::notConvex;
 
     // The depth plane through the unsnapped corners. A sliver whose plane is ill-conditioned, or
     // that snapping turned around, gets a flat one at its farthest (drawing) or nearest (testing)
@@ -311,13 +333,14 @@ SetUp setUpCorners(const Polygon& polygon, const Viewport& vp, const PixelBox& b
 }
 
 SetUp setUp(const Polygon& p, const Viewport& vp, const PixelBox& box, Rounding rounding, TriangleSetup& t,
-            int bandTileY0 = 0, int bandTileY1 = std::numeric_limits<int>::max(), bool whole = false) {
+            Path path, int bandTileY0 = 0, int bandTileY1 = std::numeric_limits<int>::max(),
+            bool whole = false) {
     assert(p.n == 3 || p.n == 4);
     if (whole)
-        return p.n == 3 ? setUpCorners<3, true>(p, vp, box, rounding, t, bandTileY0, bandTileY1)
-                        : setUpCorners<4, true>(p, vp, box, rounding, t, bandTileY0, bandTileY1);
-    return p.n == 3 ? setUpCorners<3, false>(p, vp, box, rounding, t, bandTileY0, bandTileY1)
-                    : setUpCorners<4, false>(p, vp, box, rounding, t, bandTileY0, bandTileY1);
+        return p.n == 3 ? setUpCorners<3, true>(p, vp, box, rounding, t, bandTileY0, bandTileY1, path)
+                        : setUpCorners<4, true>(p, vp, box, rounding, t, bandTileY0, bandTileY1, path);
+    return p.n == 3 ? setUpCorners<3, false>(p, vp, box, rounding, t, bandTileY0, bandTileY1, path)
+                    : setUpCorners<4, false>(p, vp, box, rounding, t, bandTileY0, bandTileY1, path);
 }
 
 // Sorts entries by their upper 32 bits, keeping entries with equal ones in their order: with
@@ -667,15 +690,15 @@ struct Culler::Impl {
         const auto drawPolygon = [&](const Polygon& polygon) {
             if (!keep) {
                 const SetUp result =
-                    setUp(polygon, vp, all, Rounding::farther, t, bandTileY0, bandTileY1, whole);
+                    setUp(polygon, vp, all, Rounding::farther, t, path, bandTileY0, bandTileY1, whole);
                 if (result == SetUp::drawn) {
                     ++s.counters.trianglesDrawn;
                     draw(t);
                 }
                 return result;
             }
-            const SetUp result =
-                setUp(polygon, vp, all, Rounding::farther, t, 0, std::numeric_limits<int>::max(), whole);
+            const SetUp result = setUp(polygon, vp, all, Rounding::farther, t, path, 0,
+                                       std::numeric_limits<int>::max(), whole);
             if (result != SetUp::drawn) return result;
             if (keep->count < keep->capacity)
                 keep->setups[keep->count++] = t;
@@ -1031,8 +1054,8 @@ Visibility Culler::testTriangles(const Mesh& mesh, const float* worldToClip) con
     d.forEachTriangle(
         mesh, s,
         [&](const Polygon& triangle) {
-            shows =
-                setUp(triangle, d.vp, d.viewportPixels(), Rounding::nearer, t) == SetUp::drawn && d.shows(t);
+            shows = setUp(triangle, d.vp, d.viewportPixels(), Rounding::nearer, t, d.path) == SetUp::drawn &&
+                    d.shows(t);
             return shows;
         },
         [&](bool) { return shows = true; });
