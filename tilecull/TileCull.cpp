@@ -615,8 +615,9 @@ struct Culler::Impl {
         return true;
     }
 
-    // Calls each(corners) for every piece of every triangle that survives clipping; each returns
-    // true to stop. A triangle with a bad index or corner calls bad(), which may stop too.
+    // Calls each(triangle) for every piece of every triangle that survives clipping and does not
+    // face away; each returns true to stop. A triangle with a bad index or corner calls bad(), which
+    // may stop too.
     template <typename Each, typename Bad>
     void forEachTriangle(const Mesh& mesh, Scratch& s, Each each, Bad bad) const {
         forEachPolygon(mesh, s, false, each, bad);
@@ -625,7 +626,8 @@ struct Culler::Impl {
     // True when the triangle's snapped corners turn clockwise or not at all: it would set up as
     // nothing, so it is skipped before being paired or set up.
     static bool facesAway(const WindowVertex& a, const WindowVertex& b, const WindowVertex& c) {
-        const std::int64_t ux = b.sx - a.sx, uy = b.sy - a.sy, wx = c.sx - a.sx, wy = c.sy - a.sy;
+        const std::int64_t ux = std::int64_t{b.sx} - a.sx, uy = std::int64_t{b.sy} - a.sy;
+        const std::int64_t wx = std::int64_t{c.sx} - a.sx, wy = std::int64_t{c.sy} - a.sy;
         return ux * wy - uy * wx <= 0;
     }
 
