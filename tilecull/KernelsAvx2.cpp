@@ -92,8 +92,7 @@ Edges setUpEdgesAvx2(const WindowVertex* const* v, int n, bool whole, const Edge
                      TriangleSetup& t) {
     const __m128i x = _mm_setr_epi32(v[0]->sx, v[1]->sx, v[2]->sx, n == 4 ? v[3]->sx : v[0]->sx);
     const __m128i y = _mm_setr_epi32(v[0]->sy, v[1]->sy, v[2]->sy, n == 4 ? v[3]->sy : v[0]->sy);
-    // Edge i runs from corner i to the next; a triangle's fourth is 0.
-    // Lane i gets lane i + 1, around the corners.
+    // Edge i runs from corner i to the next (lane i + 1, around the corners); a triangle's fourth is 0.
     const auto next = [n](__m128i lanes) {
         return n == 4 ? _mm_shuffle_epi32(lanes, _MM_SHUFFLE(0, 3, 2, 1))
                       : _mm_shuffle_epi32(lanes, _MM_SHUFFLE(0, 0, 2, 1));
@@ -288,9 +287,9 @@ std::uint32_t transformAvx2(const double* m, const float* positions, std::uint32
 
         // Four x, y, z, w registers turned into four vertices; the window positions (x, y, z and the
         // snapped pair) likewise.
-        const auto store = [](double* out, __m256d a, __m256d b, __m256d e, __m256d f) {
-            const __m256d ab0 = _mm256_unpacklo_pd(a, b), ab1 = _mm256_unpackhi_pd(a, b);
-            const __m256d cd0 = _mm256_unpacklo_pd(e, f), cd1 = _mm256_unpackhi_pd(e, f);
+        const auto store = [](double* out, __m256d first, __m256d second, __m256d third, __m256d fourth) {
+            const __m256d ab0 = _mm256_unpacklo_pd(first, second), ab1 = _mm256_unpackhi_pd(first, second);
+            const __m256d cd0 = _mm256_unpacklo_pd(third, fourth), cd1 = _mm256_unpackhi_pd(third, fourth);
             _mm256_storeu_pd(out, _mm256_permute2f128_pd(ab0, cd0, 0x20));
             _mm256_storeu_pd(out + 4, _mm256_permute2f128_pd(ab1, cd1, 0x20));
             _mm256_storeu_pd(out + 8, _mm256_permute2f128_pd(ab0, cd0, 0x31));
