@@ -112,25 +112,30 @@ unsigned rowNotBelow(const float* row, float limit) {
 #endif
 }
 
-// The float next to a finite f toward +infinity (up) or -infinity, without a library call.
-float nextFloat(float f, bool up) {
-    if (f == 0.0f)
-        return up ? std::numeric_limits<float>::denorm_min() : -std::numeric_limits<float>::denorm_min();
-    std::uint32_t bits;
-    std::memcpy(&bits, &f, sizeof bits);
-    bits = (f > 0.0f) == up ? bits + 1 : bits - 1; // away from zero or toward it
-    std::memcpy(&f, &bits, sizeof f);
-    return f;
-}
-
+// v as a float, moved to the next float up (or down) when the conversion rounded the other way.
+// Without a branch on the outcome, which the depths take at random: the step is added to the bits
+// of a positive float and taken from those of a negative one (or the other way down). A zero of
+// the wrong sign never steps: a conversion that rounded to -0 rounded up, to +0 down.
 float roundedUp(double v) {
     const float f = static_cast<float>(v);
-    return f < v ? nextFloat(f, true) : f;
+    std::uint32_t bits;
+    std::memcpy(&bits, &f, sizeof bits);
+    const std::uint32_t step = f < v, negative = bits >> 31;
+    bits += step - 2 * (step & negative);
+    float out;
+    std::memcpy(&out, &bits, sizeof out);
+    return out;
 }
 
 float roundedDown(double v) {
     const float f = static_cast<float>(v);
-    return f > v ? nextFloat(f, false) : f;
+    std::uint32_t bits;
+    std::memcpy(&bits, &f, sizeof bits);
+    const std::uint32_t step = f > v, negative = bits >> 31;
+    bits += 2 * (step & negative) - step;
+    float out;
+    std::memcpy(&out, &bits, sizeof out);
+    return out;
 }
 
 // The nearest integer to v (halves up), for |v| well inside the int64 range, without a library call.

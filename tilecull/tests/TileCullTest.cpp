@@ -512,6 +512,30 @@ TEST(TileCull, BoxesCrossingTheNearPlaneAreNeverCulled) {
             << c.min[2] << " " << c.max[2];
 }
 
+// Catches a box test whose depth limit is not rounded up to a float: boxes an eighth of a float
+// step behind, on and in front of a flat wall's stored depth S (boxes at z = 1 - 2 depth).
+TEST(TileCull, BoxesJustBehindAStoredDepthAreHidden) {
+    const Matrix m = windowMatrix(64, 64);
+    Triangles wall;
+    wall.add({-5, -5, -0.2f}, {70, -5, -0.2f}, {70, 70, -0.2f});
+    wall.add({-5, -5, -0.2f}, {70, 70, -0.2f}, {-5, 70, -0.2f});
+    Culler culler;
+    culler.resize(64, 64);
+    culler.renderTriangles(wall.mesh(), m.data());
+    const double stored = depthOf(culler)[0];
+    ASSERT_TRUE(stored > 0.5625 && stored < 0.625); // where these z are floats
+    const struct {
+        double eighths; // of a float step at S, behind it
+        Visibility expected;
+    } cases[] = {{1, Visibility::occluded}, {0, Visibility::visible}, {-1, Visibility::visible}};
+    for (const auto& c : cases) {
+        const auto z = static_cast<float>(1.0 - 2.0 * (stored + c.eighths * std::ldexp(1.0, -27)));
+        ASSERT_EQ(static_cast<double>(z), 1.0 - 2.0 * (stored + c.eighths * std::ldexp(1.0, -27)));
+        const float low[3] = {10, 10, z}, high[3] = {20, 20, z};
+        EXPECT_EQ(culler.testBox(low, high, m.data()), c.expected) << c.eighths;
+    }
+}
+
 // Catches a triangle test that reads the box's rectangle (or tile maxima) instead of the pixels
 // its triangles cover, or that skips a tile it shows in.
 TEST(TileCull, TheTriangleTestSeesPastTheBox) {
