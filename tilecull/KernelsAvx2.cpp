@@ -85,6 +85,85 @@ bool showsAvx2(const TriangleSetup& triangle, const Target& target) {
     return showsInTiles<Avx2Ops>(triangle, target);
 }
 
+// Four corners (a triangle's fourth repeating its first) in the lanes of one register; edges,
+// turns and bounds in 32-bit lanes where they fit and in 64-bit ones, by 32 x 32-bit products,
+// where they do not. Integer arithmetic throughout, exact as the portable code's.
+Edges setUpEdgesAvx2(const WindowVertex* const* v, int n, unsigned wholeEdges, const EdgeFrame& frame,
+                     TriangleSetup& t) {
+    const __m128i x = _mm_setr_epi32(v[0]->sx, v[1]->sx, v[2]->sx, n == 4 ? v[3]->sx : v[0]->sx);
+    const __m128i y = _mm_setr_epi32(v[0]->sy, v[1]->sy, v[2]->sy, n == 4 ? v[3]->sy : v[0]->sy);
+    // Edge i runs from corner i to the next (lane i + 1, around the corners); a triangle's fourth is 0.
+    const auto next = [n](__m128i lanes) {
+        return n == 4 ? _mm_shuffle_epi32(lanes, _MM_SHUFFLE(0, 3, 2, 1))
+                      : _mm_shuffle_epi32(lanes, _MM_SHUFFLE(0, 0, 2, 1));
+    };
+    const __m128i ex = _mm_sub_epi32(next(x), x), ey = _mm_sub_epi32(next(y), y);
+    const __m256i dx = _mm256_cvtepi32_epi64(ex), dy = _mm256_cvtepi32_epi64(ey);
+    // The turn at each corner's successor: edge i crossed with edge i + 1.
+    const __m256i dxNext = _mm256_cvtepi32_epi64(next(ex)), dyNext = _mm256_cvtepi32_epi64(next(ey));
+    const __m256i turn = _mm256_sub_epi64(_mm256_mul_epi32(dx, dyNext), _mm256_mul_epi32(dxNext, dy));
+    const int left =
+        _mm256_movemask_pd(_mm256_castsi256_pd(_mm256_cmpgt_epi64(turn, _mm256_setzero_si256())));
+    if (n == 3 ? !(left & 1) : left != 0xf) return n == 3 || left == 0 ? Edges::nothing : Edges::notConvex;
+
+    // Bounds of x (low half) and y (high half).
+    const __m256i xy = _mm256_setr_m128i(x, y);
+    __m256i low = _mm256_min_epi32(xy, _mm256_shuffle_epi32(xy, _MM_SHUFFLE(1, 0, 3, 2)));
+    __m256i high = _mm256_max_epi32(xy, _mm256_shuffle_epi32(xy, _MM_SHUFFLE(1, 0, 3, 2)));
+    low = _mm256_min_epi32(low, _mm256_shuffle_epi32(low, _MM_SHUFFLE(2, 3, 0, 1)));
+    high = _mm256_max_epi32(high, _mm256_shuffle_epi32(high, _MM_SHUFFLE(2, 3, 0, 1)));
+    const std::int64_t minX = _mm256_extract_epi32(low, 0), minY = _mm256_extract_epi32(low, 4);
+    const std::int64_t maxX = _mm256_extract_epi32(high, 0), maxY = _mm256_extract_epi32(high, 4);
+    constexpr int half = subpixel / 2;
+    static_assert(subpixel == 256 && (std::int64_t{-1} >> 1) == -1);
+    // No library templates here (see TileLoops.h).
+    const std::int64_t x0 = frame.originX + ((minX + half - 1) >> 8),
+                       x1 = frame.originX + ((maxX - half) >> 8);
+    const std::int64_t y0 = frame.originY + ((minY + half - 1) >> 8),
+                       y1 = frame.originY + ((maxY - half) >> 8);
+    const std::int64_t px0 = x0 > frame.x0 ? x0 : frame.x0, px1 = x1 < frame.x1 ? x1 : frame.x1;
+    const std::int64_t py0 = y0 > frame.y0 ? y0 : frame.y0, py1 = y1 < frame.y1 ? y1 : frame.y1;
+    if (px0 > px1 || py0 > py1) return Edges::nothing;
+    static_assert(tileWidth == 8 && tileHeight == 4);
+    t.tileX0 = static_cast<int>(px0) >> 3;
+    t.tileX1 = static_cast<int>(px1) >> 3;
+    t.tileY0 = static_cast<int>(py0) >> 2;
+    t.tileY1 = static_cast<int>(py1) >> 2;
+    if (t.tileY1 < frame.bandTileY0 || t.tileY0 > frame.bandTileY1) return Edges::nothing;
+
+    const int cx = (t.tileX0 * tileWidth - frame.originX) * subpixel + half;
+    const int cy = (t.tileY0 * tileHeight - frame.originY) * subpixel + half;
+    const __m256i toX = _mm256_cvtepi32_epi64(_mm_sub_epi32(_mm_set1_epi32(cx), x));
+    const __m256i toY = _mm256_cvtepi32_epi64(_mm_sub_epi32(_mm_set1_epi32(cy), y));
+    // Edges that do not own a centre on them (not going down, nor left along the top) need 1 more.
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i owns = _mm_or_si128(_mm_cmplt_epi32(ey, zero),
+                                      _mm_and_si128(_mm_cmpeq_epi32(ey, zero), _mm_cmplt_epi32(ex, zero)));
+    __m128i bias = _mm_add_epi32(owns, _mm_set1_epi32(1));
+    if (wholeEdges != 0) {
+        const __m128i bit = _mm_setr_epi32(1, 2, 4, 8);
+        const __m128i chosen =
+            _mm_cmpeq_epi32(_mm_and_si128(_mm_set1_epi32(static_cast<int>(wholeEdges)), bit), bit);
+        bias = _mm_add_epi32(
+            bias, _mm_and_si128(chosen, _mm_mullo_epi32(_mm_add_epi32(_mm_abs_epi32(ex), _mm_abs_epi32(ey)),
+                                                        _mm_set1_epi32(half + 1))));
+    }
+    __m256i edge = _mm256_sub_epi64(_mm256_sub_epi64(_mm256_mul_epi32(dx, toY), _mm256_mul_epi32(dy, toX)),
+                                    _mm256_cvtepi32_epi64(bias));
+    if (n == 3) edge = _mm256_blend_epi32(edge, _mm256_setzero_si256(), 0xc0);
+    const __m128i stepX = _mm_slli_epi32(_mm_sub_epi32(zero, ey), 8), stepY = _mm_slli_epi32(ex, 8);
+    const __m128i alongX = _mm_sub_epi32(_mm_slli_epi32(stepX, 3), stepX); // 7 pixels
+    const __m128i alongY = _mm_add_epi32(_mm_slli_epi32(stepY, 1), stepY); // 3 pixels
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(t.edge), edge);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(t.stepX), stepX);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(t.stepY), stepY);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(t.tileMaxOffset),
+                     _mm_add_epi32(_mm_max_epi32(alongX, zero), _mm_max_epi32(alongY, zero)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(t.tileMinOffset),
+                     _mm_add_epi32(_mm_min_epi32(alongX, zero), _mm_min_epi32(alongY, zero)));
+    return Edges::set;
+}
+
 namespace {
 
 double smallest(__m256d v) {
@@ -201,27 +280,28 @@ std::uint32_t transformAvx2(const double* m, const float* positions, std::uint32
         const __m256i packed = _mm256_permutevar8x32_epi32(code, _mm256_setr_epi32(0, 2, 4, 6, 0, 2, 4, 6));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(codes + done), _mm256_castsi256_si128(packed));
 
-        // Four x, y, z, w registers turned into four vertices; the window positions likewise, each
-        // written (as all the vertices' are, whatever their outcode) in two parts so as not to
-        // write past its own.
-        const __m256d xy0 = _mm256_unpacklo_pd(c[0], c[1]), xy1 = _mm256_unpackhi_pd(c[0], c[1]);
-        const __m256d zw0 = _mm256_unpacklo_pd(c[2], c[3]), zw1 = _mm256_unpackhi_pd(c[2], c[3]);
-        double* clipOut = &clip[done].x;
-        _mm256_storeu_pd(clipOut, _mm256_permute2f128_pd(xy0, zw0, 0x20));
-        _mm256_storeu_pd(clipOut + 4, _mm256_permute2f128_pd(xy1, zw1, 0x20));
-        _mm256_storeu_pd(clipOut + 8, _mm256_permute2f128_pd(xy0, zw0, 0x31));
-        _mm256_storeu_pd(clipOut + 12, _mm256_permute2f128_pd(xy1, zw1, 0x31));
-        const __m256d wxy0 = _mm256_unpacklo_pd(wx, wy), wxy1 = _mm256_unpackhi_pd(wx, wy);
-        const __m128d wz0 = _mm256_castpd256_pd128(wz), wz1 = _mm256_extractf128_pd(wz, 1);
-        double* windowOut = &window[done].x;
-        _mm_storeu_pd(windowOut, _mm256_castpd256_pd128(wxy0));
-        _mm_storel_pd(windowOut + 2, wz0);
-        _mm_storeu_pd(windowOut + 3, _mm256_castpd256_pd128(wxy1));
-        _mm_storeh_pd(windowOut + 5, wz0);
-        _mm_storeu_pd(windowOut + 6, _mm256_extractf128_pd(wxy0, 1));
-        _mm_storel_pd(windowOut + 8, wz1);
-        _mm_storeu_pd(windowOut + 9, _mm256_extractf128_pd(wxy1, 1));
-        _mm_storeh_pd(windowOut + 11, wz1);
+        // x and y snapped as the portable code does: floor(v * subpixel + 0.5), exact in an int32
+        // for any vertex that projects; garbage, never read, for the others.
+        const __m256d scale = _mm256_set1_pd(subpixel);
+        const __m128i sx =
+            _mm256_cvttpd_epi32(_mm256_floor_pd(_mm256_add_pd(_mm256_mul_pd(wx, scale), halfOne)));
+        const __m128i sy =
+            _mm256_cvttpd_epi32(_mm256_floor_pd(_mm256_add_pd(_mm256_mul_pd(wy, scale), halfOne)));
+        const __m256d snapped =
+            _mm256_castsi256_pd(_mm256_setr_m128i(_mm_unpacklo_epi32(sx, sy), _mm_unpackhi_epi32(sx, sy)));
+
+        // Four x, y, z, w registers turned into four vertices; the window positions (x, y, z and the
+        // snapped pair) likewise.
+        const auto store = [](double* out, __m256d first, __m256d second, __m256d third, __m256d fourth) {
+            const __m256d ab0 = _mm256_unpacklo_pd(first, second), ab1 = _mm256_unpackhi_pd(first, second);
+            const __m256d cd0 = _mm256_unpacklo_pd(third, fourth), cd1 = _mm256_unpackhi_pd(third, fourth);
+            _mm256_storeu_pd(out, _mm256_permute2f128_pd(ab0, cd0, 0x20));
+            _mm256_storeu_pd(out + 4, _mm256_permute2f128_pd(ab1, cd1, 0x20));
+            _mm256_storeu_pd(out + 8, _mm256_permute2f128_pd(ab0, cd0, 0x31));
+            _mm256_storeu_pd(out + 12, _mm256_permute2f128_pd(ab1, cd1, 0x31));
+        };
+        store(&clip[done].x, c[0], c[1], c[2], c[3]);
+        store(&window[done].x, wx, wy, wz, snapped);
     }
     return done;
 }

@@ -30,7 +30,7 @@ namespace {
 // Window positions snap to 1/256 pixel, as fine as common GPUs. Triangles are clipped to a guard
 // band reaching 1500 pixels from the viewport's centre, which keeps every edge's change across a
 // tile within an int32; a tile's own edge values are int64.
-constexpr int subpixel = 256;
+static_assert(subpixel == 256);
 constexpr int half = subpixel / 2;
 constexpr double guardPixels = 1500.0;
 // Clipping leaves corners on the guard band up to rounding; anything farther is a broken matrix.
@@ -101,15 +101,6 @@ int clipPolygon(ClipVertex (&polygon)[8], unsigned planes, const Viewport& vp) {
     return n;
 }
 
-bool project(const ClipVertex& c, const Viewport& vp, WindowVertex& out) {
-    if (!(c.w > 0.0)) return false;
-    const double inverse = 1.0 / c.w;
-    out.x = (c.x * inverse + 1.0) * 0.5 * vp.width - vp.originX;
-    out.y = (c.y * inverse + 1.0) * 0.5 * vp.height - vp.originY;
-    out.z = c.z * inverse * 0.5 + 0.5;
-    return std::fabs(out.x) <= projectLimit && std::fabs(out.y) <= projectLimit && std::isfinite(out.z);
-}
-
 // Bit x set when pixel x of a tile row is not below `limit` (NaN included).
 unsigned rowNotBelow(const float* row, float limit) {
 #ifdef __SSE2__
@@ -123,25 +114,30 @@ unsigned rowNotBelow(const float* row, float limit) {
 #endif
 }
 
-// The float next to a finite f toward +infinity (up) or -infinity, without a library call.
-float nextFloat(float f, bool up) {
-    if (f == 0.0f)
-        return up ? std::numeric_limits<float>::denorm_min() : -std::numeric_limits<float>::denorm_min();
-    std::uint32_t bits;
-    std::memcpy(&bits, &f, sizeof bits);
-    bits = (f > 0.0f) == up ? bits + 1 : bits - 1; // away from zero or toward it
-    std::memcpy(&f, &bits, sizeof f);
-    return f;
-}
-
+// v as a float, moved to the next float up (or down) when the conversion rounded the other way.
+// Without a branch on the outcome, which the depths take at random: the step is added to the bits
+// of a positive float and taken from those of a negative one (or the other way down). A zero of
+// the wrong sign never steps: a conversion that rounded to -0 rounded up, to +0 down.
 float roundedUp(double v) {
     const float f = static_cast<float>(v);
-    return f < v ? nextFloat(f, true) : f;
+    std::uint32_t bits;
+    std::memcpy(&bits, &f, sizeof bits);
+    const std::uint32_t step = f < v, negative = bits >> 31;
+    bits += step - 2 * (step & negative);
+    float out;
+    std::memcpy(&out, &bits, sizeof out);
+    return out;
 }
 
 float roundedDown(double v) {
     const float f = static_cast<float>(v);
-    return f > v ? nextFloat(f, false) : f;
+    std::uint32_t bits;
+    std::memcpy(&bits, &f, sizeof bits);
+    const std::uint32_t step = f > v, negative = bits >> 31;
+    bits += 2 * (step & negative) - step;
+    float out;
+    std::memcpy(&out, &bits, sizeof out);
+    return out;
 }
 
 // The nearest integer to v (halves up), for |v| well inside the int64 range, without a library call.
@@ -149,6 +145,19 @@ std::int64_t nearestInteger(double v) {
     const double shifted = v + 0.5;
     const auto truncated = static_cast<std::int64_t>(shifted);
     return truncated - (static_cast<double>(truncated) > shifted ? 1 : 0);
+}
+
+bool project(const ClipVertex& c, const Viewport& vp, WindowVertex& out) {
+    if (!(c.w > 0.0)) return false;
+    const double inverse = 1.0 / c.w;
+    out.x = (c.x * inverse + 1.0) * 0.5 * vp.width - vp.originX;
+    out.y = (c.y * inverse + 1.0) * 0.5 * vp.height - vp.originY;
+    out.z = c.z * inverse * 0.5 + 0.5;
+    if (!(std::fabs(out.x) <= projectLimit && std::fabs(out.y) <= projectLimit && std::isfinite(out.z)))
+        return false;
+    out.sx = static_cast<std::int32_t>(nearestInteger(out.x * subpixel));
+    out.sy = static_cast<std::int32_t>(nearestInteger(out.y * subpixel));
+    return true;
 }
 
 // The floor of a / subpixel without a branch on the sign, which the snapped corners take at random:
@@ -173,28 +182,34 @@ bool keepRows(TriangleSetup& t, int tileY0, int tileY1) {
     return t.tileY0 <= t.tileY1;
 }
 
-// Every edge of a polygon: bit i for the edge from corner i to the next.
-constexpr unsigned allEdges = 15u;
-
 // Outcome of setting up a polygon.
 enum class SetUp { drawn, nothing, notConvex };
 
-// The pixels a triangle, or a convex quad, can cover within `box`, as a setup for the tile walkers;
-// the depth plane is the first three corners'. `nothing` for back faces, polygons without area and
-// ones outside the box; `notConvex` for a quad that is not strictly convex and counter-clockwise.
-// `room` widens the depth's rounding (a quad's fourth corner off the plane). With `whole`, a pixel
-// is covered only when the unsnapped polygon holds all of it, and the depth holds for all of it.
-// A template on the corner count, so that the loops over corners and edges unroll, and on the
-// coverage; `wholeEdges` (bit i: the edge from corner i) says which edges hold whole pixels.
+// Every edge of a polygon: bit i for the edge from corner i to the next.
+constexpr unsigned allEdges = 15u;
+
+// A triangle or convex quad to set up, its corners counter-clockwise where it faces front.
+struct Polygon {
+    const WindowVertex* corner[4];
+    int n;            // 3 or 4
+    double room;      // widens the depth's rounding: a quad's fourth corner off the plane
+    double inverse;   // 1 / the first three corners' determinant where known to exceed 1/64, else 0
+    unsigned outline; // bit i: the edge from corner i lies on its mesh's outline (outline coverage)
+};
+
+// The tile range and edges of a triangle (n 3) or convex quad (n 4) of snapped corners, within
+// the frame, as a setup for the tile walkers; `nothing` for back faces, polygons without area and
+// ones outside the frame's pixels or rows; `notConvex` for a quad that is not strictly convex and
+// counter-clockwise. With `whole`, a pixel is covered only when the unsnapped polygon holds all of
+// it along the edges in `wholeEdges` (bit i: the edge from corner i). A template on the corner count
+// and coverage, so that the loops over corners and edges unroll.
 template <int n, bool whole>
-SetUp setUpCorners(const WindowVertex* v, const Viewport& vp, const PixelBox& box, Rounding rounding,
-                   TriangleSetup& t, int bandTileY0, int bandTileY1, double extraRoom, unsigned wholeEdges) {
+Edges setUpEdges(const WindowVertex* const* v, const EdgeFrame& frame, TriangleSetup& t,
+                 unsigned wholeEdges) {
     static_assert(n == 3 || n == 4);
+    assert(frame.x0 >= 0 && frame.y0 >= 0);
     std::int64_t sx[4], sy[4];
-    for (int i = 0; i < n; ++i) {
-        sx[i] = nearestInteger(v[i].x * subpixel);
-        sy[i] = nearestInteger(v[i].y * subpixel);
-    }
+    for (int i = 0; i < n; ++i) sx[i] = v[i]->sx, sy[i] = v[i]->sy;
     // Edge i runs from corner i to the next; the turn at a corner is the cross product of the edges
     // leaving it and the next, and a triangle turns the same way at every corner.
     std::int64_t ex[4], ey[4];
@@ -210,7 +225,7 @@ SetUp setUpCorners(const WindowVertex* v, const Viewport& vp, const PixelBox& bo
         anyRight = anyRight || turn <= 0;
     }
     // A quad turning only right is a back face, or has no area, as its two triangles are.
-    if (anyRight) return n == 3 || !anyLeft ? SetUp::nothing : SetUp::notConvex;
+    if (anyRight) return n == 3 || !anyLeft ? Edges::nothing : Edges::notConvex;
 
     // Buffer pixel (i, j) has its centre at s (i - originX) + s / 2, s (j - originY) + s / 2, s = subpixel.
     std::int64_t minX = sx[0], maxX = sx[0], minY = sy[0], maxY = sy[0];
@@ -218,24 +233,30 @@ SetUp setUpCorners(const WindowVertex* v, const Viewport& vp, const PixelBox& bo
         minX = std::min(minX, sx[i]), maxX = std::max(maxX, sx[i]);
         minY = std::min(minY, sy[i]), maxY = std::max(maxY, sy[i]);
     }
-    const std::int64_t px0 = std::max<std::int64_t>(box.x0, vp.originX + floorSubpixels(minX + half - 1));
-    const std::int64_t px1 = std::min<std::int64_t>(box.x1, vp.originX + floorSubpixels(maxX - half));
-    const std::int64_t py0 = std::max<std::int64_t>(box.y0, vp.originY + floorSubpixels(minY + half - 1));
-    const std::int64_t py1 = std::min<std::int64_t>(box.y1, vp.originY + floorSubpixels(maxY - half));
-    if (px0 > px1 || py0 > py1) return SetUp::nothing;
-    t.tileX0 = static_cast<int>(px0) / tileWidth;
-    t.tileX1 = static_cast<int>(px1) / tileWidth;
-    t.tileY0 = static_cast<int>(py0) / tileHeight;
-    t.tileY1 = static_cast<int>(py1) / tileHeight;
+    const std::int64_t px0 =
+        std::max<std::int64_t>(frame.x0, frame.originX + floorSubpixels(minX + half - 1));
+    const std::int64_t px1 = std::min<std::int64_t>(frame.x1, frame.originX + floorSubpixels(maxX - half));
+    const std::int64_t py0 =
+        std::max<std::int64_t>(frame.y0, frame.originY + floorSubpixels(minY + half - 1));
+    const std::int64_t py1 = std::min<std::int64_t>(frame.y1, frame.originY + floorSubpixels(maxY - half));
+    if (px0 > px1 || py0 > py1) return Edges::nothing;
+    // All four lie in the frame, which starts at pixel 0: shifts divide.
+    static_assert(tileWidth == 8 && tileHeight == 4);
+    t.tileX0 = static_cast<int>(px0) >> 3;
+    t.tileX1 = static_cast<int>(px1) >> 3;
+    t.tileY0 = static_cast<int>(py0) >> 2;
+    t.tileY1 = static_cast<int>(py1) >> 2;
     // Another band's triangle: nothing to set up here.
-    if (std::max(t.tileY0, bandTileY0) > std::min(t.tileY1, bandTileY1)) return SetUp::nothing;
+    if (std::max(t.tileY0, frame.bandTileY0) > std::min(t.tileY1, frame.bandTileY1)) return Edges::nothing;
 
     // Edges at the centre of the first tile's pixel (0, 0). Edge p -> q: dx (y - p.y) - dy (x - p.x),
     // positive inside a counter-clockwise polygon; a centre on it counts for left edges (going
     // down) and top edges (going left), the others need 1 more. A triangle's fourth edge holds
     // everywhere.
-    const std::int64_t cx = (static_cast<std::int64_t>(t.tileX0) * tileWidth - vp.originX) * subpixel + half;
-    const std::int64_t cy = (static_cast<std::int64_t>(t.tileY0) * tileHeight - vp.originY) * subpixel + half;
+    const std::int64_t cx =
+        (static_cast<std::int64_t>(t.tileX0) * tileWidth - frame.originX) * subpixel + half;
+    const std::int64_t cy =
+        (static_cast<std::int64_t>(t.tileY0) * tileHeight - frame.originY) * subpixel + half;
     for (int i = 0; i < 4; ++i) {
         if (i == n) {
             t.edge[i] = 0, t.stepX[i] = 0, t.stepY[i] = 0, t.tileMaxOffset[i] = 0, t.tileMinOffset[i] = 0;
@@ -259,27 +280,53 @@ SetUp setUpCorners(const WindowVertex* v, const Viewport& vp, const PixelBox& bo
             static_cast<std::int32_t>(std::min<std::int64_t>(alongX, 0) + std::min<std::int64_t>(alongY, 0));
     }
 
+    return Edges::set;
+}
+
+// The pixels a triangle, or a convex quad, can cover within `box`, as a setup for the tile walkers,
+// its edges set up by `path`; the depth plane is the first three corners'. `nothing` for back
+// faces, polygons without area and ones outside the box; `notConvex` for a quad that is not
+// strictly convex and counter-clockwise. With `whole`, a pixel is covered only when the unsnapped
+// polygon holds all of it, and the depth holds for all of it.
+template <int n, bool whole>
+SetUp setUpCorners(const Polygon& polygon, const Viewport& vp, const PixelBox& box, Rounding rounding,
+                   TriangleSetup& t, int bandTileY0, int bandTileY1, Path path) {
+    const WindowVertex* const* v = polygon.corner;
+    const unsigned wholeEdges = whole ? polygon.outline : 0u;
+    const EdgeFrame frame{vp.originX, vp.originY, box.x0, box.y0, box.x1, box.y1, bandTileY0, bandTileY1};
+#ifdef TILECULL_HAS_AVX2_PATH
+    const Edges edges = path == Path::avx2 ? setUpEdgesAvx2(v, n, wholeEdges, frame, t)
+                                           : setUpEdges<n, whole>(v, frame, t, wholeEdges);
+#else
+    static_cast<void>(path);
+    const Edges edges = setUpEdges<n, whole>(v, frame, t, wholeEdges);
+#endif
+    if (edges != Edges::set) return edges == Edges::nothing ? SetUp::nothing : SetUp::notConvex;
+
     // The depth plane through the unsnapped corners. A sliver whose plane is ill-conditioned, or
     // that snapping turned around, gets a flat one at its farthest (drawing) or nearest (testing)
     // corner instead, which stays on the safe side of every point of it.
-    const double ux = v[1].x - v[0].x, uy = v[1].y - v[0].y, uz = v[1].z - v[0].z;
-    const double wx = v[2].x - v[0].x, wy = v[2].y - v[0].y, wz = v[2].z - v[0].z;
+    const WindowVertex &a = *v[0], &b = *v[1], &c = *v[2];
+    const double ux = b.x - a.x, uy = b.y - a.y, uz = b.z - a.z;
+    const double wx = c.x - a.x, wy = c.y - a.y, wz = c.z - a.z;
     const double det = ux * wy - uy * wx;
-    double zMin = v[0].z, zMax = v[0].z;
-    for (int i = 1; i < n; ++i) zMin = std::min(zMin, v[i].z), zMax = std::max(zMax, v[i].z);
+    double zMin = a.z, zMax = a.z;
+    for (int i = 1; i < n; ++i) zMin = std::min(zMin, v[i]->z), zMax = std::max(zMax, v[i]->z);
     const double centreX = t.tileX0 * tileWidth - vp.originX + 0.5;
     const double centreY = t.tileY0 * tileHeight - vp.originY + 0.5;
     double gx = 0.0, gy = 0.0, z = rounding == Rounding::farther ? zMax : zMin;
     if (det > 1.0 / 64.0) {
-        const double inverse = 1.0 / det;
+        // The same quotient whoever formed it: the quad pairing divides by this determinant too.
+        const double inverse = polygon.inverse != 0.0 ? polygon.inverse : 1.0 / det;
         gx = (uz * wy - wz * uy) * inverse;
         gy = (wz * ux - uz * wx) * inverse;
-        z = v[0].z + gx * (centreX - v[0].x) + gy * (centreY - v[0].y);
+        z = a.z + gx * (centreX - a.x) + gy * (centreY - a.y);
     }
     const double spanX = (t.tileX1 - t.tileX0 + 1) * tileWidth,
                  spanY = (t.tileY1 - t.tileY0 + 1) * tileHeight;
     const double room = (std::fabs(z) + std::fabs(gx) * spanX + std::fabs(gy) * spanY) * depthRoom +
-                        extraRoom + (whole ? (std::fabs(gx) + std::fabs(gy)) * (0.5 + 1.0 / subpixel) : 0.0);
+                        polygon.room +
+                        (whole ? (std::fabs(gx) + std::fabs(gy)) * (0.5 + 1.0 / subpixel) : 0.0);
     t.depthStepX = static_cast<float>(gx);
     t.depthStepY = static_cast<float>(gy);
     t.depthTileX = t.depthStepX * tileWidth;
@@ -300,19 +347,33 @@ SetUp setUpCorners(const WindowVertex* v, const Viewport& vp, const PixelBox& bo
     return keepRows(t, bandTileY0, bandTileY1) ? SetUp::drawn : SetUp::nothing;
 }
 
-SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& box, Rounding rounding,
-            TriangleSetup& t, int bandTileY0 = 0, int bandTileY1 = std::numeric_limits<int>::max(),
-            double extraRoom = 0.0, bool whole = false, unsigned wholeEdges = allEdges) {
-    assert(n == 3 || n == 4);
+SetUp setUp(const Polygon& p, const Viewport& vp, const PixelBox& box, Rounding rounding, TriangleSetup& t,
+            Path path, int bandTileY0 = 0, int bandTileY1 = std::numeric_limits<int>::max(),
+            bool whole = false) {
+    assert(p.n == 3 || p.n == 4);
     if (whole)
-        return n == 3 ? setUpCorners<3, true>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom,
-                                              wholeEdges)
-                      : setUpCorners<4, true>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom,
-                                              wholeEdges);
-    return n == 3 ? setUpCorners<3, false>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom,
-                                           wholeEdges)
-                  : setUpCorners<4, false>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom,
-                                           wholeEdges);
+        return p.n == 3 ? setUpCorners<3, true>(p, vp, box, rounding, t, bandTileY0, bandTileY1, path)
+                        : setUpCorners<4, true>(p, vp, box, rounding, t, bandTileY0, bandTileY1, path);
+    return p.n == 3 ? setUpCorners<3, false>(p, vp, box, rounding, t, bandTileY0, bandTileY1, path)
+                    : setUpCorners<4, false>(p, vp, box, rounding, t, bandTileY0, bandTileY1, path);
+}
+
+// Sorts entries by their upper 32 bits, keeping entries with equal ones in their order: with
+// the lower bits ascending on entry, the same order as sorting the whole values. A byte at a
+// time (a byte all entries share is skipped), so that a few hundred keys sort without the
+// comparisons' mispredicted branches. `spare` is scratch.
+void sortByUpperHalf(std::vector<std::uint64_t>& entries, std::vector<std::uint64_t>& spare) {
+    std::uint32_t count[4][256] = {};
+    for (const std::uint64_t e : entries)
+        for (int b = 0; b < 4; ++b) ++count[b][(e >> (32 + 8 * b)) & 0xff];
+    spare.resize(entries.size());
+    for (int b = 0; b < 4; ++b) {
+        if (count[b][(entries.empty() ? 0 : entries[0] >> (32 + 8 * b)) & 0xff] == entries.size()) continue;
+        std::uint32_t first[256], sum = 0;
+        for (int k = 0; k < 256; ++k) first[k] = sum, sum += count[b][k];
+        for (const std::uint64_t e : entries) spare[first[(e >> (32 + 8 * b)) & 0xff]++] = e;
+        entries.swap(spare);
+    }
 }
 
 // Runs one band of renderOccluders at a time on its own thread. Whoever comes first, this thread or
@@ -428,8 +489,8 @@ struct Scratch {
     std::vector<unsigned> codes;
     std::vector<WindowVertex> window;
     // Outline coverage: per mesh (by its index array) the twins of its edges, what finding them
-    // sorts, and per triangle whether it is a clear front face and which of its edges lie on the
-    // outline (empty: all do).
+    // sorts, and per triangle whether it is a front face and which of its edges lie on the outline
+    // (empty: all do).
     std::unordered_map<const std::uint32_t*, Twins> twins;
     std::vector<IndexEdge> byIndex;
     std::vector<PositionEdge> byPosition;
@@ -476,7 +537,7 @@ struct Culler::Impl {
     std::vector<BoxRect> rects;
     // Occluders that may reach into the view, nearest first: the float bits of the box's nearest
     // depth (0 for a box crossing the near plane) above the occluder's index.
-    std::vector<std::uint64_t> order;
+    std::vector<std::uint64_t> order, orderSpare;
     std::unique_ptr<Worker> worker;
     // Two bands walk the same occluders in the same order, usually one ahead of the other: the first
     // to reach an occluder sets up its triangles over the whole buffer and keeps them, the other
@@ -558,18 +619,6 @@ struct Culler::Impl {
         return true;
     }
 
-    // -1 when a triangle inside the guard band is clockwise by more than snapping its corners to the
-    // subpixel grid could undo (a back face, skipped before it is set up), 1 when it is as clearly
-    // counter-clockwise, 0 otherwise.
-    static int facing(const WindowVertex& a, const WindowVertex& b, const WindowVertex& c) {
-        const double ux = b.x - a.x, uy = b.y - a.y, wx = c.x - a.x, wy = c.y - a.y;
-        const double area = ux * wy - uy * wx;
-        // Each corner moves by at most half a subpixel in x and in y.
-        const double slack =
-            (std::fabs(ux) + std::fabs(uy) + std::fabs(wx) + std::fabs(wy) + 4.0) * (2.0 / subpixel);
-        return area < -slack ? -1 : area > slack ? 1 : 0;
-    }
-
     // For each edge of a mesh's triangles (3 f + i: from corner i of triangle f), an edge of
     // another triangle running back along it (4 g + j), or noTwin: matched by index first, cheaply,
     // then the rest by the bits of the corners' positions, so that meshes repeating a corner per face
@@ -615,10 +664,9 @@ struct Culler::Impl {
     }
 
     // For outline coverage: per triangle, which of its edges (bit i: from corner i) lie on the outline
-    // of the mesh's front faces, i.e. no other clearly front-facing triangle inside the guard band runs
+    // of the mesh's front faces, i.e. no other front-facing triangle inside the guard band runs
     // back along it. The twins found for a mesh are kept (for a bounded number of meshes) and checked
-    // against the corners on every use. Unsure cases count as outline, which only leaves more pixels
-    // uncovered.
+    // against the corners on every use.
     void markOutlines(const Mesh& mesh, Scratch& s) const {
         const std::uint32_t triangles = mesh.triangleCount;
         s.outline.assign(triangles, 7);
@@ -628,7 +676,7 @@ struct Culler::Impl {
             s.front[f] = index[0] < mesh.vertexCount && index[1] < mesh.vertexCount &&
                          index[2] < mesh.vertexCount &&
                          (s.codes[index[0]] | s.codes[index[1]] | s.codes[index[2]]) == 0 &&
-                         facing(s.window[index[0]], s.window[index[1]], s.window[index[2]]) > 0;
+                         !facesAway(s.window[index[0]], s.window[index[1]], s.window[index[2]]);
         }
         if (s.twins.size() >= maxKeptTwins) s.twins.clear();
         Twins& twins = s.twins[mesh.indices];
@@ -674,50 +722,69 @@ struct Culler::Impl {
 
     // The convex quad that triangle f and the next one make when they share an edge, lie inside
     // the guard band and are coplanar within `planeRoom` in window depth; its corners counter-
-    // clockwise, the first three triangle f's, and which of its edges lie on the outline. False when
-    // they do not.
-    bool quadAt(const Mesh& mesh, const Scratch& s, std::uint32_t f, WindowVertex (&quad)[4], double& off,
-                unsigned& edges) const {
+    // clockwise, the first three triangle f's. False when they do not. `edges` holds which edges
+    // matched last time (first triangle's, second's), tried before the others: a mesh tends to
+    // split its quads alike.
+    bool quadAt(const Mesh& mesh, const Scratch& s, std::uint32_t f, Polygon& quad, int (&edges)[2]) const {
         if (f + 1 >= mesh.triangleCount) return false;
         const std::uint32_t* first = mesh.indices + 3 * static_cast<std::size_t>(f);
         const std::uint32_t* second = first + 3;
         static constexpr int next[5] = {1, 2, 0, 1, 2};
-        for (int i = 0; i < 3; ++i) {
-            const std::uint32_t p0 = first[i], p1 = first[next[i]], p2 = first[next[i + 1]];
-            for (int j = 0; j < 3; ++j) {
-                if (second[j] != p1 || second[next[j]] != p0) continue;
-                const std::uint32_t q = second[next[j + 1]];
-                if (q >= mesh.vertexCount || s.codes[q] != 0) return false;
-                quad[0] = s.window[p1], quad[1] = s.window[p2], quad[2] = s.window[p0], quad[3] = s.window[q];
-                // The first triangle's plane at q, against q's own depth.
-                const WindowVertex &a = quad[0], &b = quad[1], &c = quad[2], &d = quad[3];
-                const double ux = b.x - a.x, uy = b.y - a.y, wx = c.x - a.x, wy = c.y - a.y;
-                const double det = ux * wy - uy * wx;
-                if (!(det > 1.0 / 64.0)) return false;
-                const double inverse = 1.0 / det;
-                const double k = ((d.x - a.x) * wy - (d.y - a.y) * wx) * inverse,
-                             l = (ux * (d.y - a.y) - uy * (d.x - a.x)) * inverse;
-                off = std::fabs(a.z + k * (b.z - a.z) + l * (c.z - a.z) - d.z);
-                edges = outlineBit(s, f, next[i], 0) | outlineBit(s, f, next[i + 1], 1) |
-                        outlineBit(s, f + 1, next[j], 2) | outlineBit(s, f + 1, next[j + 1], 3);
-                return off <= planeRoom;
-            }
+        const auto shares = [&](int i, int j) {
+            return second[j] == first[next[i]] && second[next[j]] == first[i];
+        };
+        if (!shares(edges[0], edges[1])) {
+            int i = 0, j = 0;
+            while (!shares(i, j))
+                if (++j == 3) {
+                    j = 0;
+                    if (++i == 3) return false;
+                }
+            edges[0] = i, edges[1] = j;
         }
-        return false;
+        const int i = edges[0], j = edges[1];
+        const std::uint32_t p0 = first[i], p1 = first[next[i]], p2 = first[next[i + 1]];
+        const std::uint32_t q = second[next[j + 1]];
+        if (q >= mesh.vertexCount || s.codes[q] != 0) return false;
+        const WindowVertex &a = s.window[p1], &b = s.window[p2], &c = s.window[p0], &d = s.window[q];
+        // The first triangle's plane at q, against q's own depth.
+        const double ux = b.x - a.x, uy = b.y - a.y, wx = c.x - a.x, wy = c.y - a.y;
+        const double det = ux * wy - uy * wx;
+        if (!(det > 1.0 / 64.0)) return false;
+        const double inverse = 1.0 / det;
+        const double k = ((d.x - a.x) * wy - (d.y - a.y) * wx) * inverse,
+                     l = (ux * (d.y - a.y) - uy * (d.x - a.x)) * inverse;
+        const double off = std::fabs(a.z + k * (b.z - a.z) + l * (c.z - a.z) - d.z);
+        if (!(off <= planeRoom)) return false;
+        const unsigned outline = outlineBit(s, f, next[i], 0) | outlineBit(s, f, next[i + 1], 1) |
+                                 outlineBit(s, f + 1, next[j], 2) | outlineBit(s, f + 1, next[j + 1], 3);
+        quad = {{&a, &b, &c, &d}, 4, off, inverse, outline};
+        return true;
     }
 
+    // Calls each(triangle) for every piece of every triangle that survives clipping and does not
+    // face away; each returns true to stop. A triangle with a bad index or corner calls bad(), which
+    // may stop too.
     template <typename Each, typename Bad>
     void forEachTriangle(const Mesh& mesh, Scratch& s, Each each, Bad bad) const {
-        forEachPolygon(
-            mesh, s, false, [&](const WindowVertex* corners, int, double, unsigned) { return each(corners); },
-            bad);
+        forEachPolygon(mesh, s, false, each, bad);
     }
 
-    // Calls each(corners, n, room, outline edges) for every triangle, or (with `merge`) quad of two,
-    // that survives clipping; each returns true to stop. A triangle with a bad index or corner calls
-    // bad(), which may stop too. The pieces of a clipped triangle have their outer edges on the outline.
+    // True when the triangle's snapped corners turn clockwise or not at all: it would set up as
+    // nothing, so it is skipped before being paired or set up.
+    static bool facesAway(const WindowVertex& a, const WindowVertex& b, const WindowVertex& c) {
+        const std::int64_t ux = std::int64_t{b.sx} - a.sx, uy = std::int64_t{b.sy} - a.sy;
+        const std::int64_t wx = std::int64_t{c.sx} - a.sx, wy = std::int64_t{c.sy} - a.sy;
+        return ux * wy - uy * wx <= 0;
+    }
+
+    // Calls each(polygon) for every triangle, or (with `merge`) quad of two, that survives clipping
+    // and does not face away; each returns true to stop, or, for a quad it cannot take, the quad's
+    // triangles are handed over one by one. Polygons carry their edges on the outline when the scratch
+    // holds them (all edges otherwise).
     template <typename Each, typename Bad>
     void forEachPolygon(const Mesh& mesh, Scratch& s, bool merge, Each each, Bad bad) const {
+        int edges[2] = {0, 0};
         for (std::uint32_t f = 0; f < mesh.triangleCount; ++f) {
             const std::uint32_t* index = mesh.indices + 3 * static_cast<std::size_t>(f);
             if (index[0] >= mesh.vertexCount || index[1] >= mesh.vertexCount ||
@@ -735,20 +802,18 @@ struct Culler::Impl {
             }
             if (a & b & c) continue; // wholly outside one plane
             if ((a | b | c) == 0) {
+                const WindowVertex &p = s.window[index[0]], &q = s.window[index[1]], &r = s.window[index[2]];
                 // The other half of its side, if any, is checked on its own: cheaper than matching it.
-                if (facing(s.window[index[0]], s.window[index[1]], s.window[index[2]]) < 0) continue;
-                WindowVertex quad[4];
-                double off = 0.0;
-                unsigned edges = allEdges;
-                if (merge && quadAt(mesh, s, f, quad, off, edges)) {
+                if (facesAway(p, q, r)) continue;
+                Polygon polygon;
+                if (merge && quadAt(mesh, s, f, polygon, edges)) {
                     ++f;
-                    if (each(static_cast<const WindowVertex*>(quad), 4, off, edges)) return;
+                    if (each(polygon)) return;
                     continue;
                 }
-                const WindowVertex corners[4] = {
-                    s.window[index[0]], s.window[index[1]], s.window[index[2]], {}};
-                edges = outlineBit(s, f, 0, 0) | outlineBit(s, f, 1, 1) | outlineBit(s, f, 2, 2);
-                if (each(static_cast<const WindowVertex*>(corners), 3, 0.0, edges)) return;
+                const unsigned outline =
+                    outlineBit(s, f, 0, 0) | outlineBit(s, f, 1, 1) | outlineBit(s, f, 2, 2);
+                if (each(Polygon{{&p, &q, &r, nullptr}, 3, 0.0, 0.0, outline})) return;
                 continue;
             }
             ClipVertex polygon[8] = {s.clip[index[0]], s.clip[index[1]], s.clip[index[2]]};
@@ -760,11 +825,14 @@ struct Culler::Impl {
                 if (bad(false)) return;
                 continue;
             }
-            for (int i = 1; i + 1 < n; ++i) {
-                const WindowVertex corners[4] = {projected[0], projected[i], projected[i + 1], {}};
-                const unsigned edges = (i == 1 ? 1u : 0u) | 2u | (i + 2 == n ? 4u : 0u);
-                if (each(static_cast<const WindowVertex*>(corners), 3, 0.0, edges)) return;
-            }
+            // A piece's outer edges lie on the outline, the fan's inner ones do not.
+            for (int i = 1; i + 1 < n; ++i)
+                if (each(Polygon{{&projected[0], &projected[i], &projected[i + 1], nullptr},
+                                 3,
+                                 0.0,
+                                 0.0,
+                                 (i == 1 ? 1u : 0u) | 2u | (i + 2 == n ? 4u : 0u)}))
+                    return;
         }
     }
 
@@ -780,20 +848,20 @@ struct Culler::Impl {
         const PixelBox all = bufferPixels();
         const int bandTileY0 = box.y0 / tileHeight, bandTileY1 = box.y1 / tileHeight;
         const bool whole = coverage != Coverage::centres;
-        const auto drawPolygon = [&](const WindowVertex* corners, int n, double room, unsigned outlineEdges) {
+        const auto drawPolygon = [&](Polygon polygon) {
             // Whole pixels hold along every edge, also the diagonals and fan edges inside a face.
-            const unsigned edges = coverage == Coverage::outlines ? outlineEdges : allEdges;
+            if (coverage != Coverage::outlines) polygon.outline = allEdges;
             if (!keep) {
-                const SetUp result = setUp(corners, n, vp, all, Rounding::farther, t, bandTileY0, bandTileY1,
-                                           room, whole, edges);
+                const SetUp result =
+                    setUp(polygon, vp, all, Rounding::farther, t, path, bandTileY0, bandTileY1, whole);
                 if (result == SetUp::drawn) {
                     ++s.counters.trianglesDrawn;
                     draw(t);
                 }
                 return result;
             }
-            const SetUp result = setUp(corners, n, vp, all, Rounding::farther, t, 0,
-                                       std::numeric_limits<int>::max(), room, whole, edges);
+            const SetUp result = setUp(polygon, vp, all, Rounding::farther, t, path, 0,
+                                       std::numeric_limits<int>::max(), whole);
             if (result != SetUp::drawn) return result;
             if (keep->count < keep->capacity)
                 keep->setups[keep->count++] = t;
@@ -807,12 +875,13 @@ struct Culler::Impl {
         };
         forEachPolygon(
             mesh, s, true,
-            [&](const WindowVertex* corners, int n, double room, unsigned edges) {
-                if (drawPolygon(corners, n, room, edges) == SetUp::notConvex) { // only quads are
+            [&](const Polygon& polygon) {
+                if (drawPolygon(polygon) == SetUp::notConvex) { // only quads are
+                    const WindowVertex* const* c = polygon.corner;
                     // Split on the diagonal from corner 0, which lies inside the quad's outline.
-                    const WindowVertex second[3] = {corners[0], corners[2], corners[3]};
-                    drawPolygon(corners, 3, 0.0, edges & 3u);
-                    drawPolygon(second, 3, 0.0, edges >> 1 & 6u);
+                    drawPolygon(
+                        Polygon{{c[0], c[1], c[2], nullptr}, 3, 0.0, polygon.inverse, polygon.outline & 3u});
+                    drawPolygon(Polygon{{c[0], c[2], c[3], nullptr}, 3, 0.0, 0.0, polygon.outline >> 1 & 6u});
                 }
                 return false;
             },
@@ -1087,7 +1156,7 @@ void Culler::renderOccluders(const Occluder* occluders, std::size_t count, const
         std::memcpy(&bits, &key, sizeof bits);
         d.order.push_back(std::uint64_t{bits} << 32 | static_cast<std::uint32_t>(i));
     }
-    std::sort(d.order.begin(), d.order.end());
+    sortByUpperHalf(d.order, d.orderSpare);
     if (d.threads == 2 && d.vp.tilesY >= 2) {
         std::size_t triangles = 0;
         for (const std::uint64_t entry : d.order)
@@ -1149,8 +1218,8 @@ Visibility Culler::testTriangles(const Mesh& mesh, const float* worldToClip) con
     TriangleSetup& t = s.setup;
     d.forEachTriangle(
         mesh, s,
-        [&](const WindowVertex* corners) {
-            shows = setUp(corners, 3, d.vp, d.viewportPixels(), Rounding::nearer, t) == SetUp::drawn &&
+        [&](const Polygon& triangle) {
+            shows = setUp(triangle, d.vp, d.viewportPixels(), Rounding::nearer, t, d.path) == SetUp::drawn &&
                     d.shows(t);
             return shows;
         },

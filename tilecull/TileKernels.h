@@ -50,16 +50,34 @@ void drawPortable(const TriangleSetup& triangle, const Target& target);
 // True when a covered pixel centre has the triangle at or in front of the stored depth.
 bool showsPortable(const TriangleSetup& triangle, const Target& target);
 
+// Window positions snap to 1/subpixel of a pixel.
+constexpr int subpixel = 256;
+
 struct ClipVertex {
     double x, y, z, w;
 };
 
 // Window position relative to the snapping origin's pixel corner, in pixels; z is window depth.
+// sx, sy: x and y snapped to the subpixel grid, the nearest integer to x * subpixel (halves up),
+// set where the vertex projects within the guard band (so they fit easily).
 struct WindowVertex {
     double x, y, z;
+    std::int32_t sx, sy;
 };
-// The vector transform writes both as runs of doubles.
-static_assert(sizeof(ClipVertex) == 4 * sizeof(double) && sizeof(WindowVertex) == 3 * sizeof(double));
+// The vector transform writes both whole, four doubles' worth each.
+static_assert(sizeof(ClipVertex) == 4 * sizeof(double) && sizeof(WindowVertex) == 4 * sizeof(double));
+
+// What setting up a polygon's edges needs besides its corners: the snapping origin's pixel, the
+// pixels its tiles must lie within (from pixel 0, 0) and the tile rows that are drawn.
+struct EdgeFrame {
+    int originX, originY;
+    int x0, y0, x1, y1; // inclusive
+    int bandTileY0, bandTileY1;
+};
+
+// Outcome of setting up a polygon's edges: set, nothing to draw (a back face, no area, outside the
+// frame), or a quad that is not strictly convex and counter-clockwise.
+enum class Edges { set, nothing, notConvex };
 
 // Outcode bits: the clip planes (the side ones at the guard band) a vertex lies outside of, or
 // broken: not finite, beyond clipLimit, or inside all of them but not projectable within the band.
@@ -99,6 +117,10 @@ bool boxExtentPortable(const double* m, const float* boxMin, const float* boxMax
 #if defined(__x86_64__) || defined(__i386__)
 #define TILECULL_HAS_AVX2_PATH 1
 void drawAvx2(const TriangleSetup& triangle, const Target& target);
+// The tile range and edges of the triangle (n 3) or quad (n 4) of snapped corners v, as the
+// portable code sets them, the edges in `wholeEdges` (bit i: from corner i) for whole pixels.
+Edges setUpEdgesAvx2(const WindowVertex* const* v, int n, unsigned wholeEdges, const EdgeFrame& frame,
+                     TriangleSetup& t);
 bool showsAvx2(const TriangleSetup& triangle, const Target& target);
 bool boxExtentAvx2(const double* m, const float* boxMin, const float* boxMax, BoxExtent& out);
 // Transforms the vertices in whole groups of four by m (column-major doubles), giving each its clip

@@ -124,8 +124,9 @@ Matrix randomCamera(std::mt19937& random, int width, int height) {
                     view(angle(random), angle(random), 5.0));
 }
 
-// Catches a vector path that rounds, masks or reduces differently from the portable one: random
-// triangles and views at every side draw the same bits, and boxes and triangles get the same answers.
+// Catches a vector path that rounds, snaps, masks or reduces differently from the portable one:
+// random triangles and views at every side, with either coverage, draw the same bits, and boxes
+// and triangles get the same answers.
 TEST(TileCull, BothPathsMakeTheSameDecisions) {
     if (Culler::fastestPath() == tilecull::Path::portable) GTEST_SKIP() << "no vector path on this processor";
     std::mt19937 random(7);
@@ -138,7 +139,12 @@ TEST(TileCull, BothPathsMakeTheSameDecisions) {
             for (std::size_t i = 2; i < crossing.positions.size(); i += 3) crossing.positions[i] += 5.5f;
             const Matrix m = randomCamera(random, size[0], size[1]);
             Culler portable, vector;
-            for (Culler* c : {&portable, &vector}) ASSERT_TRUE(c->resize(size[0], size[1]));
+            for (Culler* c : {&portable, &vector}) {
+                ASSERT_TRUE(c->resize(size[0], size[1]));
+                c->setCoverage(round % 3 == 0   ? Coverage::centres
+                               : round % 3 == 1 ? Coverage::wholePixels
+                                                : Coverage::outlines);
+            }
             portable.setPath(tilecull::Path::portable);
             ASSERT_TRUE(vector.setPath(tilecull::Path::avx2));
             const Box box({0.0f, 0.0f, -20.0f}, 4.0f); // its sides' halves drawn as quads
@@ -146,6 +152,16 @@ TEST(TileCull, BothPathsMakeTheSameDecisions) {
                 c->renderTriangles(occluders.mesh(), m.data());
                 c->renderTriangles(crossing.mesh(), m.data());
                 c->renderTriangles(box.mesh(), m.data());
+            }
+            // Vertical edges half a subpixel right of a column of centres, where snapping must
+            // break the tie alike: one way the edge runs through the centres, the other misses them.
+            if (size[0] == size[1] && size[0] <= 256) {
+                const Matrix w = windowMatrix(size[0], size[1]);
+                const float x = 3.0f * static_cast<float>(round + 1) + 0.5f + 1.0f / 512.0f;
+                Triangles ties; // a left edge going down, a right edge going up
+                ties.add({x, 2, 0.3f}, {x + 30, 20, 0.1f}, {x, 40, 0.2f});
+                ties.add({x + 5, 50, 0.3f}, {x + 35, 42, 0.1f}, {x + 35, 62, 0.2f});
+                for (Culler* c : {&portable, &vector}) c->renderTriangles(ties.mesh(), w.data());
             }
             const std::vector<float> a = depthOf(portable), b = depthOf(vector);
             ASSERT_EQ(0, std::memcmp(a.data(), b.data(), a.size() * sizeof(float)))
@@ -442,8 +458,9 @@ TEST(TileCull, OutlineCoverageTakesWholePixelsAlongTheOutlineOnly) {
 }
 
 // Catches face pairs drawn as a wrong quad (corners out of order, a pair across a corner of the box,
-// a plane from the wrong triangle): boxes whose sides' halves are next to each other draw what the
-// same boxes draw with no two halves of a side next to each other.
+// a plane from the wrong triangle) or missed: boxes whose sides' halves are next to each other,
+// sharing their edges in one way or (their corners listed from another one) in several, draw what
+// the same boxes draw with no two halves of a side next to each other.
 TEST(TileCull, FacePairsDrawnAsQuadsCoverWhatTheirTrianglesCover) {
     std::mt19937 random(13);
     std::uniform_real_distribution<float> place(-10.0f, 10.0f);
@@ -452,16 +469,23 @@ TEST(TileCull, FacePairsDrawnAsQuadsCoverWhatTheirTrianglesCover) {
         for (int round = 0; round < 8; ++round) {
             const Matrix m = randomCamera(random, side, side);
             const std::array<float, 3> centre = {place(random), place(random), place(random) - 30.0f};
-            Culler paired, single;
-            paired.resize(side, side);
-            single.resize(side, side);
+            Box turned(centre, 3.0f);
+            for (const std::size_t f : {1, 2, 5, 6, 7, 10})
+                std::rotate(turned.indices.begin() + 3 * f, turned.indices.begin() + 3 * f + 1 + f % 2,
+                            turned.indices.begin() + 3 * f + 3);
+            Culler paired, mixed, single;
+            for (Culler* c : {&paired, &mixed, &single}) c->resize(side, side);
             paired.renderTriangles(Box(centre, 3.0f).mesh(), m.data());
+            mixed.renderTriangles(turned.mesh(), m.data());
             single.renderTriangles(Box(centre, 3.0f, unpaired).mesh(), m.data());
             EXPECT_LT(paired.counters().trianglesDrawn, single.counters().trianglesDrawn);
-            const std::vector<float> a = depthOf(paired), b = depthOf(single);
+            EXPECT_EQ(mixed.counters().trianglesDrawn, paired.counters().trianglesDrawn);
+            const std::vector<float> a = depthOf(paired), b = depthOf(single), c = depthOf(mixed);
             for (std::size_t i = 0; i < a.size(); ++i) {
                 ASSERT_EQ(a[i] < 1.0f, b[i] < 1.0f) << side << " round " << round << " pixel " << i;
                 ASSERT_NEAR(a[i], b[i], 1e-5) << side << " round " << round << " pixel " << i;
+                ASSERT_EQ(c[i] < 1.0f, b[i] < 1.0f) << side << " round " << round << " pixel " << i;
+                ASSERT_NEAR(c[i], b[i], 1e-5) << side << " round " << round << " pixel " << i;
             }
         }
 }
@@ -633,6 +657,30 @@ TEST(TileCull, BoxesCrossingTheNearPlaneAreNeverCulled) {
             << c.min[2] << " " << c.max[2];
 }
 
+// Catches a box test whose depth limit is not rounded up to a float: boxes an eighth of a float
+// step behind, on and in front of a flat wall's stored depth S (boxes at z = 1 - 2 depth).
+TEST(TileCull, BoxesJustBehindAStoredDepthAreHidden) {
+    const Matrix m = windowMatrix(64, 64);
+    Triangles wall;
+    wall.add({-5, -5, -0.2f}, {70, -5, -0.2f}, {70, 70, -0.2f});
+    wall.add({-5, -5, -0.2f}, {70, 70, -0.2f}, {-5, 70, -0.2f});
+    Culler culler;
+    culler.resize(64, 64);
+    culler.renderTriangles(wall.mesh(), m.data());
+    const double stored = depthOf(culler)[0];
+    ASSERT_TRUE(stored > 0.5625 && stored < 0.625); // where these z are floats
+    const struct {
+        double eighths; // of a float step at S, behind it
+        Visibility expected;
+    } cases[] = {{1, Visibility::occluded}, {0, Visibility::visible}, {-1, Visibility::visible}};
+    for (const auto& c : cases) {
+        const auto z = static_cast<float>(1.0 - 2.0 * (stored + c.eighths * std::ldexp(1.0, -27)));
+        ASSERT_EQ(static_cast<double>(z), 1.0 - 2.0 * (stored + c.eighths * std::ldexp(1.0, -27)));
+        const float low[3] = {10, 10, z}, high[3] = {20, 20, z};
+        EXPECT_EQ(culler.testBox(low, high, m.data()), c.expected) << c.eighths;
+    }
+}
+
 // Catches a triangle test that reads the box's rectangle (or tile maxima) instead of the pixels
 // its triangles cover, or that skips a tile it shows in.
 TEST(TileCull, TheTriangleTestSeesPastTheBox) {
@@ -692,6 +740,36 @@ TEST(TileCull, OccludersNearestFirstSkipHiddenOnesOnEitherThreadCount) {
     }
 }
 
+// Catches occluders drawn out of depth order: each pair's far wall, listed first and inside its near
+// wall's rectangle, is hidden only when drawn after it; the pairs' depths differ in one byte of the
+// float's bits, or (in the last) in every byte with the far one's low bytes smaller.
+TEST(TileCull, OccludersAreOrderedByEveryByteOfTheirDepth) {
+    const std::uint32_t pairs[][2] = {{0x3f400008, 0x3f4000d0},
+                                      {0x3f400800, 0x3f401000},
+                                      {0x3f410000, 0x3f480000},
+                                      {0x3ecccccd, 0x3f333300}};
+    const Matrix w = windowMatrix(64, 64);
+    std::vector<Triangles> walls;
+    std::vector<Occluder> occluders;
+    for (int i = 0; i < 4; ++i)
+        for (const int far : {1, 0}) {
+            float depth;
+            std::memcpy(&depth, &pairs[i][far], sizeof depth);
+            const float z = 1.0f - 2.0f * depth, x0 = 16.0f * i + 2.0f * far, x1 = x0 + 14.0f - 4.0f * far;
+            const float y0 = far ? 10.0f : 2.0f, y1 = far ? 50.0f : 60.0f;
+            walls.emplace_back();
+            walls.back().add({x0, y0, z}, {x1, y0, z}, {x1, y1, z});
+            walls.back().add({x0, y0, z}, {x1, y1, z}, {x0, y1, z});
+            occluders.push_back({{}, {x0, y0, z}, {x1, y1, z}});
+        }
+    for (std::size_t i = 0; i < walls.size(); ++i) occluders[i].mesh = walls[i].mesh();
+    Culler culler;
+    culler.resize(64, 64);
+    culler.renderOccluders(occluders.data(), occluders.size(), w.data());
+    EXPECT_EQ(culler.counters().occludersHidden, 4u);
+    EXPECT_EQ(culler.counters().occludersDrawn, 4u);
+}
+
 // Catches setups shared between the two bands going wrong: kept narrowed to one band, taken from
 // another occluder or an earlier view, or reused when they did not all fit. Boxes (drawn as quads)
 // and big triangles that cross the near plane (clipped into several) under a new view every pass,
@@ -726,7 +804,7 @@ TEST(TileCull, BandsSharingSetupsDrawWhatOneThreadDraws) {
     // The walls alone: clipped, they make more setups than a band has room for.
     const std::vector<Occluder> wallsAlone(occluders.end() - 4, occluders.end()), &all = occluders;
     for (const auto* list : {&all, &wallsAlone})
-        for (const Coverage coverage : {Coverage::centres, Coverage::wholePixels}) {
+        for (const Coverage coverage : {Coverage::centres, Coverage::wholePixels, Coverage::outlines}) {
             Culler one, two;
             for (Culler* c : {&one, &two}) {
                 c->resize(96, 100);
