@@ -305,9 +305,9 @@ SetUp setUp(const WindowVertex* v, int n, const Viewport& vp, const PixelBox& bo
                   : setUpCorners<4, false>(v, vp, box, rounding, t, bandTileY0, bandTileY1, extraRoom);
 }
 
-// Runs one band of renderOccluders at a time on its own thread. Whoever comes first, this thread or
-// the caller done with its own band, takes the work: on a busy machine, where the thread may not get
-// a core soon, the caller does both bands rather than wait.
+// Runs the second share of a renderOccluders or testBoxes call on its own thread. Whoever comes
+// first, this thread or the caller done with its own share, takes the work: on a busy machine, where
+// the thread may not get a core soon, the caller does both rather than wait.
 class Worker {
   public:
     Worker() : thread([this] { loop(); }) {}
@@ -420,6 +420,32 @@ struct BoxRect {
     double nearest = 0.0;
     Visibility state = Visibility::visible; // outsideView, or visible with crossesNear
     bool crossesNear = false;
+};
+
+// Hands the indices [0, count) out in chunks to whichever thread asks next, so that two threads end
+// together however the machine shares its cores, and one whose partner never starts does it all.
+class Chunks {
+  public:
+    explicit Chunks(std::size_t total) : count(total) {}
+
+    // Calls work(first, end) for chunks until none are left; returns how many indices it did.
+    template <typename Work> std::size_t run(Work work) {
+        std::size_t done = 0;
+        for (;;) {
+            const std::size_t first = next.fetch_add(size, std::memory_order_relaxed);
+            if (first >= count) return done;
+            const std::size_t end = std::min(count - first, size) + first;
+            work(first, end);
+            done += end - first;
+        }
+    }
+
+    // A few microseconds of box work: small enough to even out the two threads' ends.
+    static constexpr std::size_t size = 32;
+
+  private:
+    std::atomic<std::size_t> next{0};
+    const std::size_t count;
 };
 
 } // namespace
@@ -742,6 +768,34 @@ struct Culler::Impl {
         return r;
     }
 
+    Visibility boxVisibility(const float* boxMin, const float* boxMax, const double* m) const {
+        const BoxRect r = boxRect(boxMin, boxMax, m);
+        if (r.crossesNear) return Visibility::visible;
+        if (r.state == Visibility::outsideView) return r.state;
+        return hidden(r.pixels, r.nearest) ? Visibility::occluded : Visibility::visible;
+    }
+
+    void placeOccluders(const Occluder* occluders, std::size_t first, std::size_t end, const double* m) {
+        for (std::size_t i = first; i < end; ++i)
+            rects[i] = boxRect(occluders[i].boxMin, occluders[i].boxMax, m);
+    }
+
+    // The occluders whose rectangles are placed, nearest first, in `order`.
+    void sortOccluders() {
+        order.clear();
+        for (std::size_t i = 0; i < rects.size(); ++i) {
+            const BoxRect& r = rects[i];
+            if (r.state == Visibility::outsideView) continue;
+            // Non-negative floats order as their bits do; rounding only reorders near ties, which
+            // changes what is skipped, never the buffer.
+            const float key = r.crossesNear ? 0.0f : static_cast<float>(r.nearest);
+            std::uint32_t bits;
+            std::memcpy(&bits, &key, sizeof bits);
+            order.push_back(std::uint64_t{bits} << 32 | static_cast<std::uint32_t>(i));
+        }
+        std::sort(order.begin(), order.end());
+    }
+
     // Draws band 0 (the tile rows below `split`) or band 1 (the others) of `bands`.
     void drawBand(const Occluder* occluders, const double* m, int band, int bands) {
         PixelBox box = bufferPixels();
@@ -919,47 +973,56 @@ void Culler::renderTriangles(const Mesh& mesh, const float* worldToClip) {
 void Culler::renderOccluders(const Occluder* occluders, std::size_t count, const float* worldToClip) {
     Impl& d = *impl;
     if (d.depth.empty() || !worldToClip || !occluders) return;
+    assert(count <= std::numeric_limits<std::uint32_t>::max()); // the order keeps 32-bit indices
     double m[16];
     toDouble(worldToClip, m);
     d.rects.resize(count);
-    d.order.clear();
-    for (std::size_t i = 0; i < count; ++i) {
-        const BoxRect& r = d.rects[i] = d.boxRect(occluders[i].boxMin, occluders[i].boxMax, m);
-        if (r.state == Visibility::outsideView) continue;
-        // Non-negative floats order as their bits do; rounding only reorders near ties, which
-        // changes what is skipped, never the buffer.
-        const float key = r.crossesNear ? 0.0f : static_cast<float>(r.nearest);
-        std::uint32_t bits;
-        std::memcpy(&bits, &key, sizeof bits);
-        d.order.push_back(std::uint64_t{bits} << 32 | static_cast<std::uint32_t>(i));
+    if (d.threads != 2 || d.vp.tilesY < 2) {
+        d.placeOccluders(occluders, 0, count, m);
+        d.sortOccluders();
+        return d.drawBand(occluders, m, 0, 1);
     }
-    std::sort(d.order.begin(), d.order.end());
-    if (d.threads == 2 && d.vp.tilesY >= 2) {
-        std::size_t triangles = 0;
-        for (const std::uint64_t entry : d.order)
-            triangles += occluders[static_cast<std::uint32_t>(entry)].mesh.triangleCount;
-        d.prepareShared(count, std::min(triangles, maxSharedSetups));
-        if (d.split < 1 || d.split >= d.vp.tilesY) d.split = (d.vp.tilesY + 1) / 2;
-        d.rowWork.assign(static_cast<std::size_t>(d.vp.tilesY), 0);
-        d.countRows = true;
-        struct Band {
-            Impl& d;
-            const Occluder* occluders;
-            const double* m;
-        } second{d, occluders, m};
-        d.worker->offer(
-            [](void* band) {
-                const Band& b = *static_cast<Band*>(band);
-                b.d.drawBand(b.occluders, b.m, 1, 2);
-            },
-            &second);
-        d.drawBand(occluders, m, 0, 2);
-        d.worker->finish();
-        d.countRows = false;
-        d.rebalance();
-    } else {
-        d.drawBand(occluders, m, 0, 1);
-    }
+    // The worker is offered its band first: it places occluders with the caller until all are
+    // placed, then, once the caller has put them in order, draws band 1.
+    struct Pass {
+        Impl& d;
+        const Occluder* occluders;
+        const double* m;
+        Chunks rects;
+        std::atomic<std::size_t> placed{0};
+        std::atomic<bool> ordered{false};
+
+        void place() {
+            rects.run([&](std::size_t first, std::size_t end) {
+                d.placeOccluders(occluders, first, end, m);
+                placed.fetch_add(end - first, std::memory_order_release);
+            });
+        }
+    } pass{d, occluders, m, Chunks(count)};
+    d.worker->offer(
+        [](void* argument) {
+            Pass& p = *static_cast<Pass*>(argument);
+            p.place();
+            while (!p.ordered.load(std::memory_order_acquire)) std::this_thread::yield();
+            p.d.drawBand(p.occluders, p.m, 1, 2);
+        },
+        &pass);
+    pass.place();
+    // Only chunks the worker took and has not yet ended are left: a few microseconds.
+    while (pass.placed.load(std::memory_order_acquire) != count) std::this_thread::yield();
+    d.sortOccluders();
+    std::size_t triangles = 0;
+    for (const std::uint64_t entry : d.order)
+        triangles += occluders[static_cast<std::uint32_t>(entry)].mesh.triangleCount;
+    d.prepareShared(count, std::min(triangles, maxSharedSetups));
+    if (d.split < 1 || d.split >= d.vp.tilesY) d.split = (d.vp.tilesY + 1) / 2;
+    d.rowWork.assign(static_cast<std::size_t>(d.vp.tilesY), 0);
+    d.countRows = true;
+    pass.ordered.store(true, std::memory_order_release);
+    d.drawBand(occluders, m, 0, 2);
+    d.worker->finish();
+    d.countRows = false;
+    d.rebalance();
 }
 
 Visibility Culler::testRect(float minX, float minY, float maxX, float maxY, float nearestDepth) const {
@@ -977,10 +1040,38 @@ Visibility Culler::testBox(const float* boxMin, const float* boxMax, const float
     if (d.depth.empty() || !boxMin || !boxMax || !worldToClip) return Visibility::visible;
     double m[16];
     toDouble(worldToClip, m);
-    const BoxRect r = d.boxRect(boxMin, boxMax, m);
-    if (r.crossesNear || r.state == Visibility::outsideView)
-        return r.crossesNear ? Visibility::visible : r.state;
-    return d.hidden(r.pixels, r.nearest) ? Visibility::occluded : Visibility::visible;
+    return d.boxVisibility(boxMin, boxMax, m);
+}
+
+void Culler::testBoxes(const float* boxes, std::size_t count, const float* worldToClip,
+                       Visibility* out) const {
+    const Impl& d = *impl;
+    if (!out) return;
+    if (d.depth.empty() || !boxes || !worldToClip) return std::fill(out, out + count, Visibility::visible);
+    double m[16];
+    toDouble(worldToClip, m);
+    // The tests only read the buffer: the caller and the worker share them out chunk by chunk.
+    struct Batch {
+        const Impl& d;
+        const float* boxes;
+        const double* m;
+        Visibility* out;
+        Chunks chunks;
+    } batch{d, boxes, m, out, Chunks(count)};
+    const auto test = [](void* argument) {
+        Batch& b = *static_cast<Batch*>(argument);
+        b.chunks.run([&](std::size_t first, std::size_t end) {
+            for (std::size_t i = first; i < end; ++i)
+                b.out[i] = b.d.boxVisibility(b.boxes + 6 * i, b.boxes + 6 * i + 3, b.m);
+        });
+    };
+    if (d.threads == 2 && count > Chunks::size) {
+        d.worker->offer(test, &batch);
+        test(&batch);
+        d.worker->finish();
+    } else {
+        test(&batch);
+    }
 }
 
 Visibility Culler::testTriangles(const Mesh& mesh, const float* worldToClip) const {
