@@ -532,6 +532,7 @@ TEST(TileCull, OccludersNearestFirstSkipHiddenOnesOnEitherThreadCount) {
     Culler reference;
     reference.resize(128, 128);
     for (const Triangles& t : meshes) reference.renderTriangles(t.mesh(), m.data());
+    std::vector<std::array<std::uint32_t, 2>> counted; // drawn, hidden per thread count
     for (const int threads : {1, 2}) {
         Culler culler;
         culler.resize(128, 128);
@@ -546,6 +547,38 @@ TEST(TileCull, OccludersNearestFirstSkipHiddenOnesOnEitherThreadCount) {
             }
         }
         EXPECT_GT(culler.counters().occludersHidden, 20u) << threads << " threads";
+        counted.push_back({culler.counters().occludersDrawn, culler.counters().occludersHidden});
+    }
+    // Each occluder counted once, though both bands reach many of them.
+    EXPECT_EQ(counted[1], counted[0]);
+}
+
+// Catches occluders drawn out of depth order (a sort that drops a byte of the key, or runs
+// backwards): squares stacked behind each other, handed over scrambled, at depths that differ in
+// every byte of their float bits but the lowest; only the nearest is drawn.
+TEST(TileCull, OnlyTheNearestOfStackedOccludersIsDrawn) {
+    const Matrix m = windowMatrix(64, 64);
+    const float depths[] = {0.7f, 0.10005f, 0.95f, 0.3f, 0.10002f, 0.95002f,
+                            0.5f, 0.30003f, 0.25f, 0.1f, 0.12f};
+    std::vector<Triangles> squares(std::size(depths));
+    std::vector<Occluder> occluders;
+    for (std::size_t i = 0; i < squares.size(); ++i) {
+        const float z = 1.0f - 2.0f * depths[i]; // window depth (1 - z) / 2
+        squares[i].add({8, 8, z}, {56, 8, z}, {56, 56, z});
+        squares[i].add({8, 8, z}, {56, 56, z}, {8, 56, z});
+        occluders.push_back({squares[i].mesh(), {8, 8, z}, {56, 56, z}});
+    }
+    for (const int threads : {1, 2}) {
+        Culler culler;
+        culler.resize(64, 64);
+        culler.setThreads(threads);
+        for (int pass = 0; pass < 3; ++pass) {
+            culler.clear();
+            culler.renderOccluders(occluders.data(), occluders.size(), m.data());
+            EXPECT_EQ(culler.counters().occludersDrawn, 1u) << threads << " threads";
+            EXPECT_EQ(culler.counters().occludersHidden, occluders.size() - 1) << threads << " threads";
+            EXPECT_NEAR(depthOf(culler)[32 * 64 + 32], 0.1f, 1e-5f);
+        }
     }
 }
 
