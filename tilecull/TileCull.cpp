@@ -1021,8 +1021,19 @@ void Culler::renderOccluders(const Occluder* occluders, std::size_t count, const
         d.sortOccluders();
         return d.drawBand(occluders, m, 0, 1);
     }
-    // The worker is offered its band first: it places occluders with the caller until all are
-    // placed, then, once the caller has put them in order, draws band 1.
+    // Everything that allocates comes before the worker is offered its band: from then on the pass
+    // cannot end early. The setups' room is sized by every occluder, the order not being known yet.
+    std::size_t triangles = 0;
+    for (std::size_t i = 0; i < count; ++i) triangles += occluders[i].mesh.triangleCount;
+    d.prepareShared(count, std::min(triangles, maxSharedSetups));
+    d.order.reserve(count);
+    d.orderSpare.reserve(count);
+    for (std::vector<std::uint8_t>& outcome : d.bandOutcome) outcome.assign(count, Impl::notInBand);
+    d.rowWork.assign(static_cast<std::size_t>(d.vp.tilesY), 0);
+    if (d.split < 1 || d.split >= d.vp.tilesY) d.split = (d.vp.tilesY + 1) / 2;
+    d.countRows = true;
+    // The worker places occluders with the caller until all are placed, then, once the caller has
+    // put them in order, draws band 1.
     struct Pass {
         Impl& d;
         const Occluder* occluders;
@@ -1050,14 +1061,6 @@ void Culler::renderOccluders(const Occluder* occluders, std::size_t count, const
     // Only chunks the worker took and has not yet ended are left: a few microseconds.
     while (pass.placed.load(std::memory_order_acquire) != count) std::this_thread::yield();
     d.sortOccluders();
-    std::size_t triangles = 0;
-    for (const std::uint64_t entry : d.order)
-        triangles += occluders[static_cast<std::uint32_t>(entry)].mesh.triangleCount;
-    d.prepareShared(count, std::min(triangles, maxSharedSetups));
-    if (d.split < 1 || d.split >= d.vp.tilesY) d.split = (d.vp.tilesY + 1) / 2;
-    d.rowWork.assign(static_cast<std::size_t>(d.vp.tilesY), 0);
-    for (std::vector<std::uint8_t>& outcome : d.bandOutcome) outcome.assign(count, Impl::notInBand);
-    d.countRows = true;
     pass.ordered.store(true, std::memory_order_release);
     d.drawBand(occluders, m, 0, 2);
     d.worker->finish();
