@@ -428,15 +428,12 @@ class Chunks {
   public:
     explicit Chunks(std::size_t total) : count(total) {}
 
-    // Calls work(first, end) for chunks until none are left; returns how many indices it did.
-    template <typename Work> std::size_t run(Work work) {
-        std::size_t done = 0;
+    // Calls work(first, end) for chunks until none are left.
+    template <typename Work> void run(Work work) {
         for (;;) {
             const std::size_t first = next.fetch_add(size, std::memory_order_relaxed);
-            if (first >= count) return done;
-            const std::size_t end = std::min(count - first, size) + first;
-            work(first, end);
-            done += end - first;
+            if (first >= count) return;
+            work(first, std::min(count - first, size) + first);
         }
     }
 
