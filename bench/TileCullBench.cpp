@@ -25,8 +25,8 @@ struct Scene {
     std::vector<std::uint32_t> indices;
     std::vector<tilecull::Occluder> occluders;
     std::vector<tilecull::Mesh> occludees;
-    std::vector<std::array<float, 6>> occludeeBoxes;
-    std::vector<std::array<float, 16>> clip; // world to clip per angle, column-major
+    std::vector<std::array<float, 6>> occludeeBoxes; // min x y z, max x y z: testBoxes' layout
+    std::vector<std::array<float, 16>> clip;         // world to clip per angle, column-major
 };
 
 tilecull::Mesh add(Scene& s, const SceneObject& object, float* boxMin, float* boxMax) {
@@ -115,19 +115,29 @@ void render(tilecull::Culler& culler, const Scene& s, std::size_t angle) {
     culler.renderOccluders(s.occluders.data(), s.occluders.size(), s.clip[angle].data());
 }
 
-int rectTests(const tilecull::Culler& culler, const Scene& s, std::size_t angle) {
-    int culled = 0;
-    for (const auto& box : s.occludeeBoxes)
-        culled +=
-            culler.testBox(box.data(), box.data() + 3, s.clip[angle].data()) != tilecull::Visibility::visible;
-    return culled;
+// The occludees' boxes in one batch, into `answers`.
+void boxTests(const tilecull::Culler& culler, const Scene& s, std::size_t angle,
+              std::vector<tilecull::Visibility>& answers) {
+    static_assert(sizeof(std::array<float, 6>) == 6 * sizeof(float));
+    answers.resize(s.occludeeBoxes.size());
+    culler.testBoxes(s.occludeeBoxes.data()->data(), s.occludeeBoxes.size(), s.clip[angle].data(),
+                     answers.data());
 }
 
-int triangleTests(const tilecull::Culler& culler, const Scene& s, std::size_t angle) {
+int rectTests(const tilecull::Culler& culler, const Scene& s, std::size_t angle,
+              std::vector<tilecull::Visibility>& answers) {
+    boxTests(culler, s, angle, answers);
+    return static_cast<int>(
+        s.occludees.size() -
+        static_cast<std::size_t>(std::count(answers.begin(), answers.end(), tilecull::Visibility::visible)));
+}
+
+int triangleTests(const tilecull::Culler& culler, const Scene& s, std::size_t angle,
+                  std::vector<tilecull::Visibility>& answers) {
+    boxTests(culler, s, angle, answers);
     int culled = 0;
     for (std::size_t i = 0; i < s.occludees.size(); ++i) {
-        const auto& box = s.occludeeBoxes[i];
-        tilecull::Visibility v = culler.testBox(box.data(), box.data() + 3, s.clip[angle].data());
+        tilecull::Visibility v = answers[i];
         if (v == tilecull::Visibility::visible)
             v = culler.testTriangles(s.occludees[i], s.clip[angle].data());
         culled += v != tilecull::Visibility::visible;
@@ -190,9 +200,10 @@ void BM_RenderAngles(benchmark::State& state) {
 
 void BM_PassAngles(benchmark::State& state) {
     tilecull::Culler culler = makeCuller(state);
+    std::vector<tilecull::Visibility> answers;
     overAngles(state, [&](std::size_t a) {
         render(culler, scene(), a);
-        return rectTests(culler, scene(), a);
+        return rectTests(culler, scene(), a, answers);
     });
 }
 
@@ -200,17 +211,19 @@ void BM_PassAngles(benchmark::State& state) {
 void BM_OutlinePassAngles(benchmark::State& state) {
     tilecull::Culler culler = makeCuller(state);
     culler.setCoverage(tilecull::Coverage::outlines);
+    std::vector<tilecull::Visibility> answers;
     overAngles(state, [&](std::size_t a) {
         render(culler, scene(), a);
-        return rectTests(culler, scene(), a);
+        return rectTests(culler, scene(), a, answers);
     });
 }
 
 void BM_TrianglePassAngles(benchmark::State& state) {
     tilecull::Culler culler = makeCuller(state);
+    std::vector<tilecull::Visibility> answers;
     overAngles(state, [&](std::size_t a) {
         render(culler, scene(), a);
-        return triangleTests(culler, scene(), a);
+        return triangleTests(culler, scene(), a, answers);
     });
 }
 
@@ -218,13 +231,15 @@ void BM_TrianglePassAngles(benchmark::State& state) {
 void BM_RectTests225(benchmark::State& state) {
     tilecull::Culler culler = makeCuller(state);
     render(culler, scene(), 45);
-    for (auto _ : state) benchmark::DoNotOptimize(rectTests(culler, scene(), 45));
+    std::vector<tilecull::Visibility> answers;
+    for (auto _ : state) benchmark::DoNotOptimize(rectTests(culler, scene(), 45, answers));
 }
 
 void BM_TriangleTests225(benchmark::State& state) {
     tilecull::Culler culler = makeCuller(state);
     render(culler, scene(), 45);
-    for (auto _ : state) benchmark::DoNotOptimize(triangleTests(culler, scene(), 45));
+    std::vector<tilecull::Visibility> answers;
+    for (auto _ : state) benchmark::DoNotOptimize(triangleTests(culler, scene(), 45, answers));
 }
 
 void sidesAndThreads(benchmark::internal::Benchmark* b) {

@@ -376,9 +376,9 @@ void sortByUpperHalf(std::vector<std::uint64_t>& entries, std::vector<std::uint6
     }
 }
 
-// Runs one band of renderOccluders at a time on its own thread. Whoever comes first, this thread or
-// the caller done with its own band, takes the work: on a busy machine, where the thread may not get
-// a core soon, the caller does both bands rather than wait.
+// Runs the second share of a renderOccluders or testBoxes call on its own thread. Whoever comes
+// first, this thread or the caller done with its own share, takes the work: on a busy machine, where
+// the thread may not get a core soon, the caller does both rather than wait.
 class Worker {
   public:
     Worker() : thread([this] { loop(); }) {}
@@ -522,6 +522,29 @@ struct BoxRect {
     bool crossesNear = false;
 };
 
+// Hands the indices [0, count) out in chunks to whichever thread asks next, so that two threads end
+// together however the machine shares its cores, and one whose partner never starts does it all.
+class Chunks {
+  public:
+    explicit Chunks(std::size_t total) : count(total) {}
+
+    // Calls work(first, end) for chunks until none are left.
+    template <typename Work> void run(Work work) {
+        for (;;) {
+            const std::size_t first = next.fetch_add(size, std::memory_order_relaxed);
+            if (first >= count) return;
+            work(first, std::min(count - first, size) + first);
+        }
+    }
+
+    // A few microseconds of box work: small enough to even out the two threads' ends.
+    static constexpr std::size_t size = 32;
+
+  private:
+    std::atomic<std::size_t> next{0};
+    const std::size_t count;
+};
+
 } // namespace
 
 struct Culler::Impl {
@@ -538,6 +561,9 @@ struct Culler::Impl {
     // Occluders that may reach into the view, nearest first: the float bits of the box's nearest
     // depth (0 for a box crossing the near plane) above the occluder's index.
     std::vector<std::uint64_t> order, orderSpare;
+    // Per occluder, what each band of a two-band pass did with it (the larger wins).
+    static constexpr std::uint8_t notInBand = 0, hiddenInBand = 1, drawnInBand = 2;
+    std::vector<std::uint8_t> bandOutcome[2];
     std::unique_ptr<Worker> worker;
     // Two bands walk the same occluders in the same order, usually one ahead of the other: the first
     // to reach an occluder sets up its triangles over the whole buffer and keeps them, the other
@@ -965,6 +991,35 @@ struct Culler::Impl {
         return r;
     }
 
+    Visibility boxVisibility(const float* boxMin, const float* boxMax, const double* m) const {
+        const BoxRect r = boxRect(boxMin, boxMax, m);
+        if (r.crossesNear) return Visibility::visible;
+        if (r.state == Visibility::outsideView) return r.state;
+        return hidden(r.pixels, r.nearest) ? Visibility::occluded : Visibility::visible;
+    }
+
+    void placeOccluders(const Occluder* occluders, std::size_t first, std::size_t end, const double* m) {
+        for (std::size_t i = first; i < end; ++i)
+            rects[i] = boxRect(occluders[i].boxMin, occluders[i].boxMax, m);
+    }
+
+    // The occluders whose rectangles are placed and may reach into the view, nearest first, in
+    // `order`. Within the room reserved there: a two-band pass sorts with its worker started.
+    void sortOccluders() {
+        order.clear();
+        for (std::size_t i = 0; i < rects.size(); ++i) {
+            const BoxRect& r = rects[i];
+            if (r.state == Visibility::outsideView) continue;
+            // Non-negative floats order as their bits do; rounding only reorders near ties, which
+            // changes what is skipped, never the buffer.
+            const float key = r.crossesNear ? 0.0f : static_cast<float>(r.nearest);
+            std::uint32_t bits;
+            std::memcpy(&bits, &key, sizeof bits);
+            order.push_back(std::uint64_t{bits} << 32 | static_cast<std::uint32_t>(i));
+        }
+        sortByUpperHalf(order, orderSpare);
+    }
+
     // Draws band 0 (the tile rows below `split`) or band 1 (the others) of `bands`.
     void drawBand(const Occluder* occluders, const double* m, int band, int bands) {
         PixelBox box = bufferPixels();
@@ -975,6 +1030,7 @@ struct Culler::Impl {
                 box.y0 = split * tileHeight;
         }
         Scratch& s = scratch[band];
+        std::uint8_t* outcome = bands == 2 ? bandOutcome[band].data() : nullptr;
         for (const std::uint64_t entry : order) {
             const auto index = static_cast<std::uint32_t>(entry);
             const BoxRect& r = rects[index];
@@ -984,15 +1040,32 @@ struct Culler::Impl {
                 part.y1 = std::min(part.y1, box.y1);
                 if (part.y0 > part.y1) continue; // not in this band
                 if (hidden(part, r.nearest)) {
-                    ++s.counters.occludersHidden;
+                    if (outcome)
+                        outcome[index] = hiddenInBand;
+                    else
+                        ++s.counters.occludersHidden;
                     continue;
                 }
             }
-            ++s.counters.occludersDrawn;
-            if (bands == 1)
+            if (bands == 1) {
+                ++s.counters.occludersDrawn;
                 drawMesh(occluders[index].mesh, m, box, s);
-            else
+            } else {
+                outcome[index] = drawnInBand;
                 drawShared(index, occluders[index].mesh, m, box, band);
+            }
+        }
+    }
+
+    // Counts each occluder of a two-band pass once, as one band would have: drawn when a band drew
+    // it, hidden when every band it reaches found it hidden there.
+    void countBandOutcomes() {
+        Counters& c = scratch[0].counters;
+        for (const std::uint64_t entry : order) {
+            const auto index = static_cast<std::uint32_t>(entry);
+            const std::uint8_t most = std::max(bandOutcome[0][index], bandOutcome[1][index]);
+            c.occludersDrawn += most == drawnInBand;
+            c.occludersHidden += most == hiddenInBand;
         }
     }
 
@@ -1142,47 +1215,61 @@ void Culler::renderTriangles(const Mesh& mesh, const float* worldToClip) {
 void Culler::renderOccluders(const Occluder* occluders, std::size_t count, const float* worldToClip) {
     Impl& d = *impl;
     if (d.depth.empty() || !worldToClip || !occluders) return;
+    assert(count <= std::numeric_limits<std::uint32_t>::max()); // the order keeps 32-bit indices
     double m[16];
     toDouble(worldToClip, m);
     d.rects.resize(count);
-    d.order.clear();
-    for (std::size_t i = 0; i < count; ++i) {
-        const BoxRect& r = d.rects[i] = d.boxRect(occluders[i].boxMin, occluders[i].boxMax, m);
-        if (r.state == Visibility::outsideView) continue;
-        // Non-negative floats order as their bits do; rounding only reorders near ties, which
-        // changes what is skipped, never the buffer.
-        const float key = r.crossesNear ? 0.0f : static_cast<float>(r.nearest);
-        std::uint32_t bits;
-        std::memcpy(&bits, &key, sizeof bits);
-        d.order.push_back(std::uint64_t{bits} << 32 | static_cast<std::uint32_t>(i));
+    if (d.threads != 2 || d.vp.tilesY < 2) {
+        d.placeOccluders(occluders, 0, count, m);
+        d.sortOccluders();
+        return d.drawBand(occluders, m, 0, 1);
     }
-    sortByUpperHalf(d.order, d.orderSpare);
-    if (d.threads == 2 && d.vp.tilesY >= 2) {
-        std::size_t triangles = 0;
-        for (const std::uint64_t entry : d.order)
-            triangles += occluders[static_cast<std::uint32_t>(entry)].mesh.triangleCount;
-        d.prepareShared(count, std::min(triangles, maxSharedSetups));
-        if (d.split < 1 || d.split >= d.vp.tilesY) d.split = (d.vp.tilesY + 1) / 2;
-        d.rowWork.assign(static_cast<std::size_t>(d.vp.tilesY), 0);
-        d.countRows = true;
-        struct Band {
-            Impl& d;
-            const Occluder* occluders;
-            const double* m;
-        } second{d, occluders, m};
-        d.worker->offer(
-            [](void* band) {
-                const Band& b = *static_cast<Band*>(band);
-                b.d.drawBand(b.occluders, b.m, 1, 2);
-            },
-            &second);
-        d.drawBand(occluders, m, 0, 2);
-        d.worker->finish();
-        d.countRows = false;
-        d.rebalance();
-    } else {
-        d.drawBand(occluders, m, 0, 1);
-    }
+    // Everything that allocates comes before the worker is offered its band: from then on the pass
+    // cannot end early. The setups' room is sized by every occluder, the order not being known yet.
+    std::size_t triangles = 0;
+    for (std::size_t i = 0; i < count; ++i) triangles += occluders[i].mesh.triangleCount;
+    d.prepareShared(count, std::min(triangles, maxSharedSetups));
+    d.order.reserve(count);
+    d.orderSpare.reserve(count);
+    for (std::vector<std::uint8_t>& outcome : d.bandOutcome) outcome.assign(count, Impl::notInBand);
+    d.rowWork.assign(static_cast<std::size_t>(d.vp.tilesY), 0);
+    if (d.split < 1 || d.split >= d.vp.tilesY) d.split = (d.vp.tilesY + 1) / 2;
+    d.countRows = true;
+    // The worker places occluders with the caller until all are placed, then, once the caller has
+    // put them in order, draws band 1.
+    struct Pass {
+        Impl& d;
+        const Occluder* occluders;
+        const double* m;
+        Chunks rects;
+        std::atomic<std::size_t> placed{0};
+        std::atomic<bool> ordered{false};
+
+        void place() {
+            rects.run([&](std::size_t first, std::size_t end) {
+                d.placeOccluders(occluders, first, end, m);
+                placed.fetch_add(end - first, std::memory_order_release);
+            });
+        }
+    } pass{d, occluders, m, Chunks(count)};
+    d.worker->offer(
+        [](void* argument) {
+            Pass& p = *static_cast<Pass*>(argument);
+            p.place();
+            while (!p.ordered.load(std::memory_order_acquire)) std::this_thread::yield();
+            p.d.drawBand(p.occluders, p.m, 1, 2);
+        },
+        &pass);
+    pass.place();
+    // Only chunks the worker took and has not yet ended are left: a few microseconds.
+    while (pass.placed.load(std::memory_order_acquire) != count) std::this_thread::yield();
+    d.sortOccluders();
+    pass.ordered.store(true, std::memory_order_release);
+    d.drawBand(occluders, m, 0, 2);
+    d.worker->finish();
+    d.countRows = false;
+    d.countBandOutcomes();
+    d.rebalance();
 }
 
 Visibility Culler::testRect(float minX, float minY, float maxX, float maxY, float nearestDepth) const {
@@ -1200,10 +1287,38 @@ Visibility Culler::testBox(const float* boxMin, const float* boxMax, const float
     if (d.depth.empty() || !boxMin || !boxMax || !worldToClip) return Visibility::visible;
     double m[16];
     toDouble(worldToClip, m);
-    const BoxRect r = d.boxRect(boxMin, boxMax, m);
-    if (r.crossesNear || r.state == Visibility::outsideView)
-        return r.crossesNear ? Visibility::visible : r.state;
-    return d.hidden(r.pixels, r.nearest) ? Visibility::occluded : Visibility::visible;
+    return d.boxVisibility(boxMin, boxMax, m);
+}
+
+void Culler::testBoxes(const float* boxes, std::size_t count, const float* worldToClip,
+                       Visibility* out) const {
+    const Impl& d = *impl;
+    if (!out) return;
+    if (d.depth.empty() || !boxes || !worldToClip) return std::fill(out, out + count, Visibility::visible);
+    double m[16];
+    toDouble(worldToClip, m);
+    // The tests only read the buffer: the caller and the worker share them out chunk by chunk.
+    struct Batch {
+        const Impl& d;
+        const float* boxes;
+        const double* m;
+        Visibility* out;
+        Chunks chunks;
+    } batch{d, boxes, m, out, Chunks(count)};
+    const auto test = [](void* argument) {
+        Batch& b = *static_cast<Batch*>(argument);
+        b.chunks.run([&](std::size_t first, std::size_t end) {
+            for (std::size_t i = first; i < end; ++i)
+                b.out[i] = b.d.boxVisibility(b.boxes + 6 * i, b.boxes + 6 * i + 3, b.m);
+        });
+    };
+    if (d.threads == 2 && count > Chunks::size) {
+        d.worker->offer(test, &batch);
+        test(&batch);
+        d.worker->finish();
+    } else {
+        test(&batch);
+    }
 }
 
 Visibility Culler::testTriangles(const Mesh& mesh, const float* worldToClip) const {

@@ -21,7 +21,7 @@
 //   finite or lies beyond 1e10 in clip space, or no area, is not drawn; an occludee with any of
 //   these, or reaching in front of the near plane, is visible.
 // - A Culler is used from one thread at a time (its tests share scratch space); it runs its own
-//   second thread inside renderOccluders when asked to.
+//   second thread inside renderOccluders and testBoxes when asked to.
 
 #include <cstddef>
 #include <cstdint>
@@ -95,7 +95,7 @@ class Culler {
     Path path() const;
 
     // 1 or 2 (clamped): renderOccluders splits the buffer into that many bands of rows, the second
-    // drawn by a thread the culler owns.
+    // drawn by a thread the culler owns, and testBoxes shares its boxes out between the two.
     void setThreads(int count);
     int threads() const;
 
@@ -119,6 +119,9 @@ class Culler {
     // A world-space box by the window rectangle of its corners; visible when a corner lies behind
     // the eye or in front of the near plane.
     Visibility testBox(const float* boxMin, const float* boxMax, const float* worldToClip) const;
+    // testBox for `count` boxes, given as min x, y, z, max x, y, z each; out[i] is box i's answer,
+    // the same whatever the thread count. Null boxes or matrix: every answer visible.
+    void testBoxes(const float* boxes, std::size_t count, const float* worldToClip, Visibility* out) const;
     // An occludee by its own front faces against the per-pixel depths: sharper than its box.
     // Visible when the mesh has no triangles, or a front face crosses the near plane or has bad input.
     Visibility testTriangles(const Mesh& mesh, const float* worldToClip) const;

@@ -143,9 +143,10 @@ CullOutcome runCpuDepth(const CullScene& scene, const CullView& view, const CpuD
     culler.setCoverage(config.coverage);
     culler.renderOccluders(state.occluders.data(), state.occluders.size(), clip.data());
     const Clock::time_point rendered = Clock::now();
+    state.answers.resize(state.occludees.size());
+    culler.testBoxes(state.occludeeBoxes.data(), state.occludees.size(), clip.data(), state.answers.data());
     for (std::size_t i = 0; i < state.occludees.size(); ++i) {
-        const float* box = state.occludeeBoxes.data() + 6 * i;
-        tilecull::Visibility v = culler.testBox(box, box + 3, clip.data());
+        tilecull::Visibility v = state.answers[i];
         if (v == tilecull::Visibility::visible && config.triangles)
             v = culler.testTriangles(state.occludees[i], clip.data());
         outcome.culled[i] = v != tilecull::Visibility::visible;

@@ -17,7 +17,7 @@
 struct CpuDepthConfig {
     int side = 256;
     bool triangles = false; // occludees by their front faces where the rectangle shows
-    int threads = 1;        // 2: the buffer drawn in two bands at once
+    int threads = 1;        // 2: the buffer drawn in two bands at once, the boxes shared out
     // Which pixels an occluder covers: outlines (or wholePixels) keeps gaps between occluders
     // narrower than a pixel open, where an occludee behind may show at a finer resolution.
     tilecull::Coverage coverage = tilecull::Coverage::centres;
@@ -30,8 +30,9 @@ struct CpuDepthState {
     std::vector<std::uint32_t> indices; // their faces, indices into positions
     std::vector<tilecull::Occluder> occluders;
     std::vector<tilecull::Mesh> occludees;
-    std::vector<float> occludeeBoxes; // min x y z, max x y z per occludee
-    std::vector<float> depth;         // the buffer read out for the pictures
+    std::vector<float> occludeeBoxes;          // min x y z, max x y z per occludee
+    std::vector<tilecull::Visibility> answers; // the boxes' tests, one batch per pass
+    std::vector<float> depth;                  // the buffer read out for the pictures
     // What the arrays were gathered from: while the scene holds the same, they are kept. A scene
     // with the generation they were last found current for is taken as the same without a look.
     std::uint64_t sourceGeneration = 0;
