@@ -167,12 +167,14 @@ void report(benchmark::State& state, std::vector<std::vector<double>>& samples, 
     state.counters[prefix + "q3_us"] = perAngle[perAngle.size() * 3 / 4];
 }
 
-// Runs `work(angle)` at every angle per iteration, timing each; reports the median over the angles.
-template <typename Work> void overAngles(benchmark::State& state, Work work) {
+// Runs `before(angle)` untimed, then `work(angle)` timed, at every angle per iteration; reports the
+// median over the angles.
+template <typename Before, typename Work> void overAngles(benchmark::State& state, Before before, Work work) {
     const Scene& s = scene();
     std::vector<std::vector<double>> wall(s.clip.size()), processor(s.clip.size());
     for (auto _ : state)
         for (std::size_t a = 0; a < s.clip.size(); ++a) {
+            before(a);
             const double cpuStart = cpuMicroseconds();
             const auto start = std::chrono::steady_clock::now();
             benchmark::DoNotOptimize(work(a));
@@ -182,6 +184,10 @@ template <typename Work> void overAngles(benchmark::State& state, Work work) {
         }
     report(state, wall, "");
     report(state, processor, "cpu_");
+}
+
+template <typename Work> void overAngles(benchmark::State& state, Work work) {
+    overAngles(state, [](std::size_t) {}, work);
 }
 
 void BM_RenderAngles(benchmark::State& state) {
@@ -227,14 +233,16 @@ void BM_TrianglePassAngles(benchmark::State& state) {
     });
 }
 
-// The tests alone at 225 degrees (the walls head on), on a buffer drawn once.
-void BM_RectTests225(benchmark::State& state) {
+// The rectangle tests alone at every angle, on a buffer drawn just before (with the same threads).
+void BM_RectTestAngles(benchmark::State& state) {
     tilecull::Culler culler = makeCuller(state);
-    render(culler, scene(), 45);
     std::vector<tilecull::Visibility> answers;
-    for (auto _ : state) benchmark::DoNotOptimize(rectTests(culler, scene(), 45, answers));
+    overAngles(
+        state, [&](std::size_t a) { render(culler, scene(), a); },
+        [&](std::size_t a) { return rectTests(culler, scene(), a, answers); });
 }
 
+// The triangle tests alone at 225 degrees (the walls head on), on a buffer drawn once.
 void BM_TriangleTests225(benchmark::State& state) {
     tilecull::Culler culler = makeCuller(state);
     render(culler, scene(), 45);
@@ -259,6 +267,6 @@ BENCHMARK(BM_RenderAngles)->Apply(sidesAndThreads)->Iterations(30)->Unit(benchma
 BENCHMARK(BM_PassAngles)->Apply(sidesAndThreads)->Iterations(30)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OutlinePassAngles)->Args({256, 1, 1})->Iterations(30)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TrianglePassAngles)->Apply(sides)->Iterations(30)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_RectTests225)->Apply(sides)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RectTestAngles)->Apply(sidesAndThreads)->Iterations(30)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TriangleTests225)->Apply(sides)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();
