@@ -213,6 +213,22 @@ void BM_PassAngles(benchmark::State& state) {
     });
 }
 
+// The pass after 2 ms of other work, as in an engine that draws between passes: by then a second
+// thread has stopped watching for work and sleeps until the pass wakes it.
+void BM_PassAfterWorkAngles(benchmark::State& state) {
+    tilecull::Culler culler = makeCuller(state);
+    std::vector<tilecull::Visibility> answers;
+    const auto otherWork = [](std::size_t) {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(2);
+        while (std::chrono::steady_clock::now() < until) {
+        }
+    };
+    overAngles(state, otherWork, [&](std::size_t a) {
+        render(culler, scene(), a);
+        return rectTests(culler, scene(), a, answers);
+    });
+}
+
 // The pass with occluders covering whole pixels along their outlines.
 void BM_OutlinePassAngles(benchmark::State& state) {
     tilecull::Culler culler = makeCuller(state);
@@ -265,6 +281,7 @@ void sides(benchmark::internal::Benchmark* b) {
 
 BENCHMARK(BM_RenderAngles)->Apply(sidesAndThreads)->Iterations(30)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PassAngles)->Apply(sidesAndThreads)->Iterations(30)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PassAfterWorkAngles)->Args({640, 1, 1})->Args({640, 2, 1})->Iterations(10)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OutlinePassAngles)->Args({256, 1, 1})->Iterations(30)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TrianglePassAngles)->Apply(sides)->Iterations(30)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RectTestAngles)->Apply(sidesAndThreads)->Iterations(30)->Unit(benchmark::kMicrosecond);
