@@ -66,7 +66,7 @@ struct Avx2Ops {
     }
 
     void draw(const float* from, float* tile, float& tileMax, const std::int32_t* e, float depth,
-              bool full) const {
+              bool) const {
         const __m256 base = _mm256_set1_ps(depth);
         __m256i e0 = _mm256_add_epi32(_mm256_set1_epi32(e[0]), edgeX[0]);
         __m256i e1 = _mm256_add_epi32(_mm256_set1_epi32(e[1]), edgeX[1]);
@@ -77,10 +77,11 @@ struct Avx2Ops {
             float* row = tile + y * tileWidth;
             const __m256 old = _mm256_loadu_ps(from + y * tileWidth);
             __m256 nearer = _mm256_min_ps(_mm256_add_ps(base, offset[y]), old);
-            if (!full) // a lane whose edge sum has its sign bit set is outside: it keeps the old depth
-                nearer = _mm256_blendv_ps(
-                    nearer, old,
-                    _mm256_castsi256_ps(_mm256_or_si256(_mm256_or_si256(e0, e1), _mm256_or_si256(e2, e3))));
+            // A lane whose edge sum has its sign bit set is outside: it keeps the old depth. On a whole
+            // tile no sign is set; blending anyway spares a branch that mispredicts.
+            nearer = _mm256_blendv_ps(
+                nearer, old,
+                _mm256_castsi256_ps(_mm256_or_si256(_mm256_or_si256(e0, e1), _mm256_or_si256(e2, e3))));
             _mm256_storeu_ps(row, nearer);
             farthest = y == 0 ? nearer : _mm256_max_ps(farthest, nearer);
             e0 = _mm256_add_epi32(e0, edgeY[0]);
