@@ -25,8 +25,48 @@ struct Avx2Ops {
         }
     }
 
+    // walkTiles with a tile's four edge values in one register: the same tiles, edges and depths.
+    template <typename Skip, typename Visit>
+    bool walk(const TriangleSetup& t, Skip skip, Visit visit, int tilesX) const {
+        alignas(32) std::int64_t first[4], alongX[4], alongY[4];
+        for (int i = 0; i < 4; ++i) {
+            alongX[i] = std::int64_t{t.stepX[i]} * tileWidth;
+            alongY[i] = std::int64_t{t.stepY[i]} * tileHeight;
+            first[i] =
+                t.edge[i] + alongY[i] * (t.tileY0 - t.originTileY) + alongX[i] * (t.tileX0 - t.originTileX);
+        }
+        const __m256i tileStepX = _mm256_load_si256(reinterpret_cast<const __m256i*>(alongX));
+        const __m256i tileStepY = _mm256_load_si256(reinterpret_cast<const __m256i*>(alongY));
+        const __m256i maxOffset =
+            _mm256_cvtepi32_epi64(_mm_loadu_si128(reinterpret_cast<const __m128i*>(t.tileMaxOffset)));
+        const __m256i minOffset =
+            _mm256_cvtepi32_epi64(_mm_loadu_si128(reinterpret_cast<const __m128i*>(t.tileMinOffset)));
+        const __m256i holds = _mm256_sub_epi64(_mm256_setzero_si256(), minOffset); // holds the whole tile
+        const __m256i low32 = _mm256_setr_epi32(0, 2, 4, 6, 0, 2, 4, 6);
+        __m256i rowEdge = _mm256_load_si256(reinterpret_cast<const __m256i*>(first));
+        alignas(16) std::int32_t edges[4];
+        for (int ty = t.tileY0; ty <= t.tileY1; ++ty, rowEdge = _mm256_add_epi64(rowEdge, tileStepY)) {
+            const float rowDepth = t.depth + t.depthTileY * static_cast<float>(ty - t.originTileY);
+            __m256i e = rowEdge;
+            for (int tx = t.tileX0; tx <= t.tileX1; ++tx, e = _mm256_add_epi64(e, tileStepX)) {
+                // A sign bit set: the tile lies outside that edge.
+                if (_mm256_movemask_pd(_mm256_castsi256_pd(_mm256_add_epi64(e, maxOffset))) != 0) continue;
+                const int index = ty * tilesX + tx;
+                if (skip(index)) continue;
+                const bool full =
+                    _mm256_movemask_pd(_mm256_castsi256_pd(_mm256_add_epi64(e, minOffset))) == 0;
+                const __m256i narrowed = _mm256_blendv_epi8(holds, e, _mm256_cmpgt_epi64(holds, e));
+                _mm_store_si128(reinterpret_cast<__m128i*>(edges),
+                                _mm256_castsi256_si128(_mm256_permutevar8x32_epi32(narrowed, low32)));
+                const float depth = rowDepth + t.depthTileX * static_cast<float>(tx - t.originTileX);
+                if (visit(index, edges, depth, full)) return true;
+            }
+        }
+        return false;
+    }
+
     void draw(const float* from, float* tile, float& tileMax, const std::int32_t* e, float depth,
-              bool full) const {
+              bool) const {
         const __m256 base = _mm256_set1_ps(depth);
         __m256i e0 = _mm256_add_epi32(_mm256_set1_epi32(e[0]), edgeX[0]);
         __m256i e1 = _mm256_add_epi32(_mm256_set1_epi32(e[1]), edgeX[1]);
@@ -37,10 +77,11 @@ struct Avx2Ops {
             float* row = tile + y * tileWidth;
             const __m256 old = _mm256_loadu_ps(from + y * tileWidth);
             __m256 nearer = _mm256_min_ps(_mm256_add_ps(base, offset[y]), old);
-            if (!full) // a lane whose edge sum has its sign bit set is outside: it keeps the old depth
-                nearer = _mm256_blendv_ps(
-                    nearer, old,
-                    _mm256_castsi256_ps(_mm256_or_si256(_mm256_or_si256(e0, e1), _mm256_or_si256(e2, e3))));
+            // A lane whose edge sum has its sign bit set is outside: it keeps the old depth. On a whole
+            // tile no sign is set; blending anyway spares a branch that mispredicts.
+            nearer = _mm256_blendv_ps(
+                nearer, old,
+                _mm256_castsi256_ps(_mm256_or_si256(_mm256_or_si256(e0, e1), _mm256_or_si256(e2, e3))));
             _mm256_storeu_ps(row, nearer);
             farthest = y == 0 ? nearer : _mm256_max_ps(farthest, nearer);
             e0 = _mm256_add_epi32(e0, edgeY[0]);

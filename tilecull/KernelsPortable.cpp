@@ -19,6 +19,11 @@ struct PortableOps {
             }
     }
 
+    template <typename Skip, typename Visit>
+    bool walk(const TriangleSetup& triangle, Skip skip, Visit visit, int tilesX) const {
+        return walkTiles(triangle, skip, visit, tilesX);
+    }
+
     bool covers(const std::int32_t* e, int x, int y) const {
         std::int32_t any = 0;
         for (int i = 0; i < 4; ++i) any |= e[i] + t.stepX[i] * x + t.stepY[i] * y;

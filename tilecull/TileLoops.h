@@ -7,6 +7,9 @@
 //   void draw(const float* old, float* tile, float& tileMax, const std::int32_t* edge, float depth,
 //             bool full) const;  (old: the tile's depths before, maybe the cleared tile)
 //   bool shows(const float* tile, const std::int32_t* edge, float depth, bool full) const;
+//   template <typename Skip, typename Visit>
+//   bool walk(const TriangleSetup&, Skip, Visit, int tilesX) const;  (as walkTiles below, or faster
+//                                                                     with the same visits)
 
 #include "TileKernels.h"
 
@@ -23,7 +26,7 @@ std::int32_t narrow(std::int64_t e, std::int32_t minOffset) {
 // triangle's range that no edge wholly excludes and `skip(tile index)` lets through, until a visit
 // returns true; returns whether one did.
 template <typename Skip, typename Visit>
-bool walk(const TriangleSetup& t, Skip skip, Visit visit, int tilesX) {
+bool walkTiles(const TriangleSetup& t, Skip skip, Visit visit, int tilesX) {
     std::int64_t tileStepX[4], rowEdge[4];
     for (int i = 0; i < 4; ++i) {
         tileStepX[i] = std::int64_t{t.stepX[i]} * tileWidth;
@@ -55,7 +58,7 @@ bool walk(const TriangleSetup& t, Skip skip, Visit visit, int tilesX) {
 
 template <typename Ops> void drawTiles(const TriangleSetup& t, const Target& target) {
     const Ops ops(t);
-    walk(
+    ops.walk(
         t, [&](int index) { return !(t.nearest < target.tileMax[index]); }, // nothing to bring nearer
         [&](int index, const std::int32_t* edges, float depth, bool full) {
             float* tile = target.depth + index * tilePixels;
@@ -70,7 +73,7 @@ template <typename Ops> void drawTiles(const TriangleSetup& t, const Target& tar
 
 template <typename Ops> bool showsInTiles(const TriangleSetup& t, const Target& target) {
     const Ops ops(t);
-    return walk(
+    return ops.walk(
         t, [&](int index) { return target.tileMax[index] < t.nearest; }, // every pixel here is nearer
         [&](int index, const std::int32_t* edges, float depth, bool full) {
             return ops.shows(target.fresh[index] ? clearedTile : target.depth + index * tilePixels, edges,
