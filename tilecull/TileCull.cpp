@@ -1308,8 +1308,18 @@ void Culler::testBoxes(const float* boxes, std::size_t count, const float* world
     const auto test = [](void* argument) {
         Batch& b = *static_cast<Batch*>(argument);
         b.chunks.run([&](std::size_t first, std::size_t end) {
+            // Every rectangle of the chunk first: their long chains of arithmetic overlap when no
+            // test's branches come between them.
+            BoxRect rects[Chunks::size];
             for (std::size_t i = first; i < end; ++i)
-                b.out[i] = b.d.boxVisibility(b.boxes + 6 * i, b.boxes + 6 * i + 3, b.m);
+                rects[i - first] = b.d.boxRect(b.boxes + 6 * i, b.boxes + 6 * i + 3, b.m);
+            for (std::size_t i = first; i < end; ++i) {
+                const BoxRect& r = rects[i - first];
+                b.out[i] = r.crossesNear                        ? Visibility::visible
+                           : r.state == Visibility::outsideView ? r.state
+                           : b.d.hidden(r.pixels, r.nearest)    ? Visibility::occluded
+                                                                : Visibility::visible;
+            }
         });
     };
     if (d.threads == 2 && count > Chunks::size) {
