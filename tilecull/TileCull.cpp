@@ -991,8 +991,7 @@ struct Culler::Impl {
         return r;
     }
 
-    Visibility boxVisibility(const float* boxMin, const float* boxMax, const double* m) const {
-        const BoxRect r = boxRect(boxMin, boxMax, m);
+    Visibility boxVisibility(const BoxRect& r) const {
         if (r.crossesNear) return Visibility::visible;
         if (r.state == Visibility::outsideView) return r.state;
         return hidden(r.pixels, r.nearest) ? Visibility::occluded : Visibility::visible;
@@ -1287,7 +1286,7 @@ Visibility Culler::testBox(const float* boxMin, const float* boxMax, const float
     if (d.depth.empty() || !boxMin || !boxMax || !worldToClip) return Visibility::visible;
     double m[16];
     toDouble(worldToClip, m);
-    return d.boxVisibility(boxMin, boxMax, m);
+    return d.boxVisibility(d.boxRect(boxMin, boxMax, m));
 }
 
 void Culler::testBoxes(const float* boxes, std::size_t count, const float* worldToClip,
@@ -1313,13 +1312,7 @@ void Culler::testBoxes(const float* boxes, std::size_t count, const float* world
             BoxRect rects[Chunks::size];
             for (std::size_t i = first; i < end; ++i)
                 rects[i - first] = b.d.boxRect(b.boxes + 6 * i, b.boxes + 6 * i + 3, b.m);
-            for (std::size_t i = first; i < end; ++i) {
-                const BoxRect& r = rects[i - first];
-                b.out[i] = r.crossesNear                        ? Visibility::visible
-                           : r.state == Visibility::outsideView ? r.state
-                           : b.d.hidden(r.pixels, r.nearest)    ? Visibility::occluded
-                                                                : Visibility::visible;
-            }
+            for (std::size_t i = first; i < end; ++i) b.out[i] = b.d.boxVisibility(rects[i - first]);
         });
     };
     if (d.threads == 2 && count > Chunks::size) {
