@@ -1,31 +1,31 @@
 $pareto << EOD
-0 "255" 1.936 0.61426 82.739
-0 "240" 1.8031 2.199 88.774
-0 "200" 1.7723 6.2972 92.974
-0 "150" 1.7443 6.3324 95.65
-0 "100" 1.7641 6.36 97.62
-0 "50" 1.749 7.1231 99.545
-0 "0" 1.7334 7.255 100
-1 "255" 1.324 0.33097 38.156
-1 "240" 1.3293 0.4002 38.204
-1 "200" 1.3127 1.8139 39.095
-1 "150" 1.3048 2.8609 39.483
-1 "100" 1.3202 3.2305 39.845
-1 "50" 1.3264 3.4166 39.941
-1 "0" 1.3214 3.5596 40.028
-2 "64" 0.20126 0.94064 95.434
-2 "128" 0.22614 0.41348 95.727
-2 "256" 0.2997 0.028637 95.628
-2 "640" 0.59675 0 95.393
-2 "256-triangles" 0.40261 0.35489 99.726
-2 "640-triangles" 0.73138 0 100
-2 "256-2-threads" 0.32349 0.028637 95.628
-2 "640-2-threads" 0.48195 0 95.393
-2 "256-outlines" 0.41897 0 91.91
-3 "640" 8.4641 0 65.228
-3 "160" 2.4995 0.14476 68.672
-4 "stop-and-wait" 21.305 0 100
-4 "previous-frame" 20.452 4.1409 82.667
+0 "255" 2.1967 0.61426 82.739
+0 "240" 2.0606 2.199 88.774
+0 "200" 1.991 6.2972 92.974
+0 "150" 1.9881 6.3324 95.65
+0 "100" 2.006 6.36 97.62
+0 "50" 1.9927 7.1231 99.545
+0 "0" 1.9463 7.255 100
+1 "255" 1.5082 0.33097 38.156
+1 "240" 1.4807 0.4002 38.204
+1 "200" 1.4704 1.8139 39.095
+1 "150" 1.4574 2.8609 39.483
+1 "100" 1.4737 3.2305 39.845
+1 "50" 1.4618 3.4166 39.941
+1 "0" 1.4752 3.5596 40.028
+2 "64" 0.21053 0.94064 95.434
+2 "128" 0.2307 0.41348 95.727
+2 "256" 0.29172 0.028637 95.628
+2 "640" 0.58682 0 95.393
+2 "256-triangles" 0.41275 0.35489 99.726
+2 "640-triangles" 0.69337 0 100
+2 "256-2-threads" 0.33013 0.028637 95.628
+2 "640-2-threads" 0.44986 0 95.393
+2 "256-outlines" 0.42152 0 91.91
+3 "640" 8.8242 0 65.228
+3 "160" 2.7227 0.14476 68.672
+4 "stop-and-wait" 22.288 0 100
+4 "previous-frame" 21.967 4.1409 82.667
 EOD
 set terminal pngcairo size 1400,620 font ',10'
 set output 'pareto.png'
@@ -220,100 +220,100 @@ set bmargin
 set autoscale y
 set datafile separator whitespace
 $cost180 << EOD
-"draw-all" 0 0 0 0 10.213
-"oracle" 0 0 0 0 6.2923
-"oracle-occluders" 0 0 0 0 7.955
-"hom 255" 1.7531 0.15104 0.37729 0 8.3135
-"hom 240" 1.6168 0.13465 0.39687 0 7.8427
-"hom 200" 1.5456 0.14432 0.45254 0 6.1343
-"hom 150" 1.5926 0.13908 0.42502 0 6.1343
-"hom 100" 1.5743 0.12762 0.36849 0 6.2229
-"hom 50" 1.5597 0.11524 0.35334 0 5.7438
-"hom 0" 1.4631 0.11012 0.3497 0 5.7438
-"hom-conservative 255" 1.287 0.02158 0.074089 0.18793 7.8338
-"hom-conservative 240" 1.1719 0.020237 0.058689 0.17457 7.8338
-"hom-conservative 200" 1.3955 0.019016 0.056766 0.16832 7.2664
-"hom-conservative 150" 1.1909 0.019387 0.061805 0.16327 6.7008
-"hom-conservative 100" 1.3754 0.018435 0.0589 0.12866 5.9774
-"hom-conservative 50" 1.2762 0.019086 0.057557 0.12389 5.9774
-"hom-conservative 0" 1.266 0.018045 0.056064 0.12256 5.9774
-"cpu-depth 64" 0.00016 0.15602 0.040475 0 6.8707
-"cpu-depth 128" 3e-05 0.15474 0.042128 0 6.2859
-"cpu-depth 256" 4e-05 0.22397 0.044813 0 7.4199
-"cpu-depth 640" 0.00011 0.5186 0.073617 0 7.8926
-"cpu-depth 256-triangles" 0.000111 0.21733 0.177 0 8.2332
-"cpu-depth 640-triangles" 4e-05 0.50839 0.25356 0 7.955
-"cpu-depth 256-2-threads" 0.00011 0.25011 0.042289 0 7.4199
-"cpu-depth 640-2-threads" 4e-05 0.41698 0.05938 0 7.8926
-"cpu-depth 256-outlines" 0.00012 0.29359 0.041899 0 8.3051
-"gpu-hiz 640" 7.6883 0.50002 0.24654 0.16456 8.3506
-"gpu-hiz 160" 2.4793 0.046467 0.012533 0.14193 7.9637
-"occlusion-query stop-and-wait" 6.6661 13.89 0.031619 0 7.955
-"occlusion-query previous-frame" 0.04282 6.5983 13.898 0 7.3539
+"draw-all" 0 0 0 0 9.9108
+"oracle" 0 0 0 0 6.2656
+"oracle-occluders" 0 0 0 0 7.9026
+"hom 255" 1.8995 0.17749 0.48606 0 8.3996
+"hom 240" 1.6944 0.16783 0.40388 0 8.0063
+"hom 200" 1.6761 0.1439 0.43225 0 6.4168
+"hom 150" 1.419 0.1342 0.46308 0 6.4168
+"hom 100" 1.6934 0.14521 0.46579 0 5.8707
+"hom 50" 1.7508 0.1461 0.46665 0 5.8245
+"hom 0" 1.5494 0.13961 0.44971 0 5.8245
+"hom-conservative 255" 1.4173 0.021018 0.077054 0.20075 8.4484
+"hom-conservative 240" 1.3943 0.020107 0.074549 0.18529 8.4484
+"hom-conservative 200" 1.3787 0.020578 0.074459 0.1749 7.3466
+"hom-conservative 150" 1.5885 0.018545 0.07547 0.1695 6.9008
+"hom-conservative 100" 1.3385 0.019696 0.072405 0.17001 6.7562
+"hom-conservative 50" 1.3755 0.018185 0.071945 0.16294 6.7562
+"hom-conservative 0" 1.3011 0.019516 0.072665 0.17293 6.7562
+"cpu-depth 64" 0.000161 0.17722 0.050184 0 6.773
+"cpu-depth 128" 3e-05 0.19535 0.051106 0 7.1273
+"cpu-depth 256" 3e-05 0.26809 0.047589 0 7.3636
+"cpu-depth 640" 4e-05 0.47188 0.067195 0 7.7446
+"cpu-depth 256-triangles" 3e-05 0.20773 0.17115 0 7.1958
+"cpu-depth 640-triangles" 4e-05 0.49226 0.23281 0 7.9026
+"cpu-depth 256-2-threads" 4e-05 0.25694 0.044483 0 7.3636
+"cpu-depth 640-2-threads" 4e-05 0.38508 0.05327 0 7.7446
+"cpu-depth 256-outlines" 4e-05 0.2993 0.040235 0 8.0786
+"gpu-hiz 640" 7.9865 0.52801 0.28905 0.20591 10.271
+"gpu-hiz 160" 2.6908 0.037189 0.013595 0.16767 8.4509
+"occlusion-query stop-and-wait" 7.324 14.098 0.031679 0 7.9026
+"occlusion-query previous-frame" 0.05375 6.7674 13.631 0 7.7999
 EOD
 $cost225 << EOD
-"draw-all" 0 0 0 0 12.034
-"oracle" 0 0 0 0 5.3184
-"oracle-occluders" 0 0 0 0 6.4995
-"hom 255" 1.3555 0.13614 0.37722 0 7.1586
-"hom 240" 1.3527 0.10851 0.33453 0 7.4686
-"hom 200" 1.2419 0.10877 0.32274 0 7.4686
-"hom 150" 1.3176 0.10671 0.31735 0 7.4686
-"hom 100" 1.2306 0.10888 0.32419 0 6.7593
-"hom 50" 1.2715 0.10678 0.34763 0 6.7593
-"hom 0" 1.2457 0.10882 0.37401 0 7.1084
-"hom-conservative 255" 1.1287 0.016882 0.058108 0.13118 9.5402
-"hom-conservative 240" 1.1419 0.017082 0.058189 0.12264 9.5402
-"hom-conservative 200" 1.1288 0.01634 0.057417 0.12311 8.9988
-"hom-conservative 150" 1.1365 0.015579 0.057808 0.118 8.9988
-"hom-conservative 100" 1.1189 0.014497 0.057126 0.11581 8.9839
-"hom-conservative 50" 1.1459 0.016581 0.058058 0.11473 9.1371
-"hom-conservative 0" 1.2118 0.015189 0.057367 0.11609 8.9691
-"cpu-depth 64" 0.000161 0.13673 0.040134 0 6.9366
-"cpu-depth 128" 3.1e-05 0.15515 0.041548 0 5.9855
-"cpu-depth 256" 3.1e-05 0.22366 0.050254 0 5.9855
-"cpu-depth 640" 0.00012 0.55685 0.093946 0 6.6517
-"cpu-depth 256-triangles" 0.00011 0.21891 0.10423 0 6.0046
-"cpu-depth 640-triangles" 0.00011 0.53815 0.17352 0 6.4995
-"cpu-depth 256-2-threads" 7e-05 0.26936 0.049702 0 5.9855
-"cpu-depth 640-2-threads" 0.00012 0.47288 0.069009 0 6.6517
-"cpu-depth 256-outlines" 3e-05 0.3725 0.051055 0 6.3079
-"gpu-hiz 640" 7.6286 0.48581 0.22527 0.16691 7.4957
-"gpu-hiz 160" 2.2798 0.03747 0.011842 0.14012 7.2336
-"occlusion-query stop-and-wait" 5.9446 12.543 0.030787 0 6.4995
-"occlusion-query previous-frame" 0.049372 6.2197 13.183 0 7.0932
+"draw-all" 0 0 0 0 11.509
+"oracle" 0 0 0 0 6.1248
+"oracle-occluders" 0 0 0 0 6.964
+"hom 255" 1.5671 0.15682 0.38995 0 7.9233
+"hom 240" 1.6498 0.13729 0.379 0 7.1335
+"hom 200" 1.6422 0.1253 0.37568 0 7.1335
+"hom 150" 1.6371 0.16071 0.48525 0 7.1335
+"hom 100" 1.5999 0.1448 0.38061 0 6.6422
+"hom 50" 1.5059 0.11807 0.3713 0 6.6422
+"hom 0" 1.465 0.15175 0.48586 0 6.371
+"hom-conservative 255" 1.4006 0.022081 0.081933 0.19916 8.481
+"hom-conservative 240" 1.4771 0.019746 0.080701 0.18393 8.481
+"hom-conservative 200" 1.2923 0.018013 0.077435 0.17104 8.5016
+"hom-conservative 150" 1.4209 0.018154 0.066333 0.16368 8.5016
+"hom-conservative 100" 1.3807 0.018734 0.068538 0.1714 8.7451
+"hom-conservative 50" 1.3918 0.017924 0.077104 0.17388 8.9832
+"hom-conservative 0" 1.4101 0.0213 0.072666 0.18155 8.4357
+"cpu-depth 64" 0.000231 0.18699 0.043751 0 6.4572
+"cpu-depth 128" 3e-05 0.17994 0.038231 0 6.4695
+"cpu-depth 256" 4e-05 0.24772 0.047889 0 6.4695
+"cpu-depth 640" 3.1e-05 0.52315 0.087803 0 6.6291
+"cpu-depth 256-triangles" 3.1e-05 0.29751 0.10064 0 6.4455
+"cpu-depth 640-triangles" 4e-05 0.47238 0.16009 0 6.964
+"cpu-depth 256-2-threads" 0.00013 0.26165 0.049773 0 6.4695
+"cpu-depth 640-2-threads" 0.00013 0.44408 0.079539 0 6.6291
+"cpu-depth 256-outlines" 4.1e-05 0.35792 0.046827 0 6.6012
+"gpu-hiz 640" 9.6881 0.56153 0.29706 0.20897 7.3705
+"gpu-hiz 160" 3.1236 0.054461 0.014147 0.19366 7.3861
+"occlusion-query stop-and-wait" 7.6763 15.369 0.031609 0 6.964
+"occlusion-query previous-frame" 0.045034 6.6795 17.122 0 6.4698
 EOD
 $cost270 << EOD
-"draw-all" 0 0 0 0 8.7503
-"oracle" 0 0 0 0 5.7822
-"oracle-occluders" 0 0 0 0 7.5171
-"hom 255" 1.2652 0.16693 0.37588 0 7.7615
-"hom 240" 1.382 0.11111 0.40212 0 6.9539
-"hom 200" 1.2739 0.14014 0.43912 0 5.3187
-"hom 150" 1.3707 0.11882 0.36584 0 5.3658
-"hom 100" 1.2784 0.11012 0.3712 0 5.0886
-"hom 50" 1.3766 0.12282 0.40823 0 5.3072
-"hom 0" 1.2386 0.10341 0.38707 0 5.3072
-"hom-conservative 255" 1.1512 0.022071 0.056766 0.13884 7.2418
-"hom-conservative 240" 1.0467 0.015058 0.055734 0.1573 7.2418
-"hom-conservative 200" 1.0136 0.015279 0.055654 0.12175 6.8273
-"hom-conservative 150" 0.92902 0.017733 0.056806 0.13239 6.1966
-"hom-conservative 100" 1.0069 0.017593 0.055794 0.141 6.1513
-"hom-conservative 50" 1.0121 0.017293 0.056736 0.11585 6.1513
-"hom-conservative 0" 1.001 0.018445 0.058179 0.16041 6.1513
-"cpu-depth 64" 0.00017 0.11721 0.051265 0 6.2975
-"cpu-depth 128" 3e-05 0.15296 0.049622 0 7.1038
-"cpu-depth 256" 4e-05 0.19792 0.045875 0 7.1207
-"cpu-depth 640" 4e-05 0.47062 0.077204 0 7.3534
-"cpu-depth 256-triangles" 6e-05 0.22098 0.1662 0 7.1092
-"cpu-depth 640-triangles" 4e-05 0.39392 0.25711 0 7.5171
-"cpu-depth 256-2-threads" 4e-05 0.22031 0.043241 0 7.1207
-"cpu-depth 640-2-threads" 3e-05 0.33211 0.049552 0 7.3534
-"cpu-depth 256-outlines" 0.00013 0.31945 0.047629 0 7.3215
-"gpu-hiz 640" 5.5373 0.47036 0.23925 0.16294 8.4088
-"gpu-hiz 160" 2.0509 0.038311 0.014367 0.17837 7.8369
-"occlusion-query stop-and-wait" 5.3402 13.264 0.040135 0 7.5171
-"occlusion-query previous-frame" 0.059041 5.1604 12.261 0 6.7879
+"draw-all" 0 0 0 0 10.356
+"oracle" 0 0 0 0 6.4174
+"oracle-occluders" 0 0 0 0 7.7132
+"hom 255" 1.2824 0.1565 0.41105 0 8.0032
+"hom 240" 1.3179 0.13884 0.42953 0 7.9229
+"hom 200" 1.1208 0.13758 0.44241 0 6.3184
+"hom 150" 1.3328 0.11851 0.37361 0 6.1802
+"hom 100" 1.2811 0.14267 0.46294 0 6.8825
+"hom 50" 1.5289 0.12295 0.44458 0 5.6418
+"hom 0" 1.2609 0.13371 0.38384 0 5.6418
+"hom-conservative 255" 1.06 0.023473 0.074719 0.17936 8.2226
+"hom-conservative 240" 1.1543 0.018444 0.059241 0.16721 8.2226
+"hom-conservative 200" 1.2943 0.019747 0.06991 0.16903 7.5214
+"hom-conservative 150" 1.0856 0.020279 0.071163 0.15107 7.4821
+"hom-conservative 100" 0.99914 0.019497 0.072936 0.16341 6.9462
+"hom-conservative 50" 0.98722 0.018865 0.073146 0.16238 6.9462
+"hom-conservative 0" 1.0854 0.017011 0.068348 0.15265 6.9462
+"cpu-depth 64" 0.000151 0.12063 0.040416 0 6.7312
+"cpu-depth 128" 4e-05 0.16195 0.056946 0 7.037
+"cpu-depth 256" 4e-05 0.18143 0.042309 0 7.909
+"cpu-depth 640" 3e-05 0.37096 0.070331 0 7.173
+"cpu-depth 256-triangles" 0.000131 0.17875 0.21222 0 6.9484
+"cpu-depth 640-triangles" 0.00012 0.33199 0.19883 0 7.7132
+"cpu-depth 256-2-threads" 0.000111 0.21653 0.044192 0 7.909
+"cpu-depth 640-2-threads" 0.00011 0.32411 0.056475 0 7.173
+"cpu-depth 256-outlines" 0.00011 0.27393 0.040927 0 8.8235
+"gpu-hiz 640" 7.2501 0.50331 0.25969 0.22522 10.308
+"gpu-hiz 160" 2.0807 0.036919 0.013234 0.16879 9.6399
+"occlusion-query stop-and-wait" 5.8847 14.652 0.036047 0 7.7132
+"occlusion-query previous-frame" 0.046456 4.9409 13.04 0 8.1102
 EOD
 set terminal pngcairo size 1400,1140 font ',9'
 set output 'frame-cost.png'
@@ -332,9 +332,9 @@ set lmargin 9
 set rmargin 22
 set bmargin 9
 set title 'fake camera at 180 degrees'
-plot $cost180 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost180 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost180 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost180 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost180 using 6 lc rgb '#bbbbbb' title 'drawing', 8.7505 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
+plot $cost180 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost180 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost180 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost180 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost180 using 6 lc rgb '#bbbbbb' title 'drawing', 8.6929 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 set title 'fake camera at 225 degrees'
-plot $cost225 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost225 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost225 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost225 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost225 using 6 lc rgb '#bbbbbb' title 'drawing', 7.1495 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
+plot $cost225 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost225 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost225 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost225 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost225 using 6 lc rgb '#bbbbbb' title 'drawing', 7.6604 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 set title 'fake camera at 270 degrees'
-plot $cost270 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost270 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost270 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost270 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost270 using 6 lc rgb '#bbbbbb' title 'drawing', 8.2689 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
+plot $cost270 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost270 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost270 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost270 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost270 using 6 lc rgb '#bbbbbb' title 'drawing', 8.4845 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 unset multiplot
