@@ -8,8 +8,8 @@
 //             bool full) const;  (old: the tile's depths before, maybe the cleared tile)
 //   bool shows(const float* tile, const std::int32_t* edge, float depth, bool full) const;
 //   template <typename Skip, typename Visit>
-//   bool walk(const TriangleSetup&, Skip, Visit, int tilesX) const;  (as walkTiles below, or faster
-//                                                                     with the same visits)
+//   bool walk(const TriangleSetup&, Skip, Visit, int tilesX) const;
+//     (the visits walkTiles below makes, in the same order, however it finds them)
 
 #include "TileKernels.h"
 
