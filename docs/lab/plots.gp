@@ -1,31 +1,31 @@
 $pareto << EOD
-0 "255" 2.1967 0.61426 82.739
-0 "240" 2.0606 2.199 88.774
-0 "200" 1.991 6.2972 92.974
-0 "150" 1.9881 6.3324 95.65
-0 "100" 2.006 6.36 97.62
-0 "50" 1.9927 7.1231 99.545
-0 "0" 1.9463 7.255 100
-1 "255" 1.5082 0.33097 38.156
-1 "240" 1.4807 0.4002 38.204
-1 "200" 1.4704 1.8139 39.095
-1 "150" 1.4574 2.8609 39.483
-1 "100" 1.4737 3.2305 39.845
-1 "50" 1.4618 3.4166 39.941
-1 "0" 1.4752 3.5596 40.028
-2 "64" 0.21053 0.94064 95.434
-2 "128" 0.2307 0.41348 95.727
-2 "256" 0.29172 0.028637 95.628
-2 "640" 0.58682 0 95.393
-2 "256-triangles" 0.41275 0.35489 99.726
-2 "640-triangles" 0.69337 0 100
-2 "256-2-threads" 0.33013 0.028637 95.628
-2 "640-2-threads" 0.44986 0 95.393
-2 "256-outlines" 0.42152 0 91.91
-3 "640" 8.8242 0 65.228
-3 "160" 2.7227 0.14476 68.672
-4 "stop-and-wait" 22.288 0 100
-4 "previous-frame" 21.967 4.1409 82.667
+0 "255" 2.2422 0.61426 82.739
+0 "240" 2.072 2.199 88.774
+0 "200" 2.0236 6.2972 92.974
+0 "150" 2.0077 6.3324 95.65
+0 "100" 2.0206 6.36 97.62
+0 "50" 2.031 7.1231 99.545
+0 "0" 2.051 7.255 100
+1 "255" 1.5319 0.33097 38.156
+1 "240" 1.5149 0.4002 38.204
+1 "200" 1.5002 1.8139 39.095
+1 "150" 1.5118 2.8609 39.483
+1 "100" 1.5005 3.2305 39.845
+1 "50" 1.4968 3.4166 39.941
+1 "0" 1.5043 3.5596 40.028
+2 "64" 0.21698 0.94064 95.434
+2 "128" 0.2363 0.41348 95.727
+2 "256" 0.3048 0.028637 95.628
+2 "640" 0.61794 0 95.393
+2 "256-triangles" 0.42067 0.35489 99.726
+2 "640-triangles" 0.72706 0 100
+2 "256-2-threads" 0.33207 0.028637 95.628
+2 "640-2-threads" 0.4601 0 95.393
+2 "256-outlines" 0.44379 0 91.91
+3 "640" 9.0505 0 65.228
+3 "160" 2.7707 0.14476 68.672
+4 "stop-and-wait" 22.837 0 100
+4 "previous-frame" 22.646 4.1409 82.667
 EOD
 set terminal pngcairo size 1400,620 font ',10'
 set output 'pareto.png'
@@ -220,100 +220,100 @@ set bmargin
 set autoscale y
 set datafile separator whitespace
 $cost180 << EOD
-"draw-all" 0 0 0 0 9.9108
-"oracle" 0 0 0 0 6.2656
-"oracle-occluders" 0 0 0 0 7.9026
-"hom 255" 1.8995 0.17749 0.48606 0 8.3996
-"hom 240" 1.6944 0.16783 0.40388 0 8.0063
-"hom 200" 1.6761 0.1439 0.43225 0 6.4168
-"hom 150" 1.419 0.1342 0.46308 0 6.4168
-"hom 100" 1.6934 0.14521 0.46579 0 5.8707
-"hom 50" 1.7508 0.1461 0.46665 0 5.8245
-"hom 0" 1.5494 0.13961 0.44971 0 5.8245
-"hom-conservative 255" 1.4173 0.021018 0.077054 0.20075 8.4484
-"hom-conservative 240" 1.3943 0.020107 0.074549 0.18529 8.4484
-"hom-conservative 200" 1.3787 0.020578 0.074459 0.1749 7.3466
-"hom-conservative 150" 1.5885 0.018545 0.07547 0.1695 6.9008
-"hom-conservative 100" 1.3385 0.019696 0.072405 0.17001 6.7562
-"hom-conservative 50" 1.3755 0.018185 0.071945 0.16294 6.7562
-"hom-conservative 0" 1.3011 0.019516 0.072665 0.17293 6.7562
-"cpu-depth 64" 0.000161 0.17722 0.050184 0 6.773
-"cpu-depth 128" 3e-05 0.19535 0.051106 0 7.1273
-"cpu-depth 256" 3e-05 0.26809 0.047589 0 7.3636
-"cpu-depth 640" 4e-05 0.47188 0.067195 0 7.7446
-"cpu-depth 256-triangles" 3e-05 0.20773 0.17115 0 7.1958
-"cpu-depth 640-triangles" 4e-05 0.49226 0.23281 0 7.9026
-"cpu-depth 256-2-threads" 4e-05 0.25694 0.044483 0 7.3636
-"cpu-depth 640-2-threads" 4e-05 0.38508 0.05327 0 7.7446
-"cpu-depth 256-outlines" 4e-05 0.2993 0.040235 0 8.0786
-"gpu-hiz 640" 7.9865 0.52801 0.28905 0.20591 10.271
-"gpu-hiz 160" 2.6908 0.037189 0.013595 0.16767 8.4509
-"occlusion-query stop-and-wait" 7.324 14.098 0.031679 0 7.9026
-"occlusion-query previous-frame" 0.05375 6.7674 13.631 0 7.7999
+"draw-all" 0 0 0 0 12.162
+"oracle" 0 0 0 0 7.1979
+"oracle-occluders" 0 0 0 0 8.8729
+"hom 255" 1.6103 0.17706 0.41656 0 9.666
+"hom 240" 1.597 0.14681 0.39655 0 9.5796
+"hom 200" 1.5318 0.13369 0.42244 0 6.6887
+"hom 150" 1.4819 0.14274 0.40851 0 6.6887
+"hom 100" 1.6086 0.13307 0.38995 0 6.3271
+"hom 50" 1.5829 0.13898 0.42249 0 6.5899
+"hom 0" 1.6671 0.13812 0.40779 0 6.5899
+"hom-conservative 255" 1.441 0.019947 0.070321 0.17544 9.6993
+"hom-conservative 240" 1.2812 0.018405 0.069349 0.16339 9.6993
+"hom-conservative 200" 1.3923 0.018294 0.074278 0.16604 8.6791
+"hom-conservative 150" 1.4414 0.018154 0.064761 0.14897 8.4712
+"hom-conservative 100" 1.3373 0.017803 0.065422 0.14274 7.7959
+"hom-conservative 50" 1.2444 0.018985 0.075801 0.15048 7.7959
+"hom-conservative 0" 1.3694 0.020919 0.074649 0.1578 7.7959
+"cpu-depth 64" 0.000171 0.16164 0.047429 0 7.5748
+"cpu-depth 128" 4e-05 0.19983 0.051095 0 7.5026
+"cpu-depth 256" 4e-05 0.26424 0.052438 0 7.8352
+"cpu-depth 640" 4e-05 0.5206 0.089277 0 7.6752
+"cpu-depth 256-triangles" 5e-05 0.24291 0.20044 0 7.5778
+"cpu-depth 640-triangles" 4e-05 0.49441 0.24088 0 8.8729
+"cpu-depth 256-2-threads" 0.00011 0.2643 0.043751 0 7.8352
+"cpu-depth 640-2-threads" 0.00012 0.39598 0.052548 0 7.6752
+"cpu-depth 256-outlines" 5e-05 0.30872 0.045064 0 8.022
+"gpu-hiz 640" 8.2262 0.67156 0.28608 0.2072 9.5262
+"gpu-hiz 160" 2.6552 0.046236 0.016059 0.1796 8.468
+"occlusion-query stop-and-wait" 6.4125 13.935 0.040926 0 8.8729
+"occlusion-query previous-frame" 0.085499 6.0845 14.317 0 8.2361
 EOD
 $cost225 << EOD
-"draw-all" 0 0 0 0 11.509
-"oracle" 0 0 0 0 6.1248
-"oracle-occluders" 0 0 0 0 6.964
-"hom 255" 1.5671 0.15682 0.38995 0 7.9233
-"hom 240" 1.6498 0.13729 0.379 0 7.1335
-"hom 200" 1.6422 0.1253 0.37568 0 7.1335
-"hom 150" 1.6371 0.16071 0.48525 0 7.1335
-"hom 100" 1.5999 0.1448 0.38061 0 6.6422
-"hom 50" 1.5059 0.11807 0.3713 0 6.6422
-"hom 0" 1.465 0.15175 0.48586 0 6.371
-"hom-conservative 255" 1.4006 0.022081 0.081933 0.19916 8.481
-"hom-conservative 240" 1.4771 0.019746 0.080701 0.18393 8.481
-"hom-conservative 200" 1.2923 0.018013 0.077435 0.17104 8.5016
-"hom-conservative 150" 1.4209 0.018154 0.066333 0.16368 8.5016
-"hom-conservative 100" 1.3807 0.018734 0.068538 0.1714 8.7451
-"hom-conservative 50" 1.3918 0.017924 0.077104 0.17388 8.9832
-"hom-conservative 0" 1.4101 0.0213 0.072666 0.18155 8.4357
-"cpu-depth 64" 0.000231 0.18699 0.043751 0 6.4572
-"cpu-depth 128" 3e-05 0.17994 0.038231 0 6.4695
-"cpu-depth 256" 4e-05 0.24772 0.047889 0 6.4695
-"cpu-depth 640" 3.1e-05 0.52315 0.087803 0 6.6291
-"cpu-depth 256-triangles" 3.1e-05 0.29751 0.10064 0 6.4455
-"cpu-depth 640-triangles" 4e-05 0.47238 0.16009 0 6.964
-"cpu-depth 256-2-threads" 0.00013 0.26165 0.049773 0 6.4695
-"cpu-depth 640-2-threads" 0.00013 0.44408 0.079539 0 6.6291
-"cpu-depth 256-outlines" 4.1e-05 0.35792 0.046827 0 6.6012
-"gpu-hiz 640" 9.6881 0.56153 0.29706 0.20897 7.3705
-"gpu-hiz 160" 3.1236 0.054461 0.014147 0.19366 7.3861
-"occlusion-query stop-and-wait" 7.6763 15.369 0.031609 0 6.964
-"occlusion-query previous-frame" 0.045034 6.6795 17.122 0 6.4698
+"draw-all" 0 0 0 0 12.726
+"oracle" 0 0 0 0 6.433
+"oracle-occluders" 0 0 0 0 7.5568
+"hom 255" 1.6196 0.17625 0.45732 0 8.6621
+"hom 240" 1.68 0.15676 0.47336 0 7.2392
+"hom 200" 1.764 0.14782 0.43903 0 7.2392
+"hom 150" 1.6721 0.14687 0.42636 0 7.2392
+"hom 100" 1.7662 0.14888 0.44468 0 7.2917
+"hom 50" 1.7213 0.14491 0.44227 0 7.2917
+"hom 0" 1.749 0.14208 0.40805 0 6.5606
+"hom-conservative 255" 1.3655 0.022181 0.076803 0.1815 9.5982
+"hom-conservative 240" 1.5729 0.019938 0.07547 0.18358 9.5982
+"hom-conservative 200" 1.429 0.020819 0.077915 0.16828 9.103
+"hom-conservative 150" 1.5055 0.018665 0.077164 0.16573 9.103
+"hom-conservative 100" 1.4414 0.020226 0.078156 0.16337 8.6575
+"hom-conservative 50" 1.4403 0.020327 0.076152 0.16112 9.1614
+"hom-conservative 0" 1.4899 0.019968 0.077514 0.16269 9.2709
+"cpu-depth 64" 0.000181 0.19145 0.049913 0 7.2048
+"cpu-depth 128" 5e-05 0.2066 0.052388 0 6.6678
+"cpu-depth 256" 3.1e-05 0.28546 0.061905 0 6.6678
+"cpu-depth 640" 4e-05 0.69051 0.14148 0 6.8529
+"cpu-depth 256-triangles" 6.1e-05 0.2854 0.14072 0 6.7574
+"cpu-depth 640-triangles" 0.00012 0.6659 0.23697 0 7.5568
+"cpu-depth 256-2-threads" 7.1e-05 0.26987 0.047589 0 6.6678
+"cpu-depth 640-2-threads" 7e-05 0.43744 0.071113 0 6.8529
+"cpu-depth 256-outlines" 6e-05 0.38372 0.065021 0 6.5849
+"gpu-hiz 640" 8.8048 0.83422 0.28166 0.2294 7.6655
+"gpu-hiz 160" 2.8599 0.059621 0.017513 0.20929 7.702
+"occlusion-query stop-and-wait" 7.4215 15.609 0.043822 0 7.5568
+"occlusion-query previous-frame" 0.092241 7.5019 15.99 0 6.6523
 EOD
 $cost270 << EOD
-"draw-all" 0 0 0 0 10.356
-"oracle" 0 0 0 0 6.4174
-"oracle-occluders" 0 0 0 0 7.7132
-"hom 255" 1.2824 0.1565 0.41105 0 8.0032
-"hom 240" 1.3179 0.13884 0.42953 0 7.9229
-"hom 200" 1.1208 0.13758 0.44241 0 6.3184
-"hom 150" 1.3328 0.11851 0.37361 0 6.1802
-"hom 100" 1.2811 0.14267 0.46294 0 6.8825
-"hom 50" 1.5289 0.12295 0.44458 0 5.6418
-"hom 0" 1.2609 0.13371 0.38384 0 5.6418
-"hom-conservative 255" 1.06 0.023473 0.074719 0.17936 8.2226
-"hom-conservative 240" 1.1543 0.018444 0.059241 0.16721 8.2226
-"hom-conservative 200" 1.2943 0.019747 0.06991 0.16903 7.5214
-"hom-conservative 150" 1.0856 0.020279 0.071163 0.15107 7.4821
-"hom-conservative 100" 0.99914 0.019497 0.072936 0.16341 6.9462
-"hom-conservative 50" 0.98722 0.018865 0.073146 0.16238 6.9462
-"hom-conservative 0" 1.0854 0.017011 0.068348 0.15265 6.9462
-"cpu-depth 64" 0.000151 0.12063 0.040416 0 6.7312
-"cpu-depth 128" 4e-05 0.16195 0.056946 0 7.037
-"cpu-depth 256" 4e-05 0.18143 0.042309 0 7.909
-"cpu-depth 640" 3e-05 0.37096 0.070331 0 7.173
-"cpu-depth 256-triangles" 0.000131 0.17875 0.21222 0 6.9484
-"cpu-depth 640-triangles" 0.00012 0.33199 0.19883 0 7.7132
-"cpu-depth 256-2-threads" 0.000111 0.21653 0.044192 0 7.909
-"cpu-depth 640-2-threads" 0.00011 0.32411 0.056475 0 7.173
-"cpu-depth 256-outlines" 0.00011 0.27393 0.040927 0 8.8235
-"gpu-hiz 640" 7.2501 0.50331 0.25969 0.22522 10.308
-"gpu-hiz 160" 2.0807 0.036919 0.013234 0.16879 9.6399
-"occlusion-query stop-and-wait" 5.8847 14.652 0.036047 0 7.7132
-"occlusion-query previous-frame" 0.046456 4.9409 13.04 0 8.1102
+"draw-all" 0 0 0 0 10.81
+"oracle" 0 0 0 0 6.4978
+"oracle-occluders" 0 0 0 0 7.3818
+"hom 255" 1.3395 0.15498 0.41376 0 7.9367
+"hom 240" 1.2691 0.12761 0.38605 0 7.5745
+"hom 200" 1.257 0.11978 0.37562 0 5.9295
+"hom 150" 1.263 0.11386 0.37528 0 5.654
+"hom 100" 1.1713 0.11125 0.3688 0 5.5077
+"hom 50" 1.3028 0.10929 0.37197 0 5.2181
+"hom 0" 1.2591 0.12115 0.35616 0 5.2181
+"hom-conservative 255" 1.0691 0.020529 0.06946 0.17613 7.5809
+"hom-conservative 240" 1.032 0.019607 0.063318 0.17277 7.5809
+"hom-conservative 200" 1.0804 0.018214 0.060903 0.14248 7.2346
+"hom-conservative 150" 1.0484 0.017702 0.062697 0.13979 7.4773
+"hom-conservative 100" 1.1082 0.016882 0.062636 0.13708 7.0705
+"hom-conservative 50" 1.0705 0.018855 0.063208 0.12305 7.0705
+"hom-conservative 0" 1.1224 0.016731 0.060603 0.13212 7.0705
+"cpu-depth 64" 0.00016 0.12107 0.040556 0 6.8619
+"cpu-depth 128" 4e-05 0.1577 0.050854 0 7.8634
+"cpu-depth 256" 0.00011 0.19496 0.04286 0 8.2289
+"cpu-depth 640" 4e-05 0.40671 0.071293 0 9.0054
+"cpu-depth 256-triangles" 0.00011 0.22362 0.19949 0 8.7037
+"cpu-depth 640-triangles" 0.00013 0.40534 0.20899 0 7.3818
+"cpu-depth 256-2-threads" 0.000111 0.22259 0.044022 0 8.2289
+"cpu-depth 640-2-threads" 9e-05 0.33587 0.052328 0 9.0054
+"cpu-depth 256-outlines" 0.00012 0.33765 0.055955 0 7.9139
+"gpu-hiz 640" 7.7551 0.53023 0.303 0.20565 8.7536
+"gpu-hiz 160" 2.065 0.049943 0.017813 0.18644 8.8742
+"occlusion-query stop-and-wait" 5.5789 13.041 0.036718 0 7.3818
+"occlusion-query previous-frame" 0.093825 5.4094 13.619 0 8.4752
 EOD
 set terminal pngcairo size 1400,1140 font ',9'
 set output 'frame-cost.png'
@@ -332,9 +332,9 @@ set lmargin 9
 set rmargin 22
 set bmargin 9
 set title 'fake camera at 180 degrees'
-plot $cost180 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost180 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost180 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost180 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost180 using 6 lc rgb '#bbbbbb' title 'drawing', 8.6929 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
+plot $cost180 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost180 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost180 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost180 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost180 using 6 lc rgb '#bbbbbb' title 'drawing', 9.7602 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 set title 'fake camera at 225 degrees'
-plot $cost225 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost225 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost225 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost225 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost225 using 6 lc rgb '#bbbbbb' title 'drawing', 7.6604 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
+plot $cost225 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost225 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost225 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost225 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost225 using 6 lc rgb '#bbbbbb' title 'drawing', 8.3125 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 set title 'fake camera at 270 degrees'
-plot $cost270 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost270 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost270 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost270 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost270 using 6 lc rgb '#bbbbbb' title 'drawing', 8.4845 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
+plot $cost270 using 2:xtic(1) lc rgb '#1f618d' title 'pass stage 1', $cost270 using 3 lc rgb '#5dade2' title 'pass stage 2', $cost270 using 4 lc rgb '#a9cce3' title 'pass stage 3', $cost270 using 5 lc rgb '#d6eaf8' title 'pass stage 4', $cost270 using 6 lc rgb '#bbbbbb' title 'drawing', 8.12 with lines dt 2 lw 1.5 lc rgb '#000000' title '1.10 x oracle-occluders'
 unset multiplot
